@@ -2,7 +2,9 @@
 
 namespace cw {
 
-void SeedRandom(Random& random, std::uint32_t seed) { random.state = seed; }
+void SeedRandom(Random& random, std::uint32_t seed) {
+    random.state = seed;
+}
 
 std::int32_t NextDraw(Random& random) {
     random.state = random.state * 214013u + 2531011u;

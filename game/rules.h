@@ -3,6 +3,8 @@
 #include "game/host.h"
 #include "game/state.h"
 
+#include <functional>
+
 namespace cw {
 
 // Game flow.
@@ -29,8 +31,11 @@ void BlinkTick(GameState& game, Host& host);
 // windowShown: the main window is visible and not minimised.
 void OnFaceTimer(GameState& game, Host& host, bool windowShown);
 
-// Commands that start a game; both offer the abandoned game's score first.
+// Commands that start a game; both offer the abandoned game's score first. A level change
+// calls levelSet once the new level is in force and before the new game is dealt, so the
+// window can show the new title and check mark first.
 void NewCommand(GameState& game, Host& host);
-void ChangeLevel(GameState& game, Host& host, std::int32_t level);
+void ChangeLevel(GameState& game, Host& host, std::int32_t level,
+                 const std::function<void()>& levelSet = {});
 
 } // namespace cw

@@ -84,12 +84,22 @@ struct GameState {
     Random random;
 };
 
-inline constexpr int CellIndex(int row, int column) { return row * kBoardSize + column; }
-inline constexpr std::int32_t PackPathEntry(int row, int column) { return row | (column << 16); }
-inline constexpr int PathEntryRow(std::int32_t entry) { return entry & 0xFFFF; }
-inline constexpr int PathEntryColumn(std::int32_t entry) { return (entry >> 16) & 0xFFFF; }
+inline constexpr int CellIndex(int row, int column) {
+    return row * kBoardSize + column;
+}
+inline constexpr std::int32_t PackPathEntry(int row, int column) {
+    return row | (column << 16);
+}
+inline constexpr int PathEntryRow(std::int32_t entry) {
+    return entry & 0xFFFF;
+}
+inline constexpr int PathEntryColumn(std::int32_t entry) {
+    return (entry >> 16) & 0xFFFF;
+}
 
 // The score factor of a level.
-inline constexpr std::int32_t LevelFactor(std::int32_t level) { return level + 1; }
+inline constexpr std::int32_t LevelFactor(std::int32_t level) {
+    return level + 1;
+}
 
 } // namespace cw

@@ -1,0 +1,76 @@
+#include "game/board.h"
+#include "game/rules.h"
+
+namespace cw {
+namespace {
+
+constexpr int kFirstDrop = 5;
+
+// A new game must not inherit a selection from the abandoned one: the face animation stays
+// idle while a cell id is recorded, and the blink timer would tick on an empty cell.
+void EndOpenSelection(GameState& game, Host& host) {
+    if (game.selection.cellId == -1 && game.selection.blink == 0)
+        return;
+    host.StopTimer(kBlinkTimer);
+    game.selection.cellId = -1;
+    game.selection.blink = 0;
+}
+
+} // namespace
+
+void NewGame(GameState& game, Host& host, std::int32_t level) {
+    EndOpenSelection(game, host);
+    game.level = level;
+    game.path.last = -1;
+    game.path.entries.fill(0);
+    game.score = 0;
+
+    host.RedrawScore();
+    host.RedrawBest();
+    for (int index = 0; index < kCellCount; ++index) {
+        game.board.cells[index] = Cell{};
+        host.RedrawCell(index);
+    }
+    game.board.scratch = game.board.cells;
+
+    for (std::int32_t& slot : game.next)
+        slot = RandomInt(game.random, 0, kBallColours - 1);
+    if (level == Beginner)
+        game.next[4] = kJoker;
+
+    DropBalls(game, host, kFirstDrop); // 76 empty cells always leave a move
+
+    if (!game.faceTimerArmed) {
+        host.StartTimer(kFaceTimer, RandomInt(game.random, 2000, 7000) + 3000);
+        game.faceTimerArmed = 1;
+    }
+}
+
+void GameOver(GameState& game, Host& host, std::int32_t level) {
+    if (game.faceTimerArmed) {
+        host.StopTimer(kFaceTimer);
+        game.faceTimerArmed = 0;
+    }
+    host.Message("No more moves available, the game is over!");
+    host.OfferScoreEntry(level);
+    NewGame(game, host, level);
+}
+
+void NewCommand(GameState& game, Host& host) {
+    host.StopTimer(kBlinkTimer);
+    game.selection.cellId = -1;
+    game.selection.blink = 0;
+    host.OfferScoreEntry(game.level);
+    NewGame(game, host, game.level);
+}
+
+void ChangeLevel(GameState& game, Host& host, std::int32_t level,
+                 const std::function<void()>& levelSet) {
+    host.OfferScoreEntry(game.level);
+    game.level = level;
+    if (levelSet)
+        levelSet();
+    NewGame(game, host, level);
+}
+
+} // namespace cw
