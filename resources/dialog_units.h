@@ -1,0 +1,39 @@
+#pragma once
+
+// The dialog forms keep every control's place in dialog units, as the templates were drawn:
+// a horizontal unit is a quarter of the dialog font's average character width, a vertical
+// unit an eighth of its height. Converting with the font really in use keeps the proportions
+// of the templates whatever the font measures on this desktop.
+
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+
+namespace cw {
+
+// Dynamic properties that the forms put on the dialog and each of its controls.
+inline constexpr char kDialogUnitsProperty[] = "dlu";           // QRect in dialog units
+inline constexpr char kControlIdProperty[] = "controlId";       // int; kNoControlId for none
+inline constexpr char kIconResourceProperty[] = "iconResource"; // "#<n>" on a static icon
+inline constexpr int kNoControlId = -1;
+
+struct DialogBaseUnits {
+    int x = 0; // pixels per 4 horizontal dialog units: the average character width
+    int y = 0; // pixels per 8 vertical dialog units: the character height
+};
+
+// The desktop's default sans-serif font at 8 points.
+QFont DialogFont();
+DialogBaseUnits MeasureDialogBaseUnits(const QFont& font);
+// Each of x, y, width and height is scaled on its own and rounded to the nearest pixel.
+QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base);
+
+// Call right after setupUi: sets the dialog font, places every control from its dialog
+// units, fixes the dialog's client size, shows static icons and makes the dialog a fixed,
+// captioned pop-up with a close box.
+void ApplyDialogUnits(QWidget* dialog);
+
+// The control of the dialog carrying that id, or nullptr (always for kNoControlId).
+QWidget* FindControl(const QWidget* dialog, int id);
+
+} // namespace cw
