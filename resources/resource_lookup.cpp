@@ -10,11 +10,12 @@
 namespace cw {
 namespace {
 
-// Resource names are upper-case letters and digits only, so no name can reach a path
-// outside its own folder of the resource tree.
+// Names are letters and digits only, so no name can reach a path outside its own folder of
+// the resource tree; like the names in a program's resources they ignore case.
 bool IsResourceName(const QString& name) {
     return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
-        return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        const char16_t u = c.unicode();
+        return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
     });
 }
 
@@ -30,7 +31,7 @@ std::optional<IconFileImage> ReadIconResource(const QString& path) {
 QImage LoadBitmap(const QString& name) {
     if (!IsResourceName(name))
         return {};
-    return QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(name), "BMP");
+    return QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(name.toUpper()), "BMP");
 }
 
 QImage LoadIconImage(int number) {
@@ -58,7 +59,7 @@ QIcon LoadIcon(const QString& name) {
 QCursor LoadCursor(const QString& name) {
     if (!IsResourceName(name))
         return QCursor();
-    const auto cursor = ReadIconResource(QStringLiteral(":/cursors/%1.cur").arg(name));
+    const auto cursor = ReadIconResource(QStringLiteral(":/cursors/%1.cur").arg(name.toUpper()));
     if (!cursor)
         return QCursor();
     return QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y());
