@@ -1,0 +1,44 @@
+#pragma once
+
+// The game's help: HTML pages compiled into the program, shown in one help window with
+// contents, back and forward buttons. The window is reused by every help command.
+
+#include <QUrl>
+#include <QWidget>
+
+#include <optional>
+
+class QPushButton;
+class QTextBrowser;
+
+namespace cw {
+
+enum class HelpTopic { Contents, Rules, UsingHelp };
+
+// The help commands of the menu (F1 is the contents).
+std::optional<HelpTopic> HelpTopicForCommand(int command);
+QUrl HelpPageUrl(HelpTopic topic);
+
+class HelpViewer final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(QWidget* owner);
+
+    void ShowTopic(HelpTopic topic);
+    QUrl currentPage() const;
+
+private:
+    void UpdateTitle();
+
+    QTextBrowser* browser_;
+    QPushButton* contentsButton_;
+    QPushButton* backButton_;
+    QPushButton* forwardButton_;
+};
+
+// Opens the topic in the help window, creating the window on first use, and brings the
+// window to the front.
+void ShowHelp(HelpTopic topic, QWidget* owner);
+
+} // namespace cw

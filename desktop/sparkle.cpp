@@ -1,0 +1,55 @@
+#include "desktop/sparkle.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+
+namespace cw {
+
+QPoint PickSparklePosition(Random& random, int clientWidth) {
+    const int y = RandomInt(random, 10, 80);
+    const int x = RandomInt(random, 15, clientWidth - 43);
+    return {x, y};
+}
+
+QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int frame) {
+    const int frameWidth = sprite.width() / kSparkleFrames;
+    const QRect source((frame * sprite.width()) / kSparkleFrames, 0, frameWidth, sprite.height());
+    QImage result = background.convertToFormat(QImage::Format_RGB32);
+    const QImage spriteBits = sprite.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceAndDestination);
+    painter.drawImage(QPoint(0, 0), spriteBits, source);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(QPoint(0, 0), spriteBits, source);
+    painter.end();
+    return result.copy(0, 0, frameWidth, sprite.height());
+}
+
+namespace {
+
+// A busy wait: the animation must not let the event loop run between its frames.
+void WaitFrom(QElapsedTimer& clock, qint64& last) {
+    while (clock.elapsed() - last < kSparkleFrameMs) {
+    }
+    last = clock.elapsed();
+}
+
+} // namespace
+
+void PlaySparkle(SparkleCanvas& canvas, const QImage& sprite, const QPoint& at) {
+    if (sprite.isNull())
+        return;
+    const QImage background = canvas.Capture(QRect(at, sprite.size()));
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    for (int cycle = 0; cycle < kSparkleCycles; ++cycle) {
+        for (int frame = 0; frame < kSparkleFrames; ++frame) {
+            WaitFrom(clock, last);
+            canvas.Show(at, ComposeSparkleFrame(background, sprite, frame));
+        }
+    }
+    canvas.Show(at, background);
+}
+
+} // namespace cw

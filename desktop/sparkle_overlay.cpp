@@ -1,0 +1,49 @@
+#include "desktop/sparkle_overlay.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace cw {
+
+SparkleOverlay::SparkleOverlay(QWidget* dialog) : QWidget(dialog) {
+    setObjectName(QStringLiteral("sparkleOverlay"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(dialog->rect());
+    dialog->installEventFilter(this);
+    raise();
+}
+
+QImage SparkleOverlay::Capture(const QRect& area) {
+    QImage background(area.size(), QImage::Format_RGB32);
+    background.fill(Qt::black);
+    QPainter painter(&background);
+    // The layer itself shows nothing between sparkles, so it adds nothing to the grab.
+    painter.drawPixmap(0, 0, parentWidget()->grab(area));
+    return background;
+}
+
+void SparkleOverlay::Show(const QPoint& at, const QImage& picture) {
+    picture_ = picture;
+    at_ = at;
+    repaint(QRect(at, picture.size()));
+}
+
+void SparkleOverlay::Clear() {
+    picture_ = QImage();
+}
+
+void SparkleOverlay::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(at_, picture_);
+}
+
+bool SparkleOverlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace cw

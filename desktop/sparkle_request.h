@@ -1,0 +1,27 @@
+#pragma once
+
+// While a modal dialog waits for input, each moment its event loop runs dry becomes one
+// SparkleRequest to that dialog. Only the About box acts on it; every other dialog and
+// message box lets it pass.
+
+#include <QEvent>
+#include <QObject>
+
+namespace cw {
+
+QEvent::Type SparkleRequestType();
+
+class IdleSparkleSource final : public QObject {
+    Q_OBJECT
+
+public:
+    // Listens to the event dispatcher of the parent's thread (the GUI thread).
+    explicit IdleSparkleSource(QObject* parent);
+
+private:
+    void OnAboutToBlock();
+
+    bool delivering_ = false;
+};
+
+} // namespace cw
