@@ -1,0 +1,58 @@
+#include "records/entry_text.h"
+
+#include "records/score_format.h"
+
+#include <cstring>
+#include <ctime>
+
+namespace cw {
+namespace {
+
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+QString NameText(const ScoreEntry& entry) {
+    return QString::fromUtf8(entry.name, static_cast<qsizetype>(strnlen(entry.name, kNameBytes)));
+}
+
+QByteArray CutName(const QString& name) {
+    QByteArray bytes = name.toUtf8();
+    // A zero byte would end the stored name early anyway; cut there explicitly.
+    if (const qsizetype zero = bytes.indexOf('\0'); zero >= 0)
+        bytes.truncate(zero);
+    if (bytes.size() <= kMaxNameBytes)
+        return bytes;
+    qsizetype cut = kMaxNameBytes;
+    while (cut > 0 && IsContinuationByte(bytes[cut]))
+        --cut;
+    bytes.truncate(cut);
+    return bytes;
+}
+
+void StoreName(ScoreEntry& entry, const QString& name) {
+    const QByteArray bytes = CutName(name);
+    std::memcpy(entry.name, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    entry.name[bytes.size()] = '\0';
+}
+
+QString DateText(std::int32_t time) {
+    if (time == 0)
+        return QString();
+    const std::time_t seconds = time;
+    const char* text = std::ctime(&seconds);
+    if (text == nullptr)
+        return QString();
+    QString date = QString::fromLatin1(text);
+    if (date.endsWith('\n'))
+        date.chop(1);
+    return date;
+}
+
+bool SameEntry(const ScoreEntry& a, const ScoreEntry& b) {
+    return EntryToBytes(a) == EntryToBytes(b);
+}
+
+} // namespace cw

@@ -1,0 +1,29 @@
+#pragma once
+
+// The texts of a top-ten row as the dialogs show and take them. Names are UTF-8.
+
+#include "records/score_entry.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace cw {
+
+// The name up to its terminator; bytes that are not UTF-8 show as the replacement character.
+QString NameText(const ScoreEntry& entry);
+
+// The UTF-8 form of `name`, cut to at most 39 bytes without splitting a character.
+QByteArray CutName(const QString& name);
+
+// Writes CutName(name) and its terminator; the bytes after the terminator keep their
+// previous contents.
+void StoreName(ScoreEntry& entry, const QString& name);
+
+// The local-time date as "Tue Dec  8 04:52:43 2026"; empty for time 0 or a time that
+// cannot be converted.
+QString DateText(std::int32_t time);
+
+// Equal in all 52 bytes, the bytes after the name's terminator included.
+bool SameEntry(const ScoreEntry& a, const ScoreEntry& b);
+
+} // namespace cw

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "records/score_entry.h"
+
+#include <QDialog>
+
+namespace cw {
+
+// "New High Score!": asks for the name of a new top-ten row, prefilled with the last name
+// accepted. OK stores the name (cut to 39 bytes) in `pending`; Cancel leaves it untouched.
+class NameDialog : public QDialog {
+    Q_OBJECT
+public:
+    NameDialog(ScoreEntry& pending, QWidget* owner);
+    void accept() override;
+
+private:
+    ScoreEntry& pending_;
+};
+
+} // namespace cw

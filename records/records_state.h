@@ -1,0 +1,25 @@
+#pragma once
+
+#include "records/option_values.h"
+#include "records/score_entry.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace cw {
+
+struct RecordsState {
+    ScoreTables tables{};
+    // The last name accepted in the name dialog, completed into the row it became; the
+    // Top Players dialog draws the row equal to it in red.
+    ScoreEntry pending{};
+    CarriedValues carried{};
+    std::int32_t shape = kDefaultShape;
+    QString browserPath;
+    QString scoreFilePath;
+    // Indent of the Top Players fields; measured once at start-up.
+    int averageCharWidth = 0;
+};
+
+} // namespace cw

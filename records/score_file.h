@@ -1,0 +1,28 @@
+#pragma once
+
+// "cobblewell.top" in the per-user data folder: the three top-ten tables and a header with
+// the level, shape, carried values and option flags. Results: 1 success, 0 failure.
+
+#include "game/state.h"
+#include "records/records_state.h"
+
+#include <QString>
+
+namespace cw {
+
+// <per-user data folder>/cobblewell.top
+QString DefaultScoreFilePath();
+
+// Start-up: sets records.scoreFilePath, then loads the file, or (where it cannot be read)
+// takes the settings file's values and creates the score file from them.
+void PrepareScoreFile(GameState& game, RecordsState& records);
+
+// Reads records.scoreFilePath: the tables, the header when the settings vouch for it, and
+// every level's best score. 0 (changing nothing) when the file cannot be opened.
+int LoadScoreFile(GameState& game, RecordsState& records);
+
+// Rewrites the first 1,596 bytes of an existing file atomically, keeping any bytes beyond
+// them. 0, with the file untouched, when it does not exist or cannot be written.
+int SaveScoreFile(const GameState& game, const RecordsState& records);
+
+} // namespace cw

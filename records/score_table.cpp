@@ -1,0 +1,56 @@
+#include "records/score_table.h"
+
+#include "records/name_dialog.h"
+#include "records/score_file.h"
+#include "records/score_ranking.h"
+#include "records/top_players_dialog.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+
+#include <ctime>
+
+namespace cw {
+namespace {
+
+// Wraps instead of overflowing on a generation read from a tampered file.
+std::int32_t NextGeneration(std::int32_t generation) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(generation) + 1u);
+}
+
+void CompletePendingEntry(ScoreEntry& pending, std::int32_t score, const ScoreEntry& displaced) {
+    pending.score = score;
+    pending.generation = NextGeneration(displaced.generation);
+    pending.time = static_cast<std::int32_t>(std::time(nullptr));
+}
+
+} // namespace
+
+void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner) {
+    if (level < 0 || level >= kTableLevels)
+        return;
+    LevelTable& table = records.tables[level];
+    const int position = FindScorePosition(table, game.score);
+    if (position < 0)
+        return;
+    NameDialog nameDialog(records.pending, owner);
+    if (nameDialog.exec() == QDialog::Accepted) {
+        CompletePendingEntry(records.pending, game.score, table[position]);
+        InsertScoreEntry(table, position, records.pending);
+        SaveScoreFile(game, records);
+    }
+    if (position == 0)
+        game.best[level] = game.score;
+    ShowTopPlayers(game, records, owner);
+}
+
+void ShowTopPlayers(const GameState& game, RecordsState& records, QWidget* owner) {
+    TopPlayersDialog dialog(records, game.level, owner);
+    dialog.exec();
+}
+
+int MeasureAverageCharWidth() {
+    return QFontMetrics(QApplication::font()).averageCharWidth();
+}
+
+} // namespace cw

@@ -1,0 +1,34 @@
+#pragma once
+
+// The player's settings in "COBWL.INI" (section "Settings": "Options", "MoreOptions",
+// "Browser", every value hex-encoded) and the "Version" entry in section "Cobblewell" of
+// "WIN.INI", both in the per-user configuration folder. Results follow the house pattern:
+// 1 for success, 0 for failure.
+
+#include "game/state.h"
+#include "records/records_state.h"
+
+#include <QString>
+
+#include <string>
+
+namespace cw {
+
+QString SettingsFilePath(); // .../COBWL.INI
+QString ProfileFilePath();  // .../WIN.INI
+
+// 0 when the section or key is empty. An empty text is written as an empty entry.
+int WriteSettingValue(const std::string& section, const std::string& key, const std::string& text);
+// Leaves the decoded value in `out`, empty when the entry is absent.
+int ReadSettingValue(const std::string& section, const std::string& key, std::string& out);
+
+// Only on the start-up path that creates the score file; a missing key leaves its value.
+int ReadSettings(GameState& game, RecordsState& records);
+// At Exit and at Close from the window. An empty browser path keeps the stored one.
+int WriteSettings(const GameState& game, const RecordsState& records);
+
+// Whether the score file's header is to be believed: true when "Options" holds anything or
+// "WIN.INI" carries a "Version".
+bool ScoreHeaderInForce();
+
+} // namespace cw
