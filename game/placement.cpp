@@ -64,15 +64,14 @@ bool StackingDrawSucceeds(GameState& game) {
 
 void PlaceBall(GameState& game, Host& host, std::int32_t colour, bool onStack) {
     Board& board = game.board;
-    const int empty = CountEmpty(board);
-    const int stackable = CountStackable(board, colour);
+    // Only the count that feeds the draw is taken: counting has no effect of its own.
     int index;
     if (onStack) {
-        const int e = RandomInt(game.random, 1, stackable);
+        const int e = RandomInt(game.random, 1, CountStackable(board, colour));
         index = NthCell(board, e,
                         [colour](const Cell& c) { return c.colour == colour && c.stack < 4; });
     } else {
-        const int e = RandomInt(game.random, 1, empty);
+        const int e = RandomInt(game.random, 1, CountEmpty(board));
         index = NthCell(board, e, [](const Cell& c) { return c.state == CellState::Empty; });
     }
     if (index < 0)
@@ -102,10 +101,11 @@ int DropBalls(GameState& game, Host& host, int count) {
     for (int i = 0; i < mainBalls; ++i) {
         const int slot = i % 5;
         const std::int32_t colour = game.next[slot];
-        const int room = CountStackable(game.board, colour);
         bool onStack = false;
+        // The room for this ball is what the board holds before its draws; nothing changes
+        // the board between the stacking draw and the count, so counting after it is the same.
         if (i > 0 && emptyAtStart < kStackingEmptyLimit)
-            onStack = StackingDrawSucceeds(game) && room > 0;
+            onStack = StackingDrawSucceeds(game) && CountStackable(game.board, colour) > 0;
         PlaceBall(game, host, colour, onStack);
         DrawSlotColour(game, slot, i);
     }
