@@ -1,0 +1,82 @@
+#include "ball_families.h"
+
+#include <stdexcept>
+
+namespace artgen {
+
+BallColours ColoursOf(int ballColour) {
+    // Light colours get black detail (die pips), dark ones white.
+    static constexpr std::array<Ramp, kBallColours> kMain{{
+        {Black, DarkRed, Red, White, White},
+        {Black, DarkGreen, Green, White, Black},
+        {Black, DarkBlue, Blue, White, White},
+        {Black, DarkYellow, Yellow, White, Black},
+        {Black, DarkMagenta, Magenta, White, White},
+        {Black, DarkCyan, Cyan, White, Black},
+        {Black, DarkGrey, White, White, Black},
+        {Black, Black, DarkGrey, White, White},
+    }};
+    static constexpr Ramp kDarkBlue{Black, Black, DarkBlue, White, White};
+    static constexpr Ramp kDarkGrey{Black, Black, Black, DarkGrey, White};
+    if (ballColour < 0 || ballColour >= kBallColours) {
+        throw std::out_of_range("ball colour");
+    }
+    return {kMain[static_cast<std::size_t>(ballColour)], ballColour == 7 ? kDarkGrey : kDarkBlue};
+}
+
+Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t background) {
+    Canvas result = drawing;
+    for (auto& pixel : result.pixels) {
+        switch (pixel) {
+        case kTransparent:
+            pixel = background;
+            break;
+        case ToneDeep:
+            pixel = colours.main.deep;
+            break;
+        case ToneDark:
+            pixel = colours.main.dark;
+            break;
+        case ToneMid:
+            pixel = colours.main.mid;
+            break;
+        case ToneSpec:
+            pixel = colours.main.spec;
+            break;
+        case ToneContrast:
+            pixel = colours.main.contrast;
+            break;
+        case AltDeep:
+            pixel = colours.alt.deep;
+            break;
+        case AltDark:
+            pixel = colours.alt.dark;
+            break;
+        case AltMid:
+            pixel = colours.alt.mid;
+            break;
+        case AltSpec:
+            pixel = colours.alt.spec;
+            break;
+        default:
+            break;
+        }
+    }
+    return result;
+}
+
+const std::array<Family, 8>& Families() {
+    static const std::array<Family, 8> kFamilies{{
+        {"ATOM", DrawAtom},
+        {"BALL", DrawBall},
+        {"DICE", DrawDice},
+        {"SPIR", DrawSpiral},
+        {"BALU", DrawBalloons},
+        {"FLAKE", DrawFlake},
+        {"PILL", DrawPill},
+        {"ROUND", DrawCircles},
+    }};
+    return kFamilies;
+}
+
+} // namespace artgen

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <array>
+#include <string>
+
+namespace artgen {
+
+inline constexpr int kBallColours = 8; // 0..6 the ball colours, 7 the grey form
+
+// Real colours for the placeholder shades, for one ball colour.
+struct Ramp {
+    std::uint8_t deep;
+    std::uint8_t dark;
+    std::uint8_t mid;
+    std::uint8_t spec;
+    std::uint8_t contrast;
+};
+
+struct BallColours {
+    Ramp main;
+    Ramp alt; // the second kind of piece some families mix in (the atom's dark spheres)
+};
+
+BallColours ColoursOf(int ballColour);
+
+// Replaces every placeholder shade; transparent pixels become `background`.
+Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t background);
+
+struct Family {
+    std::string prefix;
+    // Draws the family's shape in placeholder shades on a transparent canvas of any size.
+    void (*draw)(Canvas& canvas);
+};
+
+const std::array<Family, 8>& Families();
+
+// The family drawings, each in a design space 36 units across.
+void DrawAtom(Canvas& canvas);
+void DrawBall(Canvas& canvas);
+void DrawDice(Canvas& canvas);
+void DrawSpiral(Canvas& canvas);
+void DrawBalloons(Canvas& canvas);
+void DrawFlake(Canvas& canvas);
+void DrawPill(Canvas& canvas);
+void DrawCircles(Canvas& canvas);
+
+} // namespace artgen

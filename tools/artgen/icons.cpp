@@ -1,0 +1,123 @@
+#include "icons.h"
+
+#include "ball_families.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace artgen {
+namespace {
+
+constexpr int kSize = 32;
+
+struct ShapeIcon {
+    int number;
+    int family; // index into Families()
+    int ballColour;
+};
+
+// The options dialog previews each shape in one colour.
+constexpr ShapeIcon kShapeIcons[] = {
+    {11, 0, 3}, {12, 1, 4}, {13, 4, 1}, {14, 7, 0}, {15, 2, 0}, {16, 5, 5}, {17, 6, 2}, {18, 3, 4},
+};
+
+Canvas DrawShapeIcon(const ShapeIcon& icon) {
+    Canvas drawing(kSize, kSize);
+    Families()[static_cast<std::size_t>(icon.family)].draw(drawing);
+    return Recolour(drawing, ColoursOf(icon.ballColour), kTransparent);
+}
+
+// A raised grey cell, white along its top and filled red below, like a cell with a stack, and
+// the pointing hand over it.
+Canvas DrawApplicationIcon(const Grid& hand) {
+    Canvas icon(kSize, kSize);
+    icon.fillRect(1, 1, 30, 30, Black);
+    icon.fillRect(2, 2, 28, 28, LightGrey);
+    icon.fillRect(2, 2, 28, 2, White);
+    icon.fillRect(2, 2, 2, 28, White);
+    icon.fillRect(4, 19, 26, 11, Red);
+    icon.fillRect(28, 4, 2, 26, DarkGrey);
+    icon.fillRect(4, 28, 26, 2, DarkGrey);
+    icon.paste(hand.pixels, 8, 5);
+    return icon;
+}
+
+void DrawLeaf(Canvas& icon, double cx, double cy, double angle, std::uint8_t colour) {
+    const double along[2] = {std::cos(angle), std::sin(angle)};
+    ForEachPixel(icon, kSize, [&](int x, int y, double u, double v) {
+        const double du = u - cx;
+        const double dv = v - cy;
+        const double a = (du * along[0] + dv * along[1]) / 2.6;
+        const double b = (-du * along[1] + dv * along[0]) / 1.3;
+        if (a * a + b * b < 1.0) {
+            icon.set(x, y, colour);
+        }
+    });
+}
+
+void DrawWreath(Canvas& icon) {
+    constexpr double kCentreX = 16.0;
+    constexpr double kCentreY = 16.5;
+    constexpr double kRadius = 12.5;
+    for (int side = -1; side <= 1; side += 2) {
+        for (int leaf = 0; leaf < 7; ++leaf) {
+            // From the bottom up either side, leaves pointing along the wreath.
+            const double angle = std::numbers::pi / 2 + side * (0.35 + leaf * 0.36);
+            const double cx = kCentreX + kRadius * std::cos(angle);
+            const double cy = kCentreY + kRadius * std::sin(angle);
+            const double tangent = angle + side * std::numbers::pi / 2 + side * 0.5;
+            DrawLeaf(icon, cx, cy, tangent, leaf % 2 == 0 ? Green : DarkGreen);
+        }
+    }
+    icon.fillRect(14, 28, 4, 2, Red);
+    icon.set(13, 30, Red);
+    icon.set(18, 30, Red);
+}
+
+void DrawTorch(Canvas& icon) {
+    ForEachPixel(icon, kSize, [&](int x, int y, double u, double v) {
+        // The handle narrows towards the bottom.
+        if (v > 15 && v < 28 && std::abs(u - 16) < 2.4 - (v - 15) * 0.09) {
+            icon.set(x, y, u < 16 ? Yellow : DarkYellow);
+        }
+        if (v > 13 && v < 15.5 && std::abs(u - 16) < 3.6) {
+            icon.set(x, y, u < 15 ? White : DarkGrey);
+        }
+        // A teardrop flame.
+        const double dv = (v - 9.5) / 5.5;
+        const double width =
+            dv < 0 ? 3.6 * (1 + dv) * (1 + dv) * 0.9 + 0.4 : 3.8 * std::sqrt(1 - dv * dv);
+        const double du = std::abs(u - 16 - (dv < 0 ? dv * 0.8 : 0.0));
+        if (v > 2 && v < 13.5 && du < width) {
+            icon.set(x, y, du < width * 0.35 && v > 7 ? White : (du < width * 0.7 ? Yellow : Red));
+        }
+    });
+}
+
+Canvas DrawTorchIcon() {
+    Canvas icon(kSize, kSize);
+    DrawWreath(icon);
+    DrawTorch(icon);
+    Outline(icon, Black);
+    return icon;
+}
+
+} // namespace
+
+std::vector<IconPicture> DrawIcons(const std::map<std::string, Grid>& hand) {
+    std::vector<IconPicture> icons;
+    icons.push_back({3, DrawApplicationIcon(FindGrid(hand, "HAND"))});
+    icons.push_back({5, DrawTorchIcon()});
+    for (const auto& shape : kShapeIcons) {
+        icons.push_back({shape.number, DrawShapeIcon(shape)});
+    }
+    return icons;
+}
+
+Canvas DrawHandCursor(const std::map<std::string, Grid>& hand) {
+    Canvas cursor(kSize, kSize);
+    cursor.paste(FindGrid(hand, "HAND").pixels, 0, 0);
+    return cursor;
+}
+
+} // namespace artgen

@@ -1,0 +1,72 @@
+// cobblewell-artgen GRID_DIR OUT_DIR: draws every picture of the game into OUT_DIR.
+#include "about_picture.h"
+#include "ball_families.h"
+#include "faces.h"
+#include "icons.h"
+#include "image_files.h"
+#include "panels.h"
+#include "pixel_grid.h"
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+namespace {
+
+using namespace artgen;
+
+void WriteBallFamilies(const std::filesystem::path& out) {
+    for (const Family& family : Families()) {
+        Canvas drawing(36, 36);
+        family.draw(drawing);
+        for (int colour = 0; colour < kBallColours; ++colour) {
+            const Canvas picture = Recolour(drawing, ColoursOf(colour), LightGrey);
+            WriteFile(out / (family.prefix + std::to_string(colour) + ".bmp"), EncodeBmp4(picture));
+        }
+    }
+}
+
+void WriteFaces(const std::filesystem::path& grids, const std::filesystem::path& out) {
+    const auto features = LoadGrids(grids / "faces.txt");
+    for (const std::string& name : FaceNames()) {
+        WriteFile(out / (name + ".bmp"), EncodeBmp4(DrawFacePicture(name, features)));
+    }
+}
+
+void WritePanels(const std::filesystem::path& grids, const std::filesystem::path& out) {
+    WriteFile(out / "LCD.bmp", EncodeBmp1(DrawLcdStrip()));
+    WriteFile(out / "NEW.bmp", EncodeBmp4(DrawNewButton()));
+    WriteFile(out / "SPARKLE.bmp", EncodeBmp4(DrawSparkleStrip()));
+    WriteFile(out / "ABOUT.bmp", EncodeBmp4(DrawAboutPicture(LoadGrids(grids / "font.txt"))));
+}
+
+void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesystem::path& out) {
+    const auto hand = LoadGrids(grids / "hand.txt");
+    for (const IconPicture& icon : DrawIcons(hand)) {
+        WriteFile(out / ("icon" + std::to_string(icon.number) + ".ico"), EncodeIcon(icon.pixels));
+    }
+    WriteFile(out / "HAND.cur", EncodeCursor(DrawHandCursor(hand), kCursorHotX, kCursorHotY));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: cobblewell-artgen GRID_DIR OUT_DIR\n";
+        return 2;
+    }
+    try {
+        const std::filesystem::path grids = argv[1];
+        const std::filesystem::path out = argv[2];
+        std::filesystem::create_directories(out);
+        WriteBallFamilies(out);
+        WriteFaces(grids, out);
+        WritePanels(grids, out);
+        WriteIconsAndCursor(grids, out);
+    } catch (const std::exception& error) {
+        std::cerr << "cobblewell-artgen: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
