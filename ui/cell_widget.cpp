@@ -1,0 +1,176 @@
+#include "ui/cell_widget.h"
+
+#include "game/rules.h"
+#include "resources/resource_lookup.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <utility>
+
+namespace cw {
+namespace {
+
+constexpr int kBandRowPauseMs = 15;
+constexpr int kBottomRow = 41;
+constexpr int kFirstBandColumn = 1;
+constexpr int kLastBandColumn = 40;
+
+bool ShowsBall(CellState state) {
+    return state == CellState::Occupied || state == CellState::Appearing ||
+           state == CellState::Selected;
+}
+
+const QImage& BallPicture(const Cell& cell, std::int32_t blink, const CellImages& images) {
+    const bool alternate =
+        cell.state == CellState::Appearing || (cell.state == CellState::Selected && blink == 1);
+    return alternate ? images.alternate(cell.colour) : images.normal(cell.colour);
+}
+
+bool HasBand(std::int32_t stack) {
+    return stack >= 2 && stack <= 6;
+}
+
+} // namespace
+
+int StackBandTop(std::int32_t stack) {
+    return 51 - 10 * stack;
+}
+
+void RecolourBandRow(QImage& picture, int y, QRgb colour) {
+    if (y < 0 || y >= picture.height() || picture.width() <= kLastBandColumn)
+        return;
+    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = kFirstBandColumn; x <= kLastBandColumn; ++x) {
+        if ((row[x] & RGB_MASK) == (kLightGrey & RGB_MASK))
+            row[x] = colour;
+    }
+}
+
+bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
+                        const CellImages& images) {
+    if (cell.colour < kNoColour || cell.colour > kJoker)
+        return false;
+    if (cell.colour == kNoColour || !ShowsBall(cell.state)) {
+        picture = FramedCellPicture();
+        return true;
+    }
+    const QImage& ball = BallPicture(cell, blink, images);
+    picture = ball.isNull() ? FramedCellPicture() : ball.convertToFormat(QImage::Format_RGB32);
+    if (HasBand(cell.stack)) {
+        for (int y = kBottomRow; y >= StackBandTop(cell.stack); --y)
+            RecolourBandRow(picture, y, Palette(cell.colour));
+    }
+    return true;
+}
+
+CellWidget::CellWidget(int index, const GameState& game, const CellImages& images, QWidget* parent)
+    : QWidget(parent), index_(index), game_(game), images_(images), picture_(FramedCellPicture()),
+      hand_(LoadCursor(QStringLiteral("HAND"))), pause_(&PauseFor) {
+    setFixedSize(kCellPixels, kCellPixels);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    ComposeCellPicture(picture_, cell(), game_.selection.blink, images_);
+}
+
+const Cell& CellWidget::cell() const {
+    return game_.board.cells[static_cast<std::size_t>(index_)];
+}
+
+void CellWidget::RedrawNow() {
+    if (ComposeCellPicture(picture_, cell(), game_.selection.blink, images_))
+        repaint();
+}
+
+void CellWidget::RefreshNow(bool jokerInvolved) {
+    const Cell& current = cell();
+    if (!IsPaletteColour(current.colour))
+        return;
+    if (current.state != CellState::Occupied && current.state != CellState::Appearing)
+        return;
+    if (current.stack < 2) {
+        RedrawNow();
+        return;
+    }
+    if (jokerInvolved && current.colour != kJoker) {
+        const QImage& normal = images_.normal(current.colour);
+        if (!normal.isNull())
+            picture_ = normal.convertToFormat(QImage::Format_RGB32);
+    }
+    PaintStackBand(true, jokerInvolved);
+}
+
+// Only the newest ten-row step grows, unless a joker stack took another ball's colour: then
+// the whole band is painted again in that colour.
+void CellWidget::PaintStackBand(bool animate, bool jokerInvolved) {
+    const Cell& current = cell();
+    if (!HasBand(current.stack))
+        return;
+    const bool onlyNewStep =
+        animate &&
+        (!jokerInvolved || (current.state != CellState::Empty && current.colour == kJoker));
+    const int first = onlyNewStep ? StackBandTop(current.stack) + 10 : kBottomRow;
+    for (int y = first; y >= StackBandTop(current.stack); --y) {
+        RecolourBandRow(picture_, y, Palette(current.colour));
+        if (animate) {
+            repaint();
+            pause_(kBandRowPauseMs);
+        }
+    }
+}
+
+void CellWidget::ShowFace(const QImage& tile) {
+    if (tile.isNull())
+        return;
+    picture_ = tile.convertToFormat(QImage::Format_RGB32);
+    repaint();
+}
+
+void CellWidget::UpdateCursor() {
+    if (CellShowsHand(game_, index_))
+        setCursor(hand_);
+    else
+        setCursor(Qt::ArrowCursor);
+}
+
+void CellWidget::setPause(PauseFunction pause) {
+    pause_ = pause ? std::move(pause) : PauseFunction(&PauseFor);
+}
+
+void CellWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(rect(), picture_);
+}
+
+void CellWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    Click();
+}
+
+// Cells take no double clicks: the second press of a quick pair is one more click.
+void CellWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    Click();
+}
+
+void CellWidget::mouseMoveEvent(QMouseEvent* event) {
+    UpdateCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void CellWidget::enterEvent(QEnterEvent* event) {
+    UpdateCursor();
+    QWidget::enterEvent(event);
+}
+
+// A click may run a whole move with its blocking pauses, during which no cursor update can
+// happen; the arrow is shown for that time, then the cursor follows the new state.
+void CellWidget::Click() {
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    emit pressed(index_);
+    QGuiApplication::restoreOverrideCursor();
+    UpdateCursor();
+}
+
+} // namespace cw

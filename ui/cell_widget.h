@@ -1,0 +1,78 @@
+#pragma once
+
+#include "game/state.h"
+#include "ui/cell_images.h"
+#include "ui/pause.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace cw {
+
+// The picture a cell shows for its state, drawn over `picture`: the framed empty cell, or the
+// normal or alternate picture of its colour with its stack band. Returns false and leaves the
+// picture as it was for a colour outside -1..7.
+bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
+                        const CellImages& images);
+
+// Top row of the stack band of a stack of 2..6 (stack 2: 31, stack 5: 1).
+int StackBandTop(std::int32_t stack);
+// Recolours the light-grey pixels of columns 1..40 of row y; rows outside the picture are
+// left alone.
+void RecolourBandRow(QImage& picture, int y, QRgb colour);
+
+// One board cell. It keeps its current 42 x 42 picture and only shows that picture when
+// painted, so code that must put something on screen before a pause changes the picture and
+// repaints at once.
+class CellWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    CellWidget(int index, const GameState& game, const CellImages& images,
+               QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+
+    // Draws the cell from its state and shows it at once.
+    void RedrawNow();
+    // Brings an Occupied or Appearing cell up to date at once; a stack band grows visibly,
+    // row by row from the bottom, 15 ms a row. jokerInvolved: a joker took part in the landing
+    // or move, so a stack that changed colour gets its whole band repainted.
+    void RefreshNow(bool jokerInvolved);
+    // Covers the whole cell with a face tile until the next redraw; a null tile changes nothing.
+    void ShowFace(const QImage& tile);
+    // The hand over a cell the player can click, the arrow elsewhere.
+    void UpdateCursor();
+
+    const QImage& picture() const { return picture_; }
+    // The band animation's pause; PauseFor unless a test records the pauses instead.
+    void setPause(PauseFunction pause);
+
+signals:
+    // Any mouse button counts as a click.
+    void pressed(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+
+private:
+    const Cell& cell() const;
+    void Click();
+    void PaintStackBand(bool animate, bool jokerInvolved);
+
+    int index_;
+    const GameState& game_;
+    const CellImages& images_;
+    QImage picture_;
+    QCursor hand_;
+    PauseFunction pause_;
+};
+
+} // namespace cw

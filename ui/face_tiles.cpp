@@ -1,0 +1,42 @@
+#include "ui/face_tiles.h"
+
+#include "ui/cell_images.h"
+
+#include <utility>
+
+namespace cw {
+namespace {
+
+constexpr std::array<const char*, kFaceCount> kFaceNames = {
+    "BAD",   "CHUCKLE", "MESSED",   "OOO",    "SAD",  "SIDE",
+    "SMIRK", "STRAIT",  "SURPRISE", "UNSURE", "WINK", "YAWN",
+};
+
+bool IsFace(int face) {
+    return face >= 0 && face < kFaceCount;
+}
+
+} // namespace
+
+QString FaceName(int face) {
+    return IsFace(face) ? QString::fromLatin1(kFaceNames[static_cast<std::size_t>(face)])
+                        : QString();
+}
+
+FaceTiles::FaceTiles(BitmapLoader loader) : loader_(std::move(loader)) {}
+
+void FaceTiles::Build() {
+    for (int face = 0; face < kFaceCount; ++face)
+        tiles_[static_cast<std::size_t>(face)] = FramedCellPicture(loader_(FaceName(face)));
+}
+
+void FaceTiles::Free() {
+    tiles_.fill(QImage());
+}
+
+const QImage& FaceTiles::tile(int face) const {
+    static const QImage null;
+    return IsFace(face) ? tiles_[static_cast<std::size_t>(face)] : null;
+}
+
+} // namespace cw

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/draw_helpers.h"
+
+#include <QImage>
+
+#include <array>
+
+namespace cw {
+
+inline constexpr int kFaceCount = 12;
+
+// The twelve faces a lone joker pulls, each prebuilt as a whole cell picture (the raised
+// frame with the 36 x 36 face at (3, 3)), so showing one is a single copy over the cell.
+class FaceTiles {
+public:
+    explicit FaceTiles(BitmapLoader loader = ResourceBitmapLoader());
+
+    void Build();
+    void Free();
+
+    // A null image for an index outside 0..11 or while nothing is built.
+    const QImage& tile(int face) const;
+
+private:
+    BitmapLoader loader_;
+    std::array<QImage, kFaceCount> tiles_;
+};
+
+// The bitmap name of face 0..11, in the order the face timer draws them.
+QString FaceName(int face);
+
+} // namespace cw

@@ -1,0 +1,12 @@
+#include "ui/pause.h"
+
+#include <QThread>
+
+namespace cw {
+
+void PauseFor(int ms) {
+    if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+} // namespace cw

@@ -1,0 +1,162 @@
+#include "ui/toolbar_panels.h"
+
+#include <QPainter>
+#include <QVariant>
+
+namespace cw {
+namespace {
+
+constexpr QSize kNewButtonSize(25, 25);
+constexpr QSize kLcdPanelSize(54, 25);
+constexpr QSize kNextColorsSize(78, 25);
+constexpr int kNewPictureSize = 20;
+
+constexpr int kDigits = 4;
+constexpr int kGlyphWidth = 13;
+constexpr int kGlyphHeight = 23;
+constexpr int kMinusGlyphRow = 0;
+constexpr int kBlankGlyphRow = 23;
+constexpr int kZeroGlyphRow = 253;
+
+constexpr int kSlotSpacing = 24;
+constexpr int kJokerPieceSize = 21;
+constexpr int kJokerPieceOrigin = 10;
+
+QImage BlankPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(kLightGrey);
+    return picture;
+}
+
+// Draws the picture as big as the widget is on screen, one logical pixel to a block of
+// device pixels.
+void ShowPicture(QWidget& widget, const QImage& picture) {
+    QPainter painter(&widget);
+    painter.drawImage(widget.rect(), picture);
+}
+
+int GlyphRow(QChar character) {
+    if (character >= u'0' && character <= u'9')
+        return kZeroGlyphRow - kGlyphHeight * (character.unicode() - u'0');
+    return character == u'-' ? kMinusGlyphRow : kBlankGlyphRow;
+}
+
+// The strip keeps one bit a pixel; its light entry (the segments) takes the segment colour
+// and its dark entry black, whatever order the image's colour table has.
+QImage ColouredGlyphs(const QImage& strip, QRgb segment) {
+    QImage glyphs = strip.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    QList<QRgb> table = glyphs.colorTable();
+    for (QRgb& entry : table)
+        entry = qGray(entry) >= 128 ? segment : kBlack;
+    glyphs.setColorTable(table);
+    return glyphs;
+}
+
+std::int32_t BestOfLevel(const GameState& game) {
+    if (game.level < 0 || game.level >= kLevelCount)
+        return 0;
+    return game.best[static_cast<std::size_t>(game.level)];
+}
+
+} // namespace
+
+QString LcdText(std::int32_t value) {
+    return QString::asprintf("%04d", value).left(kDigits);
+}
+
+QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best) {
+    const bool passed = best < score;
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb green = qRgb(0, 255, 0);
+    return passed == showBest ? green : red;
+}
+
+NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
+    : QAbstractButton(parent), newBitmap_(loader(QStringLiteral("NEW"))) {
+    setObjectName(QStringLiteral("newButton"));
+    setProperty("controlId", kNewButtonControlId);
+    setFixedSize(kNewButtonSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QImage NewButton::picture() const {
+    QImage picture = BlankPicture(kNewButtonSize);
+    QPainter painter(&picture);
+    const int pressed = isDown() ? 1 : 0;
+    DrawFramedRect(painter, 0, 0, kNewButtonSize.width(), kNewButtonSize.height(),
+                   pressed ? -1 : 1);
+    BlitBitmap(painter, newBitmap_, (kNewButtonSize.width() - kNewPictureSize) / 2 + pressed,
+               (kNewButtonSize.height() - kNewPictureSize) / 2 + pressed);
+    return picture;
+}
+
+void NewButton::paintEvent(QPaintEvent*) {
+    ShowPicture(*this, picture());
+}
+
+LcdPanel::LcdPanel(bool showBest, const GameState& game, QWidget* parent,
+                   const BitmapLoader& loader)
+    : QWidget(parent), showBest_(showBest), game_(game), glyphs_(loader(QStringLiteral("LCD"))) {
+    setObjectName(showBest ? QStringLiteral("bestPanel") : QStringLiteral("scorePanel"));
+    setFixedSize(kLcdPanelSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage LcdPanel::picture() const {
+    QImage picture = BlankPicture(kLcdPanelSize);
+    QPainter painter(&picture);
+    const int right = kLcdPanelSize.width();
+    const int bottom = kLcdPanelSize.height();
+    DrawLine(painter, 0, bottom, 0, 0, kDarkGrey);
+    DrawLine(painter, 0, 0, right, 0, kDarkGrey);
+    DrawLine(painter, 0, bottom - 1, right - 1, bottom - 1, kWhite);
+    DrawLine(painter, right - 1, bottom - 1, right - 1, 0, kWhite);
+
+    const std::int32_t best = BestOfLevel(game_);
+    const QString text = LcdText(showBest_ ? best : game_.score);
+    if (glyphs_.isNull())
+        return picture;
+    const QImage glyphs = ColouredGlyphs(glyphs_, LcdSegmentColour(showBest_, game_.score, best));
+    for (int i = 0; i < text.size(); ++i) {
+        const QRect source(0, GlyphRow(text[i]), kGlyphWidth, kGlyphHeight);
+        painter.drawImage(QPoint(1 + kGlyphWidth * i, 1), glyphs,
+                          source.intersected(glyphs.rect()));
+    }
+    return picture;
+}
+
+void LcdPanel::paintEvent(QPaintEvent*) {
+    ShowPicture(*this, picture());
+}
+
+NextColorsPanel::NextColorsPanel(const GameState& game, const CellImages& images, QWidget* parent)
+    : QWidget(parent), game_(game), images_(images) {
+    setObjectName(QStringLiteral("nextColorsPanel"));
+    setFixedSize(kNextColorsSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage NextColorsPanel::picture() const {
+    QImage picture = BlankPicture(kNextColorsSize);
+    QPainter painter(&picture);
+    for (int slot = 0; slot < 3; ++slot) {
+        const std::int32_t colour = game_.next[static_cast<std::size_t>(slot)];
+        const int x = kSlotSpacing * slot;
+        if (colour == kJoker) {
+            painter.drawImage(
+                QPoint(x, 2), images_.alternate(kJoker),
+                QRect(kJokerPieceOrigin, kJokerPieceOrigin, kJokerPieceSize, kJokerPieceSize));
+        } else if (IsPaletteColour(colour)) {
+            DrawColorSquare(painter, 2 + x, 3, 20 + x, 21, Palette(colour));
+        }
+    }
+    return picture;
+}
+
+void NextColorsPanel::paintEvent(QPaintEvent*) {
+    if (isVisible())
+        ShowPicture(*this, picture());
+}
+
+} // namespace cw
