@@ -1,8 +1,0 @@
-#include "ui/startup.h"
-
-#include <QApplication>
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return cw::RunApplication(application);
-}
