@@ -1,0 +1,8 @@
+#include "ui/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return cw::RunApplication(application);
+}

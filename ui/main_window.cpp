@@ -1,0 +1,155 @@
+#include "ui/main_window.h"
+
+#include "game/rules.h"
+#include "resources/menu_builder.h"
+#include "resources/menu_table.h"
+#include "resources/resource_lookup.h"
+#include "ui/cell_widget.h"
+#include "ui/draw_helpers.h"
+#include "ui/toolbar_panels.h"
+
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace cw {
+namespace {
+
+constexpr std::array<const char*, kLevelCount> kLevelNames = {"Beginner", "Intermediate", "Expert"};
+
+// Centre of the toolbar strip; the New button and the two LCD panels are placed around it.
+constexpr int kToolbarMiddle = kClientWidth / 2;
+constexpr int kToolbarControlTop = 3;
+constexpr QPoint kNewButtonPosition(kToolbarMiddle - 12, kToolbarControlTop);
+constexpr QPoint kScorePanelPosition(kToolbarMiddle + 17, kToolbarControlTop);
+constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
+constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
+
+bool IsLevel(std::int32_t level) {
+    return level >= Beginner && level <= Expert;
+}
+
+// The client area: the framed toolbar strip on light grey; the cells cover the board below.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("clientArea"));
+        setFixedSize(kClientWidth, kClientHeight);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(kLightGrey));
+        DrawFramedRect(painter, 0, 0, kClientWidth, kToolbarHeight, 0);
+    }
+};
+
+} // namespace
+
+MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoader& loader,
+                       QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
+    setObjectName(QStringLiteral("CW:MAIN"));
+    setWindowIcon(LoadIcon(3));
+    BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
+
+    faceTiles_.Build();
+    cellImages_.Build(records_.shape);
+    auto* client = new ClientArea(this);
+    CreateChildren(client, loader);
+    setCentralWidget(client);
+    // The window takes the size of menu bar plus client area and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::OnBlinkTimer);
+    connect(&faceTimer_, &QTimer::timeout, this, &MainWindow::OnFaceTimerTick);
+    InstallDialogCompanions();
+}
+
+MainWindow::~MainWindow() {
+    blinkTimer_.stop();
+    faceTimer_.stop();
+    faceTiles_.Free();
+    cellImages_.Free();
+}
+
+void MainWindow::CreateChildren(QWidget* client, const BitmapLoader& loader) {
+    for (int index = 0; index < kCellCount; ++index) {
+        auto* cell = new CellWidget(index, game_, cellImages_, client);
+        cell->setObjectName(QStringLiteral("cell%1").arg(index));
+        cell->move(kCellPixels * (index % kBoardSize),
+                   kToolbarHeight + kCellPixels * (index / kBoardSize));
+        connect(cell, &CellWidget::pressed, this, &MainWindow::OnCellPressed);
+        cells_[static_cast<std::size_t>(index)] = cell;
+    }
+    newButton_ = new NewButton(client, loader);
+    newButton_->move(kNewButtonPosition);
+    connect(newButton_, &NewButton::clicked, this, [this] { RunCommand(CmdNew); });
+    scorePanel_ = new LcdPanel(false, game_, client, loader);
+    scorePanel_->move(kScorePanelPosition);
+    bestPanel_ = new LcdPanel(true, game_, client, loader);
+    bestPanel_->move(kBestPanelPosition);
+    nextColorsPanel_ = new NextColorsPanel(game_, cellImages_, client);
+    nextColorsPanel_->move(kNextColorsPosition);
+    nextColorsPanel_->setVisible(game_.options.showNextColors != 0);
+}
+
+void MainWindow::UpdateTitle(std::int32_t level) {
+    if (!IsLevel(level))
+        return;
+    setWindowTitle(QStringLiteral("Cobblewell (%1)")
+                       .arg(QLatin1String(kLevelNames[static_cast<std::size_t>(level)])));
+}
+
+void MainWindow::CheckLevelMenu(std::int32_t level) {
+    for (int candidate = Beginner; candidate <= Expert; ++candidate) {
+        const int command = kLevelCommands[static_cast<std::size_t>(candidate)];
+        if (QAction* action = FindCommandAction(this, command))
+            action->setChecked(candidate == level);
+    }
+}
+
+const QTimer& MainWindow::timer(int id) const {
+    return id == kBlinkTimer ? blinkTimer_ : faceTimer_;
+}
+
+QTimer* MainWindow::TimerById(int id) {
+    if (id == kBlinkTimer)
+        return &blinkTimer_;
+    if (id == kFaceTimer)
+        return &faceTimer_;
+    return nullptr;
+}
+
+void MainWindow::setPause(PauseFunction pause) {
+    pause_ = pause ? std::move(pause) : PauseFunction(&PauseFor);
+    for (CellWidget* cell : cells_)
+        cell->setPause(pause_);
+}
+
+void MainWindow::OnCellPressed(int index) {
+    OnCellClick(game_, *this, index);
+    UpdateCursors();
+}
+
+void MainWindow::OnBlinkTimer() {
+    BlinkTick(game_, *this);
+}
+
+void MainWindow::OnFaceTimerTick() {
+    OnFaceTimer(game_, *this, isVisible() && !isMinimized());
+}
+
+// Whichever cell the mouse rests on must show what the new state allows, without waiting for
+// the mouse to move.
+void MainWindow::UpdateCursors() {
+    for (CellWidget* cell : cells_)
+        cell->UpdateCursor();
+}
+
+} // namespace cw

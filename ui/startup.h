@@ -1,0 +1,34 @@
+#pragma once
+
+#include "game/state.h"
+#include "records/records_state.h"
+
+#include <QApplication>
+
+#include <ctime>
+#include <memory>
+
+namespace cw {
+
+class MainWindow;
+
+// Everything the game keeps for the life of the process. The defaults of both records are the
+// option defaults of a first start: Beginner, shape 2, every display option on.
+struct Session {
+    GameState game;
+    RecordsState records;
+};
+
+// The start-up sequence after the single-instance check, up to but not including showing the
+// window: the score file (or the settings that create it), the desktop font's character
+// width, the window, then DealFirstGame.
+std::unique_ptr<MainWindow> CreateGame(Session& session, std::time_t startTime);
+
+// Title and level check mark, the generator seeded with startTime, and the first game dealt
+// while the window is still hidden.
+void DealFirstGame(MainWindow& window, GameState& game, std::time_t startTime);
+
+// The whole program after QApplication exists; returns the exit code, 0 in every case.
+int RunApplication(QApplication& application);
+
+} // namespace cw

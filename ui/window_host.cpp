@@ -1,0 +1,91 @@
+// The main window as the rules' screen and clock. Every drawing request is painted and put on
+// the screen before it returns (repaint, never update), because the rules follow many of them
+// with a blocking pause during which nothing else gets painted.
+
+#include "records/score_table.h"
+#include "ui/cell_widget.h"
+#include "ui/main_window.h"
+#include "ui/toolbar_panels.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace cw {
+namespace {
+
+bool IsCell(int index) {
+    return index >= 0 && index < kCellCount;
+}
+
+} // namespace
+
+void MainWindow::RedrawCell(int index) {
+    if (IsCell(index))
+        cell(index)->RedrawNow();
+}
+
+void MainWindow::RefreshCell(int index, bool jokerInvolved) {
+    if (IsCell(index))
+        cell(index)->RefreshNow(jokerInvolved);
+}
+
+void MainWindow::RedrawScore() {
+    scorePanel_->repaint();
+}
+
+void MainWindow::RedrawBest() {
+    bestPanel_->repaint();
+}
+
+void MainWindow::RedrawNext() {
+    nextColorsPanel_->repaint();
+}
+
+// Input and timer ticks that arrive meanwhile wait in the queue and are handled in order
+// once the rules return to the event loop.
+void MainWindow::Pause(int milliseconds) {
+    pause_(milliseconds);
+}
+
+void MainWindow::StartTimer(int id, int milliseconds) {
+    if (QTimer* timer = TimerById(id))
+        timer->start(milliseconds);
+}
+
+void MainWindow::StopTimer(int id) {
+    if (QTimer* timer = TimerById(id))
+        timer->stop();
+}
+
+void MainWindow::Beep() {
+    QApplication::beep();
+}
+
+void MainWindow::Message(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Cobblewell"),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::ShowFace(int index, int face) {
+    if (IsCell(index))
+        cell(index)->ShowFace(faceTiles_.tile(face));
+}
+
+void MainWindow::OfferScoreEntry(int level) {
+    cw::OfferScoreEntry(game_, records_, level, this);
+}
+
+void MainWindow::ShowNextColors(bool shown) {
+    nextColorsPanel_->setVisible(shown);
+}
+
+void MainWindow::RebuildCellPictures() {
+    cellImages_.Free();
+    cellImages_.Build(records_.shape);
+    nextColorsPanel_->repaint();
+    for (CellWidget* cell : cells_)
+        cell->RedrawNow();
+}
+
+} // namespace cw
