@@ -80,3 +80,14 @@ const std::array<Family, 8>& Families() {
 }
 
 } // namespace artgen
+
+namespace artgen {
+
+Canvas DrawFamilyPicture(const Family& family, int size) {
+    Canvas picture(size, size);
+    family.draw(picture);
+    FillHoles(picture, ToneDark);
+    return picture;
+}
+
+} // namespace artgen

@@ -36,6 +36,9 @@ struct Family {
 
 const std::array<Family, 8>& Families();
 
+// The family's shape on a transparent square canvas of `size` pixels, in placeholder shades.
+Canvas DrawFamilyPicture(const Family& family, int size);
+
 // The family drawings, each in a design space 36 units across.
 void DrawAtom(Canvas& canvas);
 void DrawBall(Canvas& canvas);

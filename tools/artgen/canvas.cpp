@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace artgen {
 
@@ -121,6 +122,42 @@ void Rim(Canvas& canvas, std::uint8_t colour) {
     }
 }
 
+void FillHoles(Canvas& canvas, std::uint8_t colour) {
+    std::vector<bool> reached(canvas.pixels.size(), false);
+    std::vector<std::pair<int, int>> open;
+    const auto visit = [&](int x, int y) {
+        if (!canvas.contains(x, y) || canvas.at(x, y) != kTransparent) {
+            return;
+        }
+        const auto index = static_cast<std::size_t>(y * canvas.width + x);
+        if (!reached[index]) {
+            reached[index] = true;
+            open.emplace_back(x, y);
+        }
+    };
+    for (int x = 0; x < canvas.width; ++x) {
+        visit(x, 0);
+        visit(x, canvas.height - 1);
+    }
+    for (int y = 0; y < canvas.height; ++y) {
+        visit(0, y);
+        visit(canvas.width - 1, y);
+    }
+    while (!open.empty()) {
+        const auto [x, y] = open.back();
+        open.pop_back();
+        visit(x + 1, y);
+        visit(x - 1, y);
+        visit(x, y + 1);
+        visit(x, y - 1);
+    }
+    for (std::size_t i = 0; i < canvas.pixels.size(); ++i) {
+        if (canvas.pixels[i] == kTransparent && !reached[i]) {
+            canvas.pixels[i] = colour;
+        }
+    }
+}
+
 void ShadeBall(Canvas& canvas, double units, const Oval& oval, std::uint8_t first, double shift) {
     const double pixel = units / canvas.width;
     const double rimWidth = 1.05 * pixel / std::min(oval.rx, oval.ry);
@@ -134,7 +171,7 @@ void ShadeBall(Canvas& canvas, double units, const Oval& oval, std::uint8_t firs
         const double nz = std::sqrt(1.0 - d2);
         // Light from the upper left and a little in front.
         const double diffuse = std::max(0.0, -0.55 * nx - 0.6 * ny + 0.58 * nz);
-        double level = 0.9 + 1.5 * diffuse;
+        double level = 1.05 + 1.45 * diffuse;
         const double sx = nx + 0.38;
         const double sy = ny + 0.42;
         if (sx * sx + sy * sy < 0.05) {

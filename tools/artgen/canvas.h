@@ -70,6 +70,10 @@ void Outline(Canvas& canvas, std::uint8_t colour);
 // Gives each drawn pixel that touches (4-neighbour) a transparent pixel the colour `colour`.
 void Rim(Canvas& canvas, std::uint8_t colour);
 
+// Gives every transparent pixel that the canvas edge cannot reach through transparent pixels
+// the colour `colour`: pockets enclosed by a shape would otherwise take the background colour.
+void FillHoles(Canvas& canvas, std::uint8_t colour);
+
 // An ellipse in design units (see ForEachPixel).
 struct Oval {
     double cx;

@@ -21,7 +21,7 @@ Canvas DrawDisc(double radius) {
             return;
         }
         double level = 2.0;
-        if (d > 0.72 && du + dv > 0.55) {
+        if (d > 0.8 && du + dv > 0.75) {
             level = 1.5;
         }
         if (std::hypot(du + 0.55, dv + 0.55) < 0.13) {

@@ -32,16 +32,17 @@ double StarShape(double u, double v, double radius) {
     double sector = angle / (std::numbers::pi / 3);
     sector -= std::round(sector); // -0.5..0.5, 0 along an arm
     const double r = std::hypot(u, v);
-    const double reach = radius * (0.48 + 0.52 * std::pow(1.0 - 2.0 * std::abs(sector), 2.2));
+    const double reach = radius * (0.55 + 0.45 * std::pow(1.0 - 2.0 * std::abs(sector), 2.2));
     return r / reach;
 }
 
 } // namespace
 
 void DrawBalloons(Canvas& canvas) {
-    DrawString(canvas, 23.5, 21.0, 17.0, 34.0);
-    DrawString(canvas, 13.0, 28.0, 17.0, 34.0);
-    ShadeBall(canvas, kUnits, {23.5, 10.5, 8.3, 9.8}, ToneDeep, -1.0);
+    // The strings hang apart at the bottom, so they enclose no background.
+    DrawString(canvas, 23.5, 21.0, 20.0, 34.0);
+    DrawString(canvas, 13.0, 28.0, 15.5, 34.0);
+    ShadeBall(canvas, kUnits, {23.5, 10.5, 8.3, 9.8}, ToneDeep, -0.6);
     DrawKnot(canvas, 23.5, 20.1);
     ShadeBall(canvas, kUnits, {13.0, 14.5, 9.3, 11.2});
     DrawKnot(canvas, 13.0, 25.5);
@@ -91,8 +92,8 @@ void DrawPill(Canvas& canvas) {
 }
 
 void DrawCircles(Canvas& canvas) {
-    static constexpr double kCentres[3][2] = {{18.0, 11.5}, {11.0, 23.5}, {25.0, 23.5}};
-    constexpr double kRadius = 10.2;
+    static constexpr double kCentres[3][2] = {{18.0, 12.5}, {12.2, 22.6}, {23.8, 22.6}};
+    constexpr double kRadius = 10.4;
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         int inside = 0;
         bool onEdge = false;
@@ -107,7 +108,7 @@ void DrawCircles(Canvas& canvas) {
         if (onEdge) {
             canvas.set(x, y, ToneDeep);
         } else if (inside == 3) {
-            canvas.set(x, y, (x / 2 + y / 2) % 2 == 0 ? ToneSpec : ToneDeep);
+            canvas.set(x, y, (x + y) % 2 == 0 ? ToneSpec : ToneDeep);
         } else {
             canvas.set(x, y, inside == 2 ? ToneDark : ToneMid);
         }

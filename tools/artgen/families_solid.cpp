@@ -31,7 +31,7 @@ void DrawPip(Canvas& canvas, double cx, double cy, double r) {
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         const double d = std::hypot(u - cx, v - cy);
         if (d < r) {
-            canvas.set(x, y, d < r * 0.55 || (u - cx) + (v - cy) < 0 ? ToneContrast : ToneDeep);
+            canvas.set(x, y, ToneContrast);
         }
     });
 }
@@ -79,7 +79,6 @@ void DrawDice(Canvas& canvas) {
             DrawPip(canvas, column, row, 2.4);
         }
     }
-    DrawPip(canvas, 18.0, 6.5, 1.6);
 }
 
 void DrawSpiral(Canvas& canvas) {

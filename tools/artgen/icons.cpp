@@ -22,8 +22,8 @@ constexpr ShapeIcon kShapeIcons[] = {
 };
 
 Canvas DrawShapeIcon(const ShapeIcon& icon) {
-    Canvas drawing(kSize, kSize);
-    Families()[static_cast<std::size_t>(icon.family)].draw(drawing);
+    const Canvas drawing =
+        DrawFamilyPicture(Families()[static_cast<std::size_t>(icon.family)], kSize);
     return Recolour(drawing, ColoursOf(icon.ballColour), kTransparent);
 }
 

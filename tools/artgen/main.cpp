@@ -18,8 +18,7 @@ using namespace artgen;
 
 void WriteBallFamilies(const std::filesystem::path& out) {
     for (const Family& family : Families()) {
-        Canvas drawing(36, 36);
-        family.draw(drawing);
+        const Canvas drawing = DrawFamilyPicture(family, 36);
         for (int colour = 0; colour < kBallColours; ++colour) {
             const Canvas picture = Recolour(drawing, ColoursOf(colour), LightGrey);
             WriteFile(out / (family.prefix + std::to_string(colour) + ".bmp"), EncodeBmp4(picture));

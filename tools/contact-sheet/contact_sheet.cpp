@@ -1,0 +1,239 @@
+#include "contact_sheet.h"
+
+#include "resources/icon_file.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <array>
+
+namespace {
+
+constexpr int kZoom = 4;
+constexpr int kGap = 16;
+constexpr int kLabelHeight = 18;
+constexpr int kSheetWidth = 1400;
+constexpr int kCellSize = 42;
+
+const QStringList kFamilies{"ATOM", "BALL", "DICE", "SPIR", "BALU", "FLAKE", "PILL", "ROUND"};
+const QStringList kFaces{"BIGSMILE", "SMALLSMILE", "BAD",    "CHUCKLE",  "MESSED", "OOO",  "SAD",
+                         "SIDE",     "SMIRK",      "STRAIT", "SURPRISE", "UNSURE", "WINK", "YAWN"};
+const std::array<QColor, 8> kBallPalette{
+    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),     QColor(255, 255, 0),
+    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 0)};
+const QColor kLightGrey(192, 192, 192);
+const QColor kDarkGrey(128, 128, 128);
+
+QImage Zoom(const QImage& image, int zoom = kZoom) {
+    return image.convertToFormat(QImage::Format_ARGB32)
+        .scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The game's framed cell with the picture at (3, 3) and, for a stack above 1, its band: the
+// light-grey pixels of the lower rows recoloured in the ball colour.
+QImage FramedCell(const QImage& picture, int stack, const QColor& bandColour) {
+    QImage cell(kCellSize, kCellSize, QImage::Format_ARGB32);
+    cell.fill(kLightGrey);
+    QPainter painter(&cell);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, kCellSize - 1, kCellSize - 1);
+    painter.setPen(Qt::white);
+    painter.drawLine(1, 1, 1, 39);
+    painter.drawLine(1, 1, 40, 1);
+    painter.setPen(kDarkGrey);
+    painter.drawLine(1, 40, 40, 40);
+    painter.drawLine(40, 2, 40, 40);
+    painter.drawImage(3, 3, picture);
+    painter.end();
+    if (stack >= 2) {
+        for (int y = 41; y >= 51 - 10 * stack && y >= 0; --y) {
+            for (int x = 1; x <= 40; ++x) {
+                if (cell.pixelColor(x, y) == kLightGrey) {
+                    cell.setPixelColor(x, y, bandColour);
+                }
+            }
+        }
+    }
+    return cell;
+}
+
+QImage Checkerboard(QSize size) {
+    QImage board(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            board.setPixelColor(x, y,
+                                (x / 8 + y / 8) % 2 ? QColor(90, 140, 90) : QColor(220, 220, 200));
+        }
+    }
+    return board;
+}
+
+QImage ReadIconFile(const QString& path, QPoint* hotSpot = nullptr) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const auto decoded = cw::DecodeIconFile(file.readAll());
+    if (!decoded) {
+        return {};
+    }
+    if (hotSpot) {
+        *hotSpot = decoded->hotSpot;
+    }
+    return decoded->image;
+}
+
+// Places labelled pictures left to right, starting a new row when the sheet is full.
+class SheetLayout {
+public:
+    explicit SheetLayout(QPainter& painter) : painter_(painter) {}
+
+    void place(const QImage& picture, const QString& label) {
+        if (x_ + picture.width() > kSheetWidth - kGap) {
+            newRow();
+        }
+        painter_.setPen(QColor(230, 230, 230));
+        painter_.drawText(x_, y_ + kLabelHeight - 5, label);
+        painter_.drawImage(x_, y_ + kLabelHeight, picture);
+        x_ += picture.width() + kGap;
+        rowHeight_ = std::max(rowHeight_, picture.height() + kLabelHeight);
+    }
+
+    void heading(const QString& title) {
+        newRow();
+        QFont font = painter_.font();
+        font.setBold(true);
+        painter_.setFont(font);
+        painter_.setPen(QColor(255, 220, 120));
+        painter_.drawText(kGap, y_ + kLabelHeight, title);
+        font.setBold(false);
+        painter_.setFont(font);
+        y_ += kLabelHeight + 6;
+    }
+
+    void newRow() {
+        if (rowHeight_ > 0) {
+            y_ += rowHeight_ + kGap;
+        }
+        x_ = kGap;
+        rowHeight_ = 0;
+    }
+
+    int usedHeight() const { return y_ + rowHeight_ + kGap; }
+
+private:
+    QPainter& painter_;
+    int x_ = kGap;
+    int y_ = kGap;
+    int rowHeight_ = 0;
+};
+
+QImage Bitmap(const QDir& folder, const QString& name) {
+    return QImage(folder.filePath(name + ".bmp"), "BMP");
+}
+
+void PlaceFamilies(SheetLayout& layout, const QDir& folder) {
+    for (const QString& family : kFamilies) {
+        layout.heading(family);
+        for (int digit = 0; digit < 8; ++digit) {
+            layout.place(Zoom(Bitmap(folder, family + QString::number(digit))),
+                         family + QString::number(digit));
+        }
+    }
+}
+
+void PlaceCells(SheetLayout& layout, const QDir& folder) {
+    layout.heading("Cells with stack bands (alternate picture last)");
+    for (const QString& family : kFamilies) {
+        for (int colour = 0; colour < 7; ++colour) {
+            const QImage picture = Bitmap(folder, family + QString::number(colour));
+            layout.place(Zoom(FramedCell(picture, 2 + colour % 3, kBallPalette[colour]), 2),
+                         family + QString::number(colour));
+        }
+        layout.place(Zoom(FramedCell(Bitmap(folder, family + "7"), 2, kBallPalette[0]), 2),
+                     family + "7");
+        layout.newRow();
+    }
+}
+
+void PlaceFaces(SheetLayout& layout, const QDir& folder) {
+    layout.heading("Joker faces");
+    for (const QString& face : kFaces) {
+        layout.place(Zoom(Bitmap(folder, face)), face);
+    }
+    layout.heading("Joker cells, and the next-colours piece of SMALLSMILE");
+    for (const QString& face : kFaces) {
+        layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, kBallPalette[7]), 2), face);
+    }
+    const QImage smallCell = FramedCell(Bitmap(folder, "SMALLSMILE"), 1, kBallPalette[7]);
+    layout.place(Zoom(smallCell.copy(10, 10, 21, 21)), "next piece");
+}
+
+QImage LcdPanel(const QImage& strip, const QString& text, const QColor& segments) {
+    QImage glyphs = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < glyphs.height(); ++y) {
+        for (int x = 0; x < glyphs.width(); ++x) {
+            glyphs.setPixelColor(x, y,
+                                 glyphs.pixelColor(x, y).lightness() > 127 ? segments : Qt::black);
+        }
+    }
+    QImage panel(54, 25, QImage::Format_ARGB32);
+    panel.fill(kLightGrey);
+    QPainter painter(&panel);
+    for (int i = 0; i < text.size(); ++i) {
+        // Digits by their character code; the minus and the blank sit above '9'.
+        const int code = text[i] == '-' ? 59 : (text[i] == ' ' ? 58 : text[i].unicode());
+        const int row = 23 * (59 - code);
+        painter.drawImage(1 + 13 * i, 1, glyphs.copy(0, row, 13, 23));
+    }
+    return panel;
+}
+
+void PlacePanels(SheetLayout& layout, const QDir& folder) {
+    layout.heading("LCD strip, score panels, NEW, SPARKLE");
+    const QImage lcd = Bitmap(folder, "LCD");
+    layout.place(Zoom(lcd.transformed(QTransform().rotate(-90))), "LCD (turned left)");
+    layout.place(Zoom(LcdPanel(lcd, "0123", kBallPalette[1])), "0123");
+    layout.place(Zoom(LcdPanel(lcd, "4567", kBallPalette[0])), "4567");
+    layout.place(Zoom(LcdPanel(lcd, "8 -9", kBallPalette[1])), "8 -9");
+    layout.place(Zoom(Bitmap(folder, "NEW")), "NEW");
+    layout.place(Zoom(Bitmap(folder, "SPARKLE")), "SPARKLE");
+    layout.heading("ABOUT");
+    layout.place(Zoom(Bitmap(folder, "ABOUT")), "ABOUT");
+}
+
+void PlaceIcons(SheetLayout& layout, const QDir& folder) {
+    layout.heading("Icons (over a checkerboard, to show the mask) and the cursor");
+    for (const int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
+        QImage shown = Checkerboard(QSize(32, 32));
+        QPainter(&shown).drawImage(
+            0, 0, ReadIconFile(folder.filePath(QString("icon%1.ico").arg(number))));
+        layout.place(Zoom(shown), QString("icon %1").arg(number));
+    }
+    QPoint hotSpot;
+    QImage cursor = Checkerboard(QSize(32, 32));
+    QPainter(&cursor).drawImage(0, 0, ReadIconFile(folder.filePath("HAND.cur"), &hotSpot));
+    QImage zoomed = Zoom(cursor);
+    QPainter marker(&zoomed);
+    marker.setPen(Qt::red);
+    marker.drawRect(hotSpot.x() * kZoom, hotSpot.y() * kZoom, kZoom - 1, kZoom - 1);
+    marker.end();
+    layout.place(zoomed, QString("HAND hot spot (%1, %2)").arg(hotSpot.x()).arg(hotSpot.y()));
+}
+
+} // namespace
+
+QImage RenderContactSheet(const QDir& artFolder) {
+    QImage sheet(kSheetWidth, 9000, QImage::Format_ARGB32);
+    sheet.fill(QColor(48, 48, 48));
+    QPainter painter(&sheet);
+    SheetLayout layout(painter);
+    PlaceFamilies(layout, artFolder);
+    PlaceCells(layout, artFolder);
+    PlaceFaces(layout, artFolder);
+    PlacePanels(layout, artFolder);
+    PlaceIcons(layout, artFolder);
+    const int height = layout.usedHeight();
+    painter.end();
+    return sheet.copy(0, 0, kSheetWidth, height);
+}
