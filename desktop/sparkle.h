@@ -28,7 +28,7 @@ QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int f
 class SparkleCanvas {
 public:
     virtual ~SparkleCanvas() = default;
-    // What lies under `area` now; the parts of it outside the canvas are black.
+    // What lies under `area` now.
     virtual QImage Capture(const QRect& area) = 0;
     virtual void Show(const QPoint& at, const QImage& picture) = 0;
 };

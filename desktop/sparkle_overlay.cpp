@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPixmap>
 
 namespace cw {
 
@@ -15,12 +16,8 @@ SparkleOverlay::SparkleOverlay(QWidget* dialog) : QWidget(dialog) {
 }
 
 QImage SparkleOverlay::Capture(const QRect& area) {
-    QImage background(area.size(), QImage::Format_RGB32);
-    background.fill(Qt::black);
-    QPainter painter(&background);
     // The layer itself shows nothing between sparkles, so it adds nothing to the grab.
-    painter.drawPixmap(0, 0, parentWidget()->grab(area));
-    return background;
+    return parentWidget()->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void SparkleOverlay::Show(const QPoint& at, const QImage& picture) {

@@ -1,0 +1,140 @@
+#include "desktop/about_dialog.h"
+#include "desktop/sparkle_request.h"
+#include "resources/dialog_units.h"
+#include "resources/resource_lookup.h"
+#include "test_support.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+QPushButton* Button(QWidget* dialog, int id) {
+    return qobject_cast<QPushButton*>(FindControl(dialog, id));
+}
+
+int RunAboutWith(std::function<void(QWidget*)> act) {
+    QWidget owner;
+    Random random;
+    WhenModalOpens(std::move(act));
+    return RunAboutDialog(random, &owner);
+}
+
+TEST(AboutBox, OkAndEnterEndWithOne) {
+    EXPECT_EQ(RunAboutWith([](QWidget* box) { Button(box, 1)->click(); }), kAboutOk);
+    EXPECT_EQ(RunAboutWith([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }), kAboutOk);
+}
+
+TEST(AboutBox, WebSiteButtonEndsWith1019) {
+    EXPECT_EQ(RunAboutWith([](QWidget* box) { Button(box, 1019)->click(); }), kAboutVisitWebSite);
+}
+
+TEST(AboutBox, CloseBoxEndsWithZero) {
+    EXPECT_EQ(RunAboutWith([](QWidget* box) { box->close(); }), kAboutClosed);
+}
+
+TEST(AboutBox, EscapeDoesNotCloseIt) {
+    bool stillOpen = false;
+    const int result = RunAboutWith([&stillOpen](QWidget* box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTimer::singleShot(50, box, [box, &stillOpen] {
+            stillOpen = box->isVisible();
+            Button(box, 1)->click();
+        });
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(result, kAboutOk);
+}
+
+TEST(AboutBox, HomePageOpensOnlyAfterTheWebSiteButtonAndTheBoxHasGone) {
+    QWidget owner;
+    Random random;
+    QStringList opened;
+    bool boxGoneWhenOpened = false;
+    const auto open = [&](const QString& address) {
+        opened << address;
+        boxGoneWhenOpened = QApplication::activeModalWidget() == nullptr &&
+                            owner.findChildren<AboutDialog*>().isEmpty();
+    };
+    WhenModalOpens([](QWidget* box) { Button(box, 1)->click(); });
+    RunAboutCommand(random, &owner, open);
+    EXPECT_TRUE(opened.isEmpty());
+
+    WhenModalOpens([](QWidget* box) { Button(box, 1019)->click(); });
+    RunAboutCommand(random, &owner, open);
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.cobblewell.example/indexgam.shtml")});
+    EXPECT_TRUE(boxGoneWhenOpened);
+}
+
+TEST(AboutBox, ShowsTheVersionLineAndStartsOnOk) {
+    Random random;
+    AboutDialog box(random, nullptr);
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About Cobblewell"));
+    auto* version = qobject_cast<QLabel*>(FindControl(&box, 105));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("Version v1.0a, compiled: Sat May  9 14:49:16 1998"));
+    EXPECT_EQ(box.focusWidget(), Button(&box, 1));
+    EXPECT_TRUE(Button(&box, 1)->isDefault());
+}
+
+TEST(AboutBox, OpensCentredOnTheScreenNotOverItsOwner) {
+    QWidget owner;
+    owner.setGeometry(10, 10, 200, 150);
+    owner.show();
+    Random random;
+    AboutDialog box(random, &owner);
+    box.show();
+    const QRect screen = box.screen()->geometry();
+    const QRect frame = box.frameGeometry();
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+}
+
+TEST(AboutBox, PictureButtonIsAFramedPictureThatTakesNoInput) {
+    Random random;
+    AboutDialog box(random, nullptr);
+    box.show();
+    QWidget* picture = FindControl(&box, 1018);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->isEnabled());
+    EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus);
+
+    const QImage shot = picture->grab().toImage();
+    const int right = shot.width() - 1;
+    const int bottom = shot.height() - 1;
+    EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(shot.pixel(right, bottom), qRgb(0, 0, 0));
+    EXPECT_EQ(shot.pixel(1, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(shot.pixel(right - 1, 2), qRgb(128, 128, 128));
+    EXPECT_EQ(shot.pixel(1, bottom - 1), qRgb(128, 128, 128));
+    EXPECT_EQ(shot.pixel(2, 2), qRgb(192, 192, 192));
+
+    const QImage about = LoadBitmap(QStringLiteral("ABOUT"));
+    if (about.isNull())
+        GTEST_SKIP() << "the About picture is not built into this tree";
+    const QPoint corner((shot.width() - about.width()) / 2, (shot.height() - about.height()) / 2);
+    EXPECT_EQ(shot.pixel(corner + QPoint(10, 10)), about.pixel(10, 10));
+}
+
+// Two draws per sparkle, y first: the About box takes them from the game's generator.
+TEST(AboutBox, SparkleRequestDrawsItsPlaceFromTheSharedGenerator) {
+    Random random;
+    SeedRandom(random, 12345);
+    AboutDialog box(random, nullptr);
+    box.show();
+    Random expected = random;
+    RandomInt(expected, 10, 80);
+    RandomInt(expected, 15, box.width() - 43);
+
+    QEvent request(SparkleRequestType());
+    EXPECT_TRUE(QCoreApplication::sendEvent(&box, &request));
+    EXPECT_EQ(random.state, expected.state);
+}
+
+} // namespace
+} // namespace cw

@@ -1,0 +1,97 @@
+#include "desktop/help_viewer.h"
+#include "resources/menu_table.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+const QStringList kPages{QStringLiteral("index.html"), QStringLiteral("rules.html"),
+                         QStringLiteral("using_help.html")};
+
+HelpViewer* OnlyViewer(const QWidget& owner) {
+    const auto viewers = owner.findChildren<HelpViewer*>();
+    return viewers.size() == 1 ? viewers.front() : nullptr;
+}
+
+QString PageText(const QString& page) {
+    QFile file(QStringLiteral(":/help/") + page);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST(HelpCommands, EachHelpCommandNamesItsTopic) {
+    EXPECT_EQ(HelpTopicForCommand(CmdHelpIndex), HelpTopic::Contents);
+    EXPECT_EQ(HelpTopicForCommand(CmdHelpRules), HelpTopic::Rules);
+    EXPECT_EQ(HelpTopicForCommand(CmdHelpUsing), HelpTopic::UsingHelp);
+    EXPECT_EQ(HelpTopicForCommand(CmdAbout), std::nullopt);
+}
+
+TEST(HelpViewerWindow, CommandsOpenTheirPagesInOneWindow) {
+    QWidget owner;
+    const std::pair<int, QString> expected[] = {
+        {CmdHelpRules, QStringLiteral("qrc:/help/rules.html")},
+        {CmdHelpIndex, QStringLiteral("qrc:/help/index.html")},
+        {CmdHelpUsing, QStringLiteral("qrc:/help/using_help.html")},
+    };
+    for (const auto& [command, page] : expected) {
+        ShowHelp(*HelpTopicForCommand(command), &owner);
+        HelpViewer* viewer = OnlyViewer(owner);
+        ASSERT_NE(viewer, nullptr) << command;
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_EQ(viewer->currentPage(), QUrl(page)) << command;
+        EXPECT_FALSE(viewer->findChild<QTextBrowser*>()->toPlainText().isEmpty());
+    }
+}
+
+TEST(HelpViewerWindow, BackForwardAndContentsButtons) {
+    QWidget owner;
+    ShowHelp(HelpTopic::Contents, &owner);
+    ShowHelp(HelpTopic::Rules, &owner);
+    HelpViewer* viewer = OnlyViewer(owner);
+    ASSERT_NE(viewer, nullptr);
+    auto* back = viewer->findChild<QPushButton*>(QStringLiteral("backButton"));
+    auto* forward = viewer->findChild<QPushButton*>(QStringLiteral("forwardButton"));
+    auto* contents = viewer->findChild<QPushButton*>(QStringLiteral("contentsButton"));
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+
+    back->click();
+    EXPECT_EQ(viewer->currentPage(), HelpPageUrl(HelpTopic::Contents));
+    EXPECT_TRUE(forward->isEnabled());
+    forward->click();
+    EXPECT_EQ(viewer->currentPage(), HelpPageUrl(HelpTopic::Rules));
+    contents->click();
+    EXPECT_EQ(viewer->currentPage(), HelpPageUrl(HelpTopic::Contents));
+    EXPECT_TRUE(viewer->windowTitle().startsWith(QStringLiteral("Cobblewell Help")));
+}
+
+TEST(HelpPages, EveryLinkBetweenPagesLeadsToAPage) {
+    const QRegularExpression link(QStringLiteral(R"(href="([^"#]*)(#[^"]*)?")"));
+    for (const QString& page : kPages) {
+        const QString text = PageText(page);
+        ASSERT_FALSE(text.isEmpty()) << page.toStdString();
+        for (const auto& match : link.globalMatch(text)) {
+            const QString target = match.captured(1).isEmpty() ? page : match.captured(1);
+            const QString anchor = match.captured(2).mid(1);
+            ASSERT_TRUE(kPages.contains(target))
+                << page.toStdString() << " -> " << target.toStdString();
+            if (!anchor.isEmpty()) {
+                EXPECT_TRUE(PageText(target).contains(QStringLiteral("name=\"%1\"").arg(anchor)))
+                    << target.toStdString() << "#" << anchor.toStdString();
+            }
+        }
+    }
+}
+
+TEST(HelpPages, ContentsLeadsToTheRulesAndToUsingHelp) {
+    const QString contents = PageText(QStringLiteral("index.html"));
+    EXPECT_TRUE(contents.contains(QStringLiteral("href=\"rules.html")));
+    EXPECT_TRUE(contents.contains(QStringLiteral("href=\"using_help.html")));
+}
+
+} // namespace
+} // namespace cw
