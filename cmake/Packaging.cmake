@@ -1,0 +1,50 @@
+# `cpack` in the build folder makes the Debian package cobblewell_<version>_<arch>.deb from the
+# "cobblewell" install component; its dependencies are worked out from the program's shared
+# libraries (dpkg-shlibdeps, from dpkg-dev).
+set(cobblewell_debian_dir ${PROJECT_SOURCE_DIR}/resources/linux/debian)
+set(cobblewell_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/cobblewell)
+
+# Debian wants the copyright and the changelog of every package in its documentation folder.
+set(cobblewell_changelog ${CMAKE_BINARY_DIR}/generated/debian/changelog)
+add_custom_command(
+    OUTPUT ${cobblewell_changelog}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${cobblewell_debian_dir}/changelog ${cobblewell_changelog}
+    COMMAND gzip -9nf ${cobblewell_changelog}
+    DEPENDS ${cobblewell_debian_dir}/changelog
+    COMMENT "Compressing the package changelog"
+    VERBATIM
+)
+add_custom_target(cobblewell_changelog ALL DEPENDS ${cobblewell_changelog}.gz)
+install(FILES ${cobblewell_debian_dir}/copyright ${cobblewell_changelog}.gz
+    DESTINATION ${cobblewell_doc_dir} COMPONENT cobblewell)
+
+set(CPACK_PACKAGE_NAME cobblewell)
+set(CPACK_PACKAGE_VENDOR "The Cobblewell developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_HOMEPAGE_URL https://cobblewell.example/)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "puzzle game: stack balls of one colour five high")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Balls of seven colours and a joker drop onto a board of nine by nine cells a few at a
+time. Each turn you move one lone ball along a free path, into an empty cell or onto a stack
+of its own colour; a stack of five clears and scores. The game is over when no move is left.
+Three levels, a top-ten table for each level and eight ball shapes.")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Only the game's own component: other install rules of the tree (tools, tests) stay out.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};cobblewell;/")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Cobblewell developers <developers@cobblewell.example>")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
+
+if(BUILD_TESTING)
+    add_subdirectory(${PROJECT_SOURCE_DIR}/tests/package ${CMAKE_BINARY_DIR}/tests/package)
+endif()

@@ -1,0 +1,133 @@
+#include "tools/icons/icon_set.h"
+#include "tools/icons/text_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include <stdexcept>
+
+namespace cw::icons {
+namespace {
+
+QImage Solid(int side, QRgb colour) {
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Every pixel differs from its right and lower neighbours, so any blending of neighbours
+// while enlarging shows up as a colour that is not in the art.
+QImage PatternedArt() {
+    QImage art(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            art.setPixel(x, y, x == y ? qRgba(0, 0, 0, 0) : qRgb(x * 8, y * 8, (x + y) % 2 * 255));
+    }
+    return art;
+}
+
+std::map<int, QImage> DrawnSmallSizes() {
+    return {{16, Solid(16, qRgb(1, 0, 0))},
+            {22, Solid(22, qRgb(2, 0, 0))},
+            {24, Solid(24, qRgb(3, 0, 0))},
+            {48, Solid(48, qRgb(4, 0, 0))}};
+}
+
+void ExpectParseFails(const char* text, const char* where) {
+    try {
+        ParseTextGrids(QString::fromLatin1(text));
+        ADD_FAILURE() << "accepted: " << text;
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(where), std::string::npos) << error.what();
+    }
+}
+
+TEST(TextGrids, ReadsTheLegendOfTheArtGrids) {
+    const auto pictures =
+        ParseTextGrids(QStringLiteral("# note\r\n[a]\r\n.KW\r\nlRd\r\n\n[b]\nB\n"));
+    ASSERT_EQ(pictures.size(), 2u);
+    const QImage& a = pictures.at(QStringLiteral("a"));
+    ASSERT_EQ(a.size(), QSize(3, 2));
+    EXPECT_EQ(qAlpha(a.pixel(0, 0)), 0);
+    EXPECT_EQ(a.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(a.pixel(2, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(a.pixel(0, 1), qRgb(192, 192, 192));
+    EXPECT_EQ(a.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(a.pixel(2, 1), qRgb(128, 128, 128));
+    EXPECT_EQ(pictures.at(QStringLiteral("b")).pixel(0, 0), qRgb(0, 0, 255));
+}
+
+TEST(TextGrids, RejectsMalformedPicturesNamingTheLine) {
+    ExpectParseFails("[a]\nKK\nKx\n", "line 3: unknown pixel character 'x'");
+    ExpectParseFails("[a]\nKKK\nKK\n", "line 3: row is 2 pixels wide, the picture 3");
+    ExpectParseFails("[a]\nK\n\n[a]\nW\n", "line 4: picture [a] is drawn twice");
+    ExpectParseFails("KK\n", "line 1: pixels outside a picture");
+    ExpectParseFails("[a]\n\n", "line 1: picture [a] has no rows");
+}
+
+TEST(HicolorIcons, EnlargesTheArtByRepeatingPixels) {
+    const QImage art = PatternedArt();
+    const auto icons = BuildHicolorIcons(art, DrawnSmallSizes());
+    ASSERT_EQ(icons.size(), kHicolorSizes.size());
+    EXPECT_EQ(icons.at(32), art);
+    for (const int side : {64, 128, 256}) {
+        const QImage& icon = icons.at(side);
+        ASSERT_EQ(icon.size(), QSize(side, side));
+        const int factor = side / 32;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x)
+                ASSERT_EQ(icon.pixel(x, y), art.pixel(x / factor, y / factor))
+                    << side << " at " << x << "," << y;
+        }
+    }
+}
+
+TEST(HicolorIcons, TakesHandDrawnSizesAsDrawn) {
+    const auto drawn = DrawnSmallSizes();
+    const auto icons = BuildHicolorIcons(PatternedArt(), drawn);
+    for (const auto& [side, picture] : drawn)
+        EXPECT_EQ(icons.at(side), picture) << side;
+}
+
+TEST(HicolorIcons, RefusesMissingOrMisfitPictures) {
+    auto withoutFortyEight = DrawnSmallSizes();
+    withoutFortyEight.erase(48);
+    EXPECT_THROW(BuildHicolorIcons(PatternedArt(), withoutFortyEight), std::runtime_error);
+
+    auto wrongSize = DrawnSmallSizes();
+    wrongSize[22] = Solid(24, qRgb(0, 0, 0));
+    EXPECT_THROW(BuildHicolorIcons(PatternedArt(), wrongSize), std::runtime_error);
+
+    EXPECT_THROW(BuildHicolorIcons(Solid(16, qRgb(0, 0, 0)), DrawnSmallSizes()),
+                 std::runtime_error);
+    EXPECT_THROW(PicturesBySize({{QStringLiteral("small"), Solid(16, qRgb(0, 0, 0))}}),
+                 std::runtime_error);
+}
+
+// The shipped pictures: exactly the sizes that cannot be enlarged from the art, each square,
+// in the colours of the icon only (a wrong letter would slip in a colour of the palette).
+TEST(HicolorIcons, ShippedGridsDrawEverySmallSizeInTheIconColours) {
+    const auto drawn = PicturesBySize(LoadTextGrids(QStringLiteral(COBBLEWELL_ICON_GRIDS)));
+    std::vector<int> sides;
+    for (const auto& entry : drawn)
+        sides.push_back(entry.first);
+    EXPECT_EQ(sides, (std::vector<int>{16, 22, 24, 48}));
+
+    const QSet<QRgb> iconColours{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(192, 192, 192),
+                                 qRgb(128, 128, 128), qRgb(255, 0, 0)};
+    for (const auto& [side, picture] : drawn) {
+        QSet<QRgb> used;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qAlpha(picture.pixel(x, y)) != 0)
+                    used.insert(picture.pixel(x, y));
+            }
+        }
+        EXPECT_EQ(used, iconColours) << side;
+    }
+    EXPECT_NO_THROW(BuildHicolorIcons(PatternedArt(), drawn));
+}
+
+} // namespace
+} // namespace cw::icons

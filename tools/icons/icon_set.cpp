@@ -1,0 +1,56 @@
+#include "tools/icons/icon_set.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace cw::icons {
+namespace {
+
+constexpr int kArtSide = 32;
+
+std::string SizeText(int side) {
+    return std::to_string(side) + " x " + std::to_string(side);
+}
+
+QImage Enlarged(const QImage& art, int side) {
+    if (side % kArtSide != 0)
+        throw std::runtime_error("no hand-drawn picture for " + SizeText(side) +
+                                 ", and it is no whole multiple of the " + SizeText(kArtSide) +
+                                 " art");
+    // Qt::FastTransformation samples the nearest pixel: at a whole factor every art pixel
+    // becomes a solid block, with no blended colour between neighbours.
+    return art.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+} // namespace
+
+std::map<int, QImage> BuildHicolorIcons(const QImage& art, const std::map<int, QImage>& drawn) {
+    if (art.size() != QSize(kArtSide, kArtSide))
+        throw std::runtime_error("the application icon art must be " + SizeText(kArtSide));
+    std::map<int, QImage> icons;
+    for (const int side : kHicolorSizes) {
+        const auto found = drawn.find(side);
+        QImage icon = found != drawn.end() ? found->second : Enlarged(art, side);
+        if (icon.size() != QSize(side, side))
+            throw std::runtime_error("the picture for " + SizeText(side) + " is " +
+                                     std::to_string(icon.width()) + " x " +
+                                     std::to_string(icon.height()));
+        icons.emplace(side, icon.convertToFormat(QImage::Format_ARGB32));
+    }
+    return icons;
+}
+
+std::map<int, QImage> PicturesBySize(const std::map<QString, QImage>& pictures) {
+    std::map<int, QImage> bySize;
+    for (const auto& [name, picture] : pictures) {
+        bool isNumber = false;
+        const int side = name.toInt(&isNumber);
+        if (!isNumber || side <= 0)
+            throw std::runtime_error("picture [" + name.toStdString() +
+                                     "] is not named by its size");
+        bySize.emplace(side, picture);
+    }
+    return bySize;
+}
+
+} // namespace cw::icons
