@@ -1,6 +1,7 @@
 #include "render_test_support.h"
 
 #include "game/state.h"
+#include "resources/resource_lookup.h"
 #include "ui/cell_images.h"
 #include "ui/face_tiles.h"
 
@@ -150,6 +151,28 @@ TEST(FaceTiles, TwelveFramedTilesWithTheFaceAtThreeThree) {
     EXPECT_TRUE(tiles.tile(-1).isNull());
     tiles.Free();
     EXPECT_TRUE(tiles.tile(0).isNull());
+}
+
+TEST(ProgramPictures, CellPicturesAndTilesComeFromTheResources) {
+    const QImage ball = LoadBitmap(QStringLiteral("BALL3")).convertToFormat(QImage::Format_RGB32);
+    const QImage face = LoadBitmap(QStringLiteral("WINK")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(ball.size(), QSize(36, 36));
+    ASSERT_EQ(face.size(), QSize(36, 36));
+    CellImages images;
+    std::int32_t shape = 2;
+    images.Build(shape);
+    EXPECT_TRUE(SamePixels(images.normal(3), {3, 3}, ball, ball.rect()));
+    FaceTiles tiles;
+    tiles.Build();
+    EXPECT_TRUE(SamePixels(tiles.tile(10), {3, 3}, face, face.rect()));
+    // Stack bands find the cell background by this colour in every picture.
+    for (std::int32_t each = 0; each <= 8; ++each) {
+        images.Build(each);
+        for (std::int32_t colour = 0; colour <= kJoker; ++colour) {
+            EXPECT_EQ(Pixel(images.normal(colour), 4, 4), kLightGrey) << each << "/" << colour;
+            EXPECT_EQ(Pixel(images.alternate(colour), 4, 4), kLightGrey) << each << "/" << colour;
+        }
+    }
 }
 
 } // namespace

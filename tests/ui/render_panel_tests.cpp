@@ -1,5 +1,6 @@
 #include "render_test_support.h"
 
+#include "resources/resource_lookup.h"
 #include "ui/toolbar_panels.h"
 
 #include <QTest>
@@ -142,6 +143,27 @@ TEST_F(Toolbar, NewButtonSinksWhileHeld) {
     EXPECT_EQ(Pixel(sunken, 23, 23), kWhite);
     QTest::mouseRelease(&button, Qt::LeftButton);
     EXPECT_EQ(button.picture(), raised);
+}
+
+// The strip's segments are white on black; whatever order its colour table has, they must
+// come out in the segment colour and the rest black.
+TEST_F(Toolbar, ProgramLcdGlyphsShowSegmentsInTheirColour) {
+    const QImage strip = LoadBitmap(QStringLiteral("LCD")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(strip.size(), QSize(13, 276));
+    game.best[Beginner] = 100;
+    game.score = 7;
+    const QImage score = LcdPanel(false, game).picture();
+    int segments = 0;
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 13; ++x) {
+            const bool lit = qGray(strip.pixel(x, 253 - 23 * 7 + y)) >= 128;
+            segments += lit ? 1 : 0;
+            ASSERT_EQ(Pixel(score, 40 + x, 1 + y), lit ? kGreen : kBlack) << x << "," << y;
+            ASSERT_EQ(Pixel(score, 1 + x, 1 + y),
+                      qGray(strip.pixel(x, 253 + y)) >= 128 ? kGreen : kBlack);
+        }
+    }
+    EXPECT_GT(segments, 0);
 }
 
 TEST_F(Toolbar, PanelsAreNamedAndSized) {
