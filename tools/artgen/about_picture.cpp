@@ -47,15 +47,18 @@ void DrawScrew(Canvas& canvas, int cx, int cy) {
 }
 
 // Red letters leaning forward, with a white top edge, a black outline and a dark red shadow.
+// The lean moves whole letter pixels, so the strokes keep clean steps.
 void DrawTitle(Canvas& canvas, const std::map<std::string, Grid>& font, const std::string& text,
                int top) {
-    const TextStyle style{Red, 3, true};
+    constexpr int kScale = 3;
+    constexpr int kRows = 11;
+    const TextStyle style{Red, kScale, false};
     const int width = TextWidth(font, text, style);
-    Canvas upright(width, 9 * 3);
+    Canvas upright(width, kRows * kScale);
     DrawText(upright, font, text, 0, 0, style);
-    Canvas letters(width + 10, upright.height);
+    Canvas letters(width + kRows, upright.height);
     for (int y = 0; y < upright.height; ++y) {
-        const int lean = (upright.height - y) / 4;
+        const int lean = kRows - 1 - y / kScale;
         for (int x = 0; x < upright.width; ++x) {
             letters.set(x + lean, y, upright.at(x, y));
         }
@@ -63,13 +66,18 @@ void DrawTitle(Canvas& canvas, const std::map<std::string, Grid>& font, const st
     const Canvas solid = letters;
     for (int y = 0; y < letters.height; ++y) {
         for (int x = 0; x < letters.width; ++x) {
-            if (solid.at(x, y) == Red && solid.at(x, y - 1) == kTransparent) {
-                letters.set(x, y, White);
+            if (solid.at(x, y) != Red) {
+                continue;
+            }
+            if (solid.at(x, y - 1) == kTransparent || solid.at(x - 1, y) == kTransparent) {
+                letters.set(x, y, solid.at(x, y - 1) == kTransparent ? White : Yellow);
+            } else if (solid.at(x, y + 1) == kTransparent || solid.at(x + 1, y) == kTransparent) {
+                letters.set(x, y, DarkRed);
             }
         }
     }
     Canvas shadow = solid;
-    shadow.replace(Red, DarkRed);
+    shadow.replace(Red, DarkGrey);
     Outline(letters, Black);
     const int left = (canvas.width - letters.width) / 2;
     canvas.paste(shadow, left + 3, top + 3);
@@ -78,7 +86,8 @@ void DrawTitle(Canvas& canvas, const std::map<std::string, Grid>& font, const st
 
 } // namespace
 
-Canvas DrawAboutPicture(const std::map<std::string, Grid>& font) {
+Canvas DrawAboutPicture(const std::map<std::string, Grid>& font,
+                        const std::map<std::string, Grid>& titleFont) {
     Canvas picture(kWidth, kHeight);
     DrawPanel(picture, {0, 0, kWidth, kHeight}, DarkCyan, Cyan, Black, 2);
     for (const int x : {12, kWidth - 13}) {
@@ -87,7 +96,7 @@ Canvas DrawAboutPicture(const std::map<std::string, Grid>& font) {
         }
     }
     DrawPanel(picture, {26, 14, kWidth - 26, 76}, LightGrey, White, DarkGrey, 2);
-    DrawTitle(picture, font, "Cobblewell", 34);
+    DrawTitle(picture, titleFont, "Cobblewell", 28);
     DrawPanel(picture, {26, 88, kWidth - 26, 186}, White, DarkGrey, LightGrey, 1);
     DrawCentredText(picture, font, "Cobblewell 1.0", 100, {DarkBlue, 1, true});
     DrawCentredText(picture, font, "Game design and programming", 122, {Black, 1, true});

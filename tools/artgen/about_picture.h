@@ -8,7 +8,9 @@
 
 namespace artgen {
 
-// The 300 x 200 picture of the About box; `font` holds one grid per character.
-Canvas DrawAboutPicture(const std::map<std::string, Grid>& font);
+// The 300 x 200 picture of the About box. Each font holds one grid per character: `font` for
+// the credit lines, `titleFont` for the name on the title plate.
+Canvas DrawAboutPicture(const std::map<std::string, Grid>& font,
+                        const std::map<std::string, Grid>& titleFont);
 
 } // namespace artgen

@@ -92,8 +92,8 @@ void DrawPill(Canvas& canvas) {
 }
 
 void DrawCircles(Canvas& canvas) {
-    static constexpr double kCentres[3][2] = {{18.0, 12.5}, {12.2, 22.6}, {23.8, 22.6}};
-    constexpr double kRadius = 10.4;
+    static constexpr double kCentres[3][2] = {{18.0, 12.6}, {12.0, 23.0}, {24.0, 23.0}};
+    constexpr double kRadius = 10.2;
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         int inside = 0;
         bool onEdge = false;

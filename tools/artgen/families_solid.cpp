@@ -74,9 +74,10 @@ void DrawDice(Canvas& canvas) {
             canvas.set(x, y, ToneDark);
         }
     });
-    for (const double column : {9.0, 20.0}) {
-        for (const double row : {15.5, 21.5, 27.5}) {
-            DrawPip(canvas, column, row, 2.4);
+    // Pips centred on pixel corners come out as round 4 x 4 dots.
+    for (const double column : {9.0, 19.0}) {
+        for (const double row : {15.0, 21.0, 27.0}) {
+            DrawPip(canvas, column, row, 2.0);
         }
     }
 }

@@ -37,7 +37,8 @@ void WritePanels(const std::filesystem::path& grids, const std::filesystem::path
     WriteFile(out / "LCD.bmp", EncodeBmp1(DrawLcdStrip()));
     WriteFile(out / "NEW.bmp", EncodeBmp4(DrawNewButton()));
     WriteFile(out / "SPARKLE.bmp", EncodeBmp4(DrawSparkleStrip()));
-    WriteFile(out / "ABOUT.bmp", EncodeBmp4(DrawAboutPicture(LoadGrids(grids / "font.txt"))));
+    WriteFile(out / "ABOUT.bmp", EncodeBmp4(DrawAboutPicture(LoadGrids(grids / "font.txt"),
+                                                             LoadGrids(grids / "title.txt"))));
 }
 
 void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesystem::path& out) {
