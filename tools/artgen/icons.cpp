@@ -47,49 +47,53 @@ void DrawLeaf(Canvas& icon, double cx, double cy, double angle, std::uint8_t col
     ForEachPixel(icon, kSize, [&](int x, int y, double u, double v) {
         const double du = u - cx;
         const double dv = v - cy;
-        const double a = (du * along[0] + dv * along[1]) / 2.6;
-        const double b = (-du * along[1] + dv * along[0]) / 1.3;
+        const double a = (du * along[0] + dv * along[1]) / 2.9;
+        const double b = (-du * along[1] + dv * along[0]) / 1.5;
         if (a * a + b * b < 1.0) {
             icon.set(x, y, colour);
         }
     });
 }
 
+// Two laurel branches rising from a red bow, each leaf leaning outward along the branch.
 void DrawWreath(Canvas& icon) {
     constexpr double kCentreX = 16.0;
-    constexpr double kCentreY = 16.5;
-    constexpr double kRadius = 12.5;
+    constexpr double kCentreY = 16.0;
+    constexpr double kRadius = 12.2;
+    constexpr int kLeaves = 8;
     for (int side = -1; side <= 1; side += 2) {
-        for (int leaf = 0; leaf < 7; ++leaf) {
-            // From the bottom up either side, leaves pointing along the wreath.
-            const double angle = std::numbers::pi / 2 + side * (0.35 + leaf * 0.36);
-            const double cx = kCentreX + kRadius * std::cos(angle);
-            const double cy = kCentreY + kRadius * std::sin(angle);
-            const double tangent = angle + side * std::numbers::pi / 2 + side * 0.5;
+        for (int leaf = 0; leaf < kLeaves; ++leaf) {
+            const double angle = std::numbers::pi / 2 + side * (0.45 + leaf * 0.31);
+            const double swing = leaf % 2 == 0 ? 1.6 : -1.6; // leaves alternate in and out
+            const double cx = kCentreX + (kRadius + swing) * std::cos(angle);
+            const double cy = kCentreY + (kRadius + swing) * std::sin(angle);
+            const double tangent = angle + side * (std::numbers::pi / 2 + 0.35 * swing);
             DrawLeaf(icon, cx, cy, tangent, leaf % 2 == 0 ? Green : DarkGreen);
         }
     }
-    icon.fillRect(14, 28, 4, 2, Red);
-    icon.set(13, 30, Red);
-    icon.set(18, 30, Red);
+    icon.fillRect(13, 27, 6, 3, Red);
+    icon.set(12, 30, Red);
+    icon.set(19, 30, Red);
+    icon.set(11, 31, Red);
+    icon.set(20, 31, Red);
 }
 
 void DrawTorch(Canvas& icon) {
     ForEachPixel(icon, kSize, [&](int x, int y, double u, double v) {
         // The handle narrows towards the bottom.
-        if (v > 15 && v < 28 && std::abs(u - 16) < 2.4 - (v - 15) * 0.09) {
+        if (v > 16 && v < 26 && std::abs(u - 16) < 2.2 - (v - 16) * 0.08) {
             icon.set(x, y, u < 16 ? Yellow : DarkYellow);
         }
-        if (v > 13 && v < 15.5 && std::abs(u - 16) < 3.6) {
+        if (v > 14 && v < 17 && std::abs(u - 16) < 3.8) {
             icon.set(x, y, u < 15 ? White : DarkGrey);
         }
-        // A teardrop flame.
-        const double dv = (v - 9.5) / 5.5;
+        // A teardrop flame flickering to the left at its tip.
+        const double dv = (v - 9.5) / 6.0;
         const double width =
-            dv < 0 ? 3.6 * (1 + dv) * (1 + dv) * 0.9 + 0.4 : 3.8 * std::sqrt(1 - dv * dv);
-        const double du = std::abs(u - 16 - (dv < 0 ? dv * 0.8 : 0.0));
-        if (v > 2 && v < 13.5 && du < width) {
-            icon.set(x, y, du < width * 0.35 && v > 7 ? White : (du < width * 0.7 ? Yellow : Red));
+            dv < 0 ? 4.2 * (1 + dv) * (1 + dv) * 0.9 + 0.3 : 4.3 * std::sqrt(1 - dv * dv);
+        const double du = std::abs(u - 16 - (dv < 0 ? dv * 1.2 : 0.0));
+        if (v > 2 && v < 14.5 && du < width) {
+            icon.set(x, y, du < width * 0.4 && v > 8 ? White : (du < width * 0.72 ? Yellow : Red));
         }
     });
 }
