@@ -3,7 +3,6 @@
 #include "game/rules.h"
 #include "resources/resource_lookup.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -165,11 +164,11 @@ void CellWidget::enterEvent(QEnterEvent* event) {
 }
 
 // A click may run a whole move with its blocking pauses, during which no cursor update can
-// happen; the arrow is shown for that time, then the cursor follows the new state.
+// happen: the cell under the mouse shows the arrow for that time, then the cursor follows
+// the new state.
 void CellWidget::Click() {
-    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    setCursor(Qt::ArrowCursor);
     emit pressed(index_);
-    QGuiApplication::restoreOverrideCursor();
     UpdateCursor();
 }
 
