@@ -1,0 +1,162 @@
+#include "window_test_support.h"
+
+#include "records/settings_file.h"
+#include "resources/menu_builder.h"
+#include "resources/menu_table.h"
+#include "ui/toolbar_panels.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace cw::test {
+namespace {
+
+using WindowCommands = WindowTest;
+
+std::array<bool, 3> LevelChecks(MainWindow& window) {
+    std::array<bool, 3> checks{};
+    for (int level = 0; level < 3; ++level)
+        checks[level] = FindCommandAction(&window, kLevelCommands[level])->isChecked();
+    return checks;
+}
+
+int BallCount(const GameState& game) {
+    int balls = 0;
+    for (const Cell& cell : game.board.cells)
+        balls += cell.state != CellState::Empty ? 1 : 0;
+    return balls;
+}
+
+TEST_F(WindowCommands, StartShowsTheStoredLevel) {
+    game_.level = Expert;
+    Start();
+    EXPECT_EQ(window_->windowTitle(), "Cobblewell (Expert)");
+    EXPECT_EQ(LevelChecks(*window_), (std::array{false, false, true}));
+}
+
+TEST_F(WindowCommands, LevelCommandsMoveTitleAndCheckMarkAndDealAnew) {
+    Start();
+    struct Case {
+        int command;
+        std::int32_t level;
+        const char* title;
+        std::array<bool, 3> checks;
+    };
+    const Case cases[] = {
+        {CmdIntermediate, Intermediate, "Cobblewell (Intermediate)", {false, true, false}},
+        {CmdExpert, Expert, "Cobblewell (Expert)", {false, false, true}},
+        {CmdExpert, Expert, "Cobblewell (Expert)", {false, false, true}},
+        {CmdBeginner, Beginner, "Cobblewell (Beginner)", {true, false, false}},
+    };
+    for (const Case& c : cases) {
+        SetBoard({});
+        TriggerCommand(c.command);
+        EXPECT_EQ(game_.level, c.level);
+        EXPECT_EQ(window_->windowTitle(), c.title);
+        EXPECT_EQ(LevelChecks(*window_), c.checks) << c.title;
+        EXPECT_EQ(BallCount(game_), 5) << "a new game is dealt, also for the checked level";
+    }
+}
+
+TEST_F(WindowCommands, TitleIgnoresUnknownLevels) {
+    Start();
+    window_->UpdateTitle(3);
+    window_->UpdateTitle(-1);
+    EXPECT_EQ(window_->windowTitle(), "Cobblewell (Beginner)");
+}
+
+TEST_F(WindowCommands, EscapeMinimises) {
+    Start();
+    window_->activateWindow();
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window_->isMinimized());
+}
+
+// While minimised the face timer must keep its period and show nothing; once shown again, a
+// tick shows a face on the lone joker and re-arms the timer with a fresh period.
+TEST_F(WindowCommands, FaceTimerRestsWhileMinimised) {
+    Start();
+    SetBoard({{10, kJoker}});
+    window_->StartTimer(kFaceTimer, 5);
+    window_->showMinimized();
+    QTest::qWait(40);
+    EXPECT_EQ(window_->timer(kFaceTimer).interval(), 5);
+    EXPECT_TRUE(pauses_.empty());
+
+    window_->showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    QTest::qWait(40);
+    EXPECT_GE(window_->timer(kFaceTimer).interval(), 3000);
+    ASSERT_FALSE(pauses_.empty());
+    EXPECT_GE(pauses_.front().milliseconds, 500);
+    const QRgb centre = CentreIn(pauses_.front().presented, 10);
+    EXPECT_EQ(qGreen(centre), qGreen(FaceTileColour(0))) << "a face tile is on screen";
+    EXPECT_EQ(qBlue(centre), qBlue(FaceTileColour(0)));
+}
+
+TEST_F(WindowCommands, NewEndsTheSelectionAndDealsAnew) {
+    Start();
+    const std::array<std::function<void()>, 2> triggers = {
+        [this] { QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier); },
+        [this] {
+            QTest::mouseClick(window_->findChild<NewButton*>(QStringLiteral("newButton")),
+                              Qt::LeftButton);
+        },
+    };
+    for (const auto& trigger : triggers) {
+        SetBoard({{0, 1}});
+        Click(0);
+        ASSERT_EQ(game_.selection.cellId, 0);
+        trigger();
+        EXPECT_EQ(game_.selection.cellId, -1);
+        EXPECT_FALSE(window_->timer(kBlinkTimer).isActive());
+        EXPECT_EQ(BallCount(game_), 5);
+    }
+}
+
+// Exit and the close button both write the settings before the window goes.
+TEST_F(WindowCommands, ExitAndCloseButtonWriteTheSettings) {
+    for (const bool byCommand : {true, false}) {
+        QFile::remove(SettingsFilePath());
+        Start();
+        if (byCommand)
+            TriggerCommand(CmdExit);
+        else
+            window_->close();
+        EXPECT_FALSE(window_->isVisible());
+        EXPECT_FALSE(window_->timer(kBlinkTimer).isActive());
+        EXPECT_FALSE(window_->timer(kFaceTimer).isActive());
+        EXPECT_TRUE(QFile::exists(SettingsFilePath())) << (byCommand ? "Exit" : "close");
+        window_.reset();
+    }
+}
+
+TEST_F(WindowCommands, MessageIsAModalBoxWithTheGameCaption) {
+    Start();
+    QString title;
+    QString text;
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            title = modal->windowTitle();
+            text = modal->property("text").toString();
+            modal->close();
+        }
+    });
+    closer.start();
+    QTimer::singleShot(3000, [] { // a failing test must not hang
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    window_->Message("No more moves available, the game is over!");
+    EXPECT_EQ(title, "Cobblewell");
+    EXPECT_EQ(text, "No more moves available, the game is over!");
+}
+
+} // namespace
+} // namespace cw::test
