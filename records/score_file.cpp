@@ -77,9 +77,12 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
     const QByteArray bytes = file.read(static_cast<qint64>(kScoreFileBytes));
     if (ScoreHeaderInForce())
         ApplyHeader(ParseScoreHeader(AsBytes(bytes)), game, records);
-    records.tables = ParseScoreTables(AsBytes(bytes));
+    // The best scores are taken from the parsed copy, not from records.tables after the
+    // assignment: GCC 12 at -O2 reads the first of them from the old table otherwise.
+    const ScoreTables tables = ParseScoreTables(AsBytes(bytes));
+    records.tables = tables;
     for (int level = 0; level < kTableLevels; ++level)
-        game.best[level] = records.tables[level][0].score;
+        game.best[level] = tables[level][0].score;
     return 1;
 }
 

@@ -109,7 +109,8 @@ ScoreTables ParseScoreTables(std::span<const std::uint8_t> file) {
             // Only the bytes the file holds are unscrambled: what it lacks reads as zero in
             // the record itself, so a cut-off file gives empty rows, not key-stream noise.
             EntryBytes bytes{};
-            std::copy_n(file.begin() + offset, present, bytes.begin());
+            if (present > 0)
+                std::copy_n(file.begin() + offset, present, bytes.begin());
             ScrambleEntry(bytes.data(), static_cast<int>(present), index);
             tables[level][index] = EntryFromBytes(bytes);
         }

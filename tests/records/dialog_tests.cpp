@@ -1,0 +1,241 @@
+#include "records/center_dialog.h"
+#include "records/entry_text.h"
+#include "records/name_dialog.h"
+#include "records/score_file.h"
+#include "records/score_table.h"
+#include "records/top_players_dialog.h"
+#include "records_test_support.h"
+#include "resources/dialog_units.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <ctime>
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+using test::MakeEntry;
+using test::ModalScript;
+
+QLabel* Field(QWidget* dialog, int id) {
+    return qobject_cast<QLabel*>(FindControl(dialog, id));
+}
+
+void Click(QWidget* dialog, int id) {
+    auto* button = qobject_cast<QPushButton*>(FindControl(dialog, id));
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+// Pure red (255, 0, 0) is drawn only by red field text.
+int RedPixels(QWidget* field) {
+    const QImage image = field->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 200 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+class OfferTest : public test::IsolatedHome {
+protected:
+    void SetUp() override {
+        IsolatedHome::SetUp();
+        PrepareScoreFile(game, records);
+        records.averageCharWidth = 6;
+        owner.setGeometry(120, 80, 378, 409);
+        owner.show();
+    }
+    QByteArray ScoreFileBytes() const {
+        QFile file(records.scoreFilePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void FillLevel(int level, std::int32_t top) {
+        for (int i = 0; i < kTableRows; ++i)
+            records.tables[level][i] = MakeEntry("old", top - 10 * i, 20 + i);
+    }
+
+    GameState game;
+    RecordsState records;
+    QWidget owner;
+};
+
+TEST_F(OfferTest, AScoreThatDoesNotQualifyShowsNoDialog) {
+    FillLevel(0, 100); // tenth row: 10
+    ModalScript script({[](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); }});
+    game.score = 10;
+    OfferScoreEntry(game, records, Beginner, &owner);
+    game.score = 0;
+    OfferScoreEntry(game, records, Intermediate, &owner);
+    EXPECT_EQ(script.pending(), 1);
+}
+
+TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
+    FillLevel(Intermediate, 100);
+    StoreName(records.pending, "Previous");
+    game.level = Intermediate;
+    game.score = 75; // between 80 and 70: place 3 (index 3)
+    QString prefill;
+    QString selected;
+    bool sawRedRow = false;
+    bool otherRowsBlack = true;
+    ModalScript script({[&](QWidget* dialog) {
+                            ASSERT_NE(qobject_cast<NameDialog*>(dialog), nullptr);
+                            auto* edit = qobject_cast<QLineEdit*>(FindControl(dialog, 501));
+                            prefill = edit->text();
+                            selected = edit->selectedText();
+                            edit->setText(QString(45, 'N'));
+                            Click(dialog, 1);
+                        },
+                        [&](QWidget* dialog) {
+                            ASSERT_NE(qobject_cast<TopPlayersDialog*>(dialog), nullptr);
+                            sawRedRow = RedPixels(Field(dialog, 424)) > 0 &&
+                                        RedPixels(Field(dialog, 434)) > 0 &&
+                                        RedPixels(Field(dialog, 513)) > 0;
+                            for (int id : {421, 423, 425, 431, 435, 510, 514})
+                                otherRowsBlack =
+                                    otherRowsBlack && RedPixels(Field(dialog, id)) == 0;
+                            Click(dialog, 2);
+                        }});
+    const auto before = static_cast<std::int32_t>(std::time(nullptr));
+    OfferScoreEntry(game, records, Intermediate, &owner);
+    EXPECT_EQ(script.pending(), 0);
+    EXPECT_EQ(prefill, "Previous");
+    EXPECT_EQ(selected, "Previous");
+    EXPECT_TRUE(sawRedRow);
+    EXPECT_TRUE(otherRowsBlack);
+
+    const ScoreEntry& row = records.tables[Intermediate][3];
+    EXPECT_EQ(NameText(row), QString(39, 'N'));
+    EXPECT_EQ(row.score, 75);
+    EXPECT_EQ(row.generation, 24); // the displaced row's 23 plus one
+    EXPECT_GE(row.time, before);
+    EXPECT_TRUE(SameEntry(row, records.pending));
+    EXPECT_EQ(records.tables[Intermediate][4].score, 70);
+    EXPECT_EQ(game.best[Intermediate], 0); // not first: the best stays
+
+    RecordsState reloaded;
+    reloaded.scoreFilePath = records.scoreFilePath;
+    GameState reloadedGame;
+    ASSERT_EQ(LoadScoreFile(reloadedGame, reloaded), 1);
+    EXPECT_TRUE(SameEntry(reloaded.tables[Intermediate][3], row));
+}
+
+TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
+    FillLevel(Beginner, 100);
+    const LevelTable tableBefore = records.tables[Beginner];
+    const QByteArray fileBefore = ScoreFileBytes();
+    bool topPlayersShown = false;
+    ModalScript script({[](QWidget* dialog) { Click(dialog, 2); },
+                        [&](QWidget* dialog) {
+                            topPlayersShown = qobject_cast<TopPlayersDialog*>(dialog) != nullptr;
+                            Click(dialog, 2);
+                        }});
+    game.score = 500;
+    OfferScoreEntry(game, records, Beginner, &owner);
+    EXPECT_TRUE(topPlayersShown);
+    EXPECT_EQ(game.best[Beginner], 500);
+    for (int i = 0; i < kTableRows; ++i)
+        EXPECT_TRUE(SameEntry(records.tables[Beginner][i], tableBefore[i]));
+    EXPECT_EQ(ScoreFileBytes(), fileBefore);
+    EXPECT_EQ(records.pending.score, 0);
+}
+
+TEST_F(OfferTest, AnEntryInPlaceOfAnEmptyRowHasGenerationOne) {
+    ModalScript script(
+        {[](QWidget* dialog) { Click(dialog, 1); }, [](QWidget* dialog) { Click(dialog, 2); }});
+    game.score = 3;
+    OfferScoreEntry(game, records, Expert, &owner);
+    EXPECT_EQ(records.tables[Expert][0].generation, 1);
+    EXPECT_EQ(game.best[Expert], 3);
+}
+
+class TopPlayersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        records.averageCharWidth = 5;
+        records.tables[Beginner][0] = MakeEntry("Bea", 40, 1, 0);
+        records.tables[Expert][0] = MakeEntry("Ed", 900, 1, 1700000000);
+        records.tables[Expert][1] = MakeEntry("Eve", 800, 1, 1700000001);
+    }
+    RecordsState records;
+};
+
+TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
+    TopPlayersDialog dialog(records, Beginner, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Top Players of Cobblewell");
+    auto* combo = qobject_cast<QComboBox*>(FindControl(&dialog, 101));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(1), "Intermediate");
+    EXPECT_EQ(combo->currentIndex(), Beginner);
+    EXPECT_EQ(Field(&dialog, 421)->text(), "Bea");
+    EXPECT_EQ(Field(&dialog, 431)->text(), "40");
+    EXPECT_EQ(Field(&dialog, 510)->text(), ""); // time 0: no date
+    EXPECT_EQ(Field(&dialog, 430)->text(), "");
+    EXPECT_EQ(Field(&dialog, 440)->text(), "0");
+    EXPECT_EQ(Field(&dialog, 519)->text(), "");
+    EXPECT_EQ(Field(&dialog, 421)->indent(), 5);
+}
+
+TEST_F(TopPlayersTest, ChoosingAnotherLevelRedrawsTheTable) {
+    TopPlayersDialog dialog(records, Beginner, nullptr);
+    auto* combo = qobject_cast<QComboBox*>(FindControl(&dialog, 101));
+    combo->setCurrentIndex(Expert);
+    EXPECT_EQ(dialog.shownLevel(), Expert);
+    EXPECT_EQ(Field(&dialog, 421)->text(), "Ed");
+    EXPECT_EQ(Field(&dialog, 432)->text(), "800");
+    EXPECT_EQ(Field(&dialog, 511)->text(), DateText(1700000001));
+    EXPECT_FALSE(Field(&dialog, 511)->text().isEmpty());
+}
+
+TEST_F(TopPlayersTest, NothingIsRedBeforeAnEntryWasAccepted) {
+    // Empty rows equal the all-zero pending entry, yet its score 0 marks nothing.
+    TopPlayersDialog dialog(records, Intermediate, nullptr);
+    dialog.show();
+    for (int id : {421, 431, 510, 430, 440})
+        EXPECT_EQ(RedPixels(Field(&dialog, id)), 0) << id;
+}
+
+TEST(CenterDialog, CentresOverTheOwnerAndStaysOnTheScreen) {
+    QWidget owner;
+    owner.setGeometry(200, 150, 400, 300);
+    QDialog dialog(&owner);
+    dialog.resize(100, 60);
+    CenterDialog(&dialog, &owner);
+    const QRect frame = owner.frameGeometry();
+    EXPECT_EQ(dialog.pos().x(),
+              frame.left() + (frame.width() - dialog.frameGeometry().width()) / 2);
+    EXPECT_EQ(dialog.pos().y(),
+              frame.top() + (frame.height() - dialog.frameGeometry().height()) / 2);
+
+    const QRect screen = owner.screen()->geometry();
+    owner.move(screen.right() - 50, -500);
+    CenterDialog(&dialog, &owner);
+    EXPECT_EQ(dialog.pos().x() + dialog.frameGeometry().width(), screen.right() + 1);
+    EXPECT_EQ(dialog.pos().y(), screen.top());
+}
+
+TEST(CenterDialog, WithoutAnOwnerCentresOnTheScreen) {
+    QDialog dialog;
+    dialog.resize(100, 60);
+    CenterDialog(&dialog, nullptr);
+    const QRect screen = dialog.screen()->geometry();
+    EXPECT_EQ(dialog.pos().x(),
+              screen.left() + (screen.width() - dialog.frameGeometry().width()) / 2);
+    EXPECT_EQ(dialog.pos().y(),
+              screen.top() + (screen.height() - dialog.frameGeometry().height()) / 2);
+}
+
+} // namespace
+} // namespace cw

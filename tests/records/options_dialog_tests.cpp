@@ -1,0 +1,145 @@
+#include "records/options_dialog.h"
+#include "records_test_support.h"
+#include "resources/dialog_units.h"
+#include "resources/resource_lookup.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace cw {
+namespace {
+
+class RecordingTarget : public OptionsTarget {
+public:
+    void ShowNextColors(bool shown) override {
+        calls.push_back(shown ? "show next colours" : "hide next colours");
+    }
+    void RebuildCellPictures() override {
+        calls.push_back("rebuild for shape " + std::to_string(*shape));
+    }
+
+    const std::int32_t* shape = nullptr;
+    std::vector<std::string> calls;
+};
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.options = {1, 0, 1};
+        records.shape = 5;
+        target.shape = &records.shape;
+    }
+    QCheckBox* Box(QWidget* dialog, int id) {
+        return qobject_cast<QCheckBox*>(FindControl(dialog, id));
+    }
+    QListWidget* List(QWidget* dialog) {
+        return qobject_cast<QListWidget*>(FindControl(dialog, 1012));
+    }
+
+    GameState game;
+    RecordsState records;
+    RecordingTarget target;
+};
+
+TEST_F(OptionsDialogTest, OpensWithTheCurrentOptionsAndShape) {
+    OptionsDialog dialog(game, records, target, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Cobblewell Options");
+    EXPECT_TRUE(Box(&dialog, 1009)->isChecked());
+    EXPECT_FALSE(Box(&dialog, 1010)->isChecked());
+    EXPECT_TRUE(Box(&dialog, 1011)->isChecked());
+    QListWidget* list = List(&dialog);
+    ASSERT_EQ(list->count(), 8);
+    const char* names[] = {"Atom",    "Ball",  "Dice",  "Spiral",
+                           "Balloon", "Flake", "Round", "Circles"};
+    for (int row = 0; row < 8; ++row)
+        EXPECT_EQ(list->item(row)->text(), names[row]);
+    EXPECT_EQ(list->currentRow(), 4);
+}
+
+TEST_F(OptionsDialogTest, OkWithTheSameShapeAppliesTheBoxesAndRebuildsNothing) {
+    OptionsDialog dialog(game, records, target, nullptr);
+    Box(&dialog, 1009)->setChecked(false);
+    Box(&dialog, 1010)->setChecked(true);
+    List(&dialog)->setCurrentRow(1);
+    List(&dialog)->setCurrentRow(4);
+    qobject_cast<QPushButton*>(FindControl(&dialog, 1))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(game.options.traceAllMoves, 0);
+    EXPECT_EQ(game.options.showNextColors, 1);
+    EXPECT_EQ(game.options.animatedFaces, 1);
+    EXPECT_EQ(records.shape, 5);
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"show next colours"}));
+}
+
+TEST_F(OptionsDialogTest, OkWithAnotherShapeRebuildsThePicturesOnceAfterThePanel) {
+    OptionsDialog dialog(game, records, target, nullptr);
+    List(&dialog)->setCurrentRow(7);
+    dialog.accept();
+    EXPECT_EQ(records.shape, 8);
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"hide next colours", "rebuild for shape 8"}));
+}
+
+TEST_F(OptionsDialogTest, CancelChangesNothing) {
+    const GameState before = game;
+    test::ModalScript script({[this](QWidget* dialog) {
+        Box(dialog, 1009)->setChecked(false);
+        Box(dialog, 1010)->setChecked(true);
+        List(dialog)->setCurrentRow(0);
+        qobject_cast<QPushButton*>(FindControl(dialog, 2))->click();
+    }});
+    EXPECT_EQ(RunOptionsDialog(game, records, target, nullptr), 0);
+    EXPECT_EQ(script.pending(), 0);
+    EXPECT_EQ(records.shape, 5);
+    EXPECT_EQ(game.options.traceAllMoves, before.options.traceAllMoves);
+    EXPECT_EQ(game.options.showNextColors, before.options.showNextColors);
+    EXPECT_TRUE(target.calls.empty());
+}
+
+TEST_F(OptionsDialogTest, RunReturnsOneForOk) {
+    test::ModalScript script(
+        {[](QWidget* dialog) { qobject_cast<QPushButton*>(FindControl(dialog, 1))->click(); }});
+    EXPECT_EQ(RunOptionsDialog(game, records, target, nullptr), 1);
+}
+
+TEST_F(OptionsDialogTest, ThePreviewIsAFramedCellThatFollowsTheSelectionAtOnce) {
+    OptionsDialog dialog(game, records, target, nullptr);
+    dialog.show();
+    QWidget* preview = FindControl(&dialog, 1014);
+    ASSERT_NE(preview, nullptr);
+    const auto onScreen = [&] {
+        // What was really presented, not a fresh rendering.
+        const QImage window = dialog.screen()->grabWindow(dialog.winId()).toImage();
+        return window.copy(QRect(preview->mapTo(&dialog, QPoint(0, 0)), preview->size()));
+    };
+    QApplication::processEvents();
+    const QImage frame = onScreen();
+    EXPECT_EQ(frame.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(frame.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(frame.pixelColor(frame.width() - 2, frame.height() - 2), QColor(128, 128, 128));
+    EXPECT_EQ(frame.pixelColor(3, 3), QColor(192, 192, 192));
+
+    const QImage icon = LoadIconImage(11);
+    if (icon.isNull())
+        GTEST_SKIP() << "the shape icons are not built into this tree yet";
+    List(&dialog)->setCurrentRow(0); // Atom, icon 11; no event loop runs before the grab
+    const QImage shown = onScreen();
+    const QPoint origin((preview->width() - 32) / 2, (preview->height() - 32) / 2);
+    int differing = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QColor want = icon.pixelColor(x, y);
+            if (want.alpha() == 255 && shown.pixelColor(origin + QPoint(x, y)) != want.toRgb())
+                ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+} // namespace cw

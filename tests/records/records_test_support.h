@@ -1,0 +1,79 @@
+#pragma once
+
+#include "records/score_entry.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace cw::test {
+
+// Every test gets its own home folder, so the per-user data and configuration folders (in
+// Qt's test mode under $HOME/.qttest) start empty and tests can run side by side.
+class IsolatedHome : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home_.isValid());
+        savedHome_ = qgetenv("HOME");
+        qputenv("HOME", home_.path().toUtf8());
+    }
+    void TearDown() override { qputenv("HOME", savedHome_); }
+
+private:
+    QTemporaryDir home_;
+    QByteArray savedHome_;
+};
+
+inline ScoreEntry MakeEntry(const char* name, std::int32_t score, std::int32_t generation = 1,
+                            std::int32_t time = 1700000000) {
+    ScoreEntry entry;
+    std::strncpy(entry.name, name, kMaxNameBytes);
+    entry.score = score;
+    entry.generation = generation;
+    entry.time = time;
+    return entry;
+}
+
+// Acts on the modal dialogs that open from here on, one action per dialog in order, each
+// polled for at most a few seconds; an action left over when the time runs out is reported
+// by pending(). A dialog that an action leaves open stays open.
+class ModalScript : public QObject {
+public:
+    using Action = std::function<void(QWidget*)>;
+
+    explicit ModalScript(std::deque<Action> actions) : actions_(std::move(actions)) {
+        connect(&timer_, &QTimer::timeout, this, &ModalScript::Poll);
+        timer_.start(10);
+    }
+    int pending() const { return static_cast<int>(actions_.size()); }
+
+private:
+    void Poll() {
+        if (++ticks_ > 500 || actions_.empty()) {
+            timer_.stop();
+            return;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == handled_)
+            return;
+        handled_ = modal;
+        const Action action = actions_.front();
+        actions_.pop_front();
+        action(modal);
+    }
+
+    std::deque<Action> actions_;
+    QPointer<QWidget> handled_;
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+} // namespace cw::test

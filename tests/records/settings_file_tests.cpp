@@ -1,0 +1,131 @@
+#include "records/setting_codec.h"
+#include "records/settings_file.h"
+#include "records_test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+class SettingsFileTest : public test::IsolatedHome {
+protected:
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void WriteRaw(const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    static std::string Read(const std::string& key) {
+        std::string value;
+        ReadSettingValue("Settings", key, value);
+        return value;
+    }
+
+    GameState game;
+    RecordsState records;
+};
+
+TEST_F(SettingsFileTest, ValuesAreStoredHexEncodedInTheSettingsSection) {
+    ASSERT_EQ(WriteSettingValue("Settings", "Browser", "abc"), 1);
+    EXPECT_EQ(Contents(SettingsFilePath()), "[Settings]\nBrowser=162636\n");
+    EXPECT_EQ(Read("Browser"), "abc");
+    EXPECT_EQ(Read("Missing"), "");
+    std::string out = "left over";
+    EXPECT_EQ(ReadSettingValue("", "Browser", out), 0);
+    EXPECT_EQ(WriteSettingValue("Settings", "", "x"), 0);
+}
+
+TEST_F(SettingsFileTest, WhatIsWrittenAtExitIsReadBackWhole) {
+    game.level = Expert;
+    game.options = {0, 1, 0};
+    records.shape = 7;
+    records.carried = {-3, 0, 44};
+    records.browserPath = "/opt/" + QString(120, 'w') + QString::fromUtf8("/n\xC3\xA9tsurfer");
+    ASSERT_EQ(WriteSettings(game, records), 1);
+    EXPECT_EQ(Read("Options"), "2,7,-3,0,44");
+    EXPECT_EQ(Read("MoreOptions"), "2,0,0,0");
+
+    GameState readGame;
+    RecordsState readRecords;
+    ASSERT_EQ(ReadSettings(readGame, readRecords), 1);
+    EXPECT_EQ(readGame.level, Expert);
+    EXPECT_EQ(readGame.options.traceAllMoves, 0);
+    EXPECT_EQ(readGame.options.showNextColors, 1);
+    EXPECT_EQ(readGame.options.animatedFaces, 0);
+    EXPECT_EQ(readRecords.shape, 7);
+    EXPECT_EQ(readRecords.carried, records.carried);
+    EXPECT_EQ(readRecords.browserPath, records.browserPath);
+}
+
+TEST_F(SettingsFileTest, WritingKeepsOtherKeysAndSections) {
+    WriteRaw(SettingsFilePath(), "; mine\n[Settings]\nColour=blue\n\n[Window]\nx=5\n");
+    WriteRaw(ProfileFilePath(), "[Desktop]\nWallpaper=none\n");
+    WriteSettings(game, records);
+    const QByteArray settings = Contents(SettingsFilePath());
+    EXPECT_TRUE(settings.startsWith("; mine\n[Settings]\nColour=blue\nOptions="));
+    EXPECT_TRUE(settings.endsWith("\n\n[Window]\nx=5\n"));
+    EXPECT_EQ(Contents(ProfileFilePath()),
+              "[Desktop]\nWallpaper=none\n[Cobblewell]\nVersion=v1.0a\n");
+}
+
+TEST_F(SettingsFileTest, AnEmptyBrowserPathKeepsTheStoredOne) {
+    WriteSettingValue("Settings", "Browser", "/usr/bin/surf");
+    WriteSettings(game, records);
+    EXPECT_EQ(Read("Browser"), "/usr/bin/surf");
+}
+
+TEST_F(SettingsFileTest, MissingKeysLeaveTheirValues) {
+    WriteRaw(SettingsFilePath(), "[Settings]\n");
+    game.level = Intermediate;
+    records.shape = 4;
+    records.browserPath = "keep";
+    ReadSettings(game, records);
+    EXPECT_EQ(game.level, Intermediate);
+    EXPECT_EQ(records.shape, 4);
+    EXPECT_EQ(records.browserPath, "keep");
+    EXPECT_EQ(game.options.traceAllMoves, 1);
+}
+
+TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
+    const QByteArray options = QByteArray::fromStdString(EncodeSettingValue("9,0"));
+    const QByteArray moreOptions = QByteArray::fromStdString(EncodeSettingValue("none"));
+    WriteRaw(SettingsFilePath(), "[Settings]\nOptions=" + options + "\nMoreOptions=" + moreOptions +
+                                     "\nBrowser=" + QByteArray(5000, 'Z') + "\n");
+    game.options = {0, 1, 0};
+    ReadSettings(game, records);
+    EXPECT_EQ(game.level, Beginner); // 9 is no level
+    EXPECT_EQ(records.shape, 2);     // 0 is no shape
+    EXPECT_EQ(game.options.traceAllMoves, 0);
+    EXPECT_EQ(game.options.showNextColors, 1);
+    EXPECT_EQ(records.browserPath.size(), 2500);
+}
+
+TEST_F(SettingsFileTest, FlagBitsAboveTheThirdAreIgnored) {
+    WriteSettingValue("Settings", "MoreOptions", "-8,0,0,0");
+    ReadSettings(game, records);
+    EXPECT_EQ(game.options.traceAllMoves, 0);
+    EXPECT_EQ(game.options.showNextColors, 0);
+    EXPECT_EQ(game.options.animatedFaces, 0);
+}
+
+TEST_F(SettingsFileTest, TheScoreHeaderCountsOnlyWithOptionsOrVersion) {
+    EXPECT_FALSE(ScoreHeaderInForce());
+    WriteSettingValue("Settings", "Browser", "x");
+    EXPECT_FALSE(ScoreHeaderInForce());
+    WriteRaw(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
+    EXPECT_TRUE(ScoreHeaderInForce());
+    QFile::remove(ProfileFilePath());
+    WriteSettingValue("Settings", "Options", "1");
+    EXPECT_TRUE(ScoreHeaderInForce());
+}
+
+} // namespace
+} // namespace cw
