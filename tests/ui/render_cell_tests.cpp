@@ -5,6 +5,7 @@
 #include "ui/cell_widget.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -125,6 +126,25 @@ TEST_F(CellRendering, LandingGrowsOnlyTheNewStepRowByRowFromTheBottom) {
         EXPECT_EQ(shown[step], WithBand(images.normal(0), row, kRed)) << "row " << row;
     }
     EXPECT_EQ(widget->picture(), WithBand(images.normal(0), 21, kRed));
+}
+
+TEST_F(CellRendering, EachBandRowIsOnScreenDuringItsPause) {
+    Put(CellState::Occupied, 2, 1);
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
+    widget->RedrawNow();
+    std::vector<QImage> presented;
+    widget->setPause([&](int) {
+        presented.push_back(widget->screen()
+                                ->grabWindow(widget->winId())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32));
+    });
+    cell().stack = 2;
+    widget->RefreshNow(false);
+    ASSERT_EQ(presented.size(), 11u);
+    EXPECT_EQ(presented.front().copy(0, 0, 42, 42), WithBand(images.normal(2), 41, Palette(2)));
+    EXPECT_EQ(presented.back().copy(0, 0, 42, 42), WithBand(images.normal(2), 31, Palette(2)));
 }
 
 TEST_F(CellRendering, BallOntoJokerStackRepaintsTheWholeBandInItsColour) {
