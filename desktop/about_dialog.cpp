@@ -3,13 +3,13 @@
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
 #include "desktop/web_launcher.h"
+#include "records/center_dialog.h"
 #include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "ui_ABOUT.h"
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace cw {
 namespace {
@@ -32,18 +32,6 @@ void DrawRaisedFrame(QPainter& painter, const QRect& rect) {
     painter.fillRect(l + 1, t + 1, w - 2, 1, kBevelLight);
     painter.fillRect(l + 1, t + h - 2, w - 2, 1, kBevelShadow);
     painter.fillRect(l + w - 2, t + 2, 1, h - 3, kBevelShadow);
-}
-
-// Centred on the screen, never over the main window, and never above or left of its corner.
-void CentreOnScreen(QWidget* dialog) {
-    const QScreen* screen = dialog->screen();
-    if (screen == nullptr)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = dialog->frameGeometry().size();
-    const int x = std::max(0, (area.width() - size.width()) / 2);
-    const int y = std::max(0, (area.height() - size.height()) / 2);
-    dialog->move(area.topLeft() + QPoint(x, y));
 }
 
 } // namespace
@@ -69,6 +57,8 @@ AboutDialog::AboutDialog(Random& random, QWidget* owner)
     connect(ui_->webSiteButton, &QPushButton::clicked, this, [this] { done(kAboutVisitWebSite); });
     overlay_ = new SparkleOverlay(this);
     ui_->okButton->setFocus();
+    // On the screen, not over the main window.
+    CenterDialog(this, nullptr);
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -89,11 +79,6 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void AboutDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreOnScreen(this);
 }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {

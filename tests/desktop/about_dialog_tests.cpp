@@ -91,8 +91,9 @@ TEST(AboutBox, OpensCentredOnTheScreenNotOverItsOwner) {
     box.show();
     const QRect screen = box.screen()->geometry();
     const QRect frame = box.frameGeometry();
-    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
-    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+    // Placed before it is shown, so a window frame added later may shift it a little.
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 4);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 4);
 }
 
 TEST(AboutBox, PictureButtonIsAFramedPictureThatTakesNoInput) {
