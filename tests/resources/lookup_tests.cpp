@@ -102,7 +102,7 @@ TEST(ResourceLookup, IconsAre32By32WithTransparencyFromTheirMask) {
 }
 
 // Qt's own icon reader, where it is installed, is an independent check of the decoder.
-TEST(ResourceLookup, IconsDecodeAsQtsIconReaderSeesThem) {
+TEST(ResourceLookup, IconsAndCursorDecodeAsQtsIconReaderSeesThem) {
     if (!kArtIsBuiltIn)
         GTEST_SKIP() << "the art generator is not part of this build";
     if (!QImageReader::supportedImageFormats().contains("ico"))
@@ -112,6 +112,10 @@ TEST(ResourceLookup, IconsDecodeAsQtsIconReaderSeesThem) {
         ASSERT_FALSE(fromQt.isNull()) << number;
         EXPECT_EQ(LoadIconImage(number), fromQt.convertToFormat(QImage::Format_ARGB32)) << number;
     }
+    const QImage handFromQt(QStringLiteral(":/cursors/HAND.cur"), "ICO");
+    ASSERT_FALSE(handFromQt.isNull());
+    EXPECT_EQ(LoadCursor("HAND").pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              handFromQt.convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST(ResourceLookup, HandCursorPointsWithItsFingertip) {
