@@ -1,116 +1,13 @@
 // Checks of the generated pictures, read back the way the game reads them.
-#include "resources/icon_file.h"
+#include "art_test_support.h"
 
-#include <QFile>
-#include <QImage>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <map>
-#include <queue>
 #include <set>
 
 namespace {
 
-const std::array<QRgb, 16> kStandardPalette{
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
-enum : int { kBlack = 0, kLightGrey = 7, kDarkGrey = 8, kRed = 9, kYellow = 11, kWhite = 15 };
-
-const QStringList kFamilies{"ATOM", "BALL", "DICE", "SPIR", "BALU", "FLAKE", "PILL", "ROUND"};
-const QStringList kFaces{"BAD",   "CHUCKLE", "MESSED",   "OOO",    "SAD",  "SIDE",
-                         "SMIRK", "STRAIT",  "SURPRISE", "UNSURE", "WINK", "YAWN"};
-// Bright and dark palette index of each ball colour (red, green, blue, yellow, magenta, cyan,
-// white); white is shaded with dark grey.
-const std::array<std::pair<int, int>, 7> kBallInks{
-    {{9, 1}, {10, 2}, {12, 4}, {11, 3}, {13, 5}, {14, 6}, {15, 8}}};
-
-QString ArtPath(const QString& file) {
-#ifdef COBBLEWELL_ART_DIR
-    return QStringLiteral(COBBLEWELL_ART_DIR "/") + file;
-#else
-    if (file.endsWith(".cur"))
-        return ":/cursors/" + file;
-    if (file.endsWith(".ico"))
-        return ":/icons/" + file.mid(4);
-    return ":/bitmaps/" + file;
-#endif
-}
-
-QByteArray ReadArt(const QString& file) {
-    QFile in(ArtPath(file));
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-quint32 U32(const QByteArray& data, int offset) {
-    return qFromLittleEndian<quint32>(data.constData() + offset);
-}
-quint16 U16(const QByteArray& data, int offset) {
-    return qFromLittleEndian<quint16>(data.constData() + offset);
-}
-
-// The picture as palette indices 0..15 (-1 for a colour outside the standard palette).
-struct Indexed {
-    int width = 0;
-    int height = 0;
-    std::vector<int> pixels;
-    int at(int x, int y) const { return pixels[std::size_t(y * width + x)]; }
-};
-
-Indexed LoadIndexed(const QString& name) {
-    const QImage image(ArtPath(name + ".bmp"), "BMP");
-    Indexed result{image.width(), image.height(), {}};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const auto found = std::find(kStandardPalette.begin(), kStandardPalette.end(),
-                                         image.pixel(x, y) | 0xFF000000u);
-            result.pixels.push_back(
-                found == kStandardPalette.end() ? -1 : int(found - kStandardPalette.begin()));
-        }
-    return result;
-}
-
-// Light-grey pixels that cannot be reached from the picture's edge through light grey: a stack
-// band would recolour them inside the shape.
-int EnclosedLightGrey(const Indexed& picture) {
-    std::vector<bool> reached(picture.pixels.size(), false);
-    std::queue<std::pair<int, int>> open;
-    const auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
-            return;
-        const auto i = std::size_t(y * picture.width + x);
-        if (!reached[i] && picture.pixels[i] == kLightGrey) {
-            reached[i] = true;
-            open.push({x, y});
-        }
-    };
-    for (int i = 0; i < picture.width; ++i) {
-        visit(i, 0), visit(i, picture.height - 1);
-    }
-    for (int i = 0; i < picture.height; ++i) {
-        visit(0, i), visit(picture.width - 1, i);
-    }
-    while (!open.empty()) {
-        const auto [x, y] = open.front();
-        open.pop();
-        visit(x + 1, y), visit(x - 1, y), visit(x, y + 1), visit(x, y - 1);
-    }
-    int enclosed = 0;
-    for (std::size_t i = 0; i < reached.size(); ++i)
-        enclosed += picture.pixels[i] == kLightGrey && !reached[i];
-    return enclosed;
-}
-
-std::map<int, int> CountInks(const Indexed& picture) {
-    std::map<int, int> counts;
-    for (const int index : picture.pixels)
-        if (index != kLightGrey)
-            ++counts[index];
-    return counts;
-}
+using namespace art_test;
 
 QStringList CellPictureNames() {
     QStringList names = kFaces + QStringList{"BIGSMILE", "SMALLSMILE"};
@@ -207,6 +104,32 @@ TEST(ArtBitmaps, GreyFormsUseOnlyBlackDarkGreyAndWhite) {
     }
 }
 
+// A stack band recolours the background around the ball in the ball's own colour; the edge of
+// the shape must then still show, so it may not be drawn in that colour.
+TEST(ArtBitmaps, ShapesStayVisibleOnABandOfTheirOwnColour) {
+    for (const QString& family : kFamilies)
+        for (int colour = 0; colour < 7; ++colour) {
+            const QString name = family + QString::number(colour);
+            SCOPED_TRACE(name.toStdString());
+            const Indexed picture = LoadIndexed(name);
+            const int bright = kBallInks[std::size_t(colour)].first;
+            int edge = 0;
+            int edgeInBandColour = 0;
+            for (int y = 1; y < 35; ++y)
+                for (int x = 1; x < 35; ++x) {
+                    const int index = picture.at(x, y);
+                    const bool touchesBackground =
+                        picture.at(x - 1, y) == kLightGrey || picture.at(x + 1, y) == kLightGrey ||
+                        picture.at(x, y - 1) == kLightGrey || picture.at(x, y + 1) == kLightGrey;
+                    if (index != kLightGrey && touchesBackground) {
+                        ++edge;
+                        edgeInBandColour += index == bright;
+                    }
+                }
+            EXPECT_LT(edgeInBandColour * 4, edge);
+        }
+}
+
 TEST(ArtFaces, AreYellowWithBlackOutlinesAndAllDifferent) {
     std::vector<Indexed> faces;
     for (const QString& name : kFaces + QStringList{"BIGSMILE", "SMALLSMILE"}) {
@@ -283,73 +206,55 @@ TEST(ArtSparkle, GrowsToABurstAndShrinksBack) {
     EXPECT_LT(lit[7], lit[peak] / 2);
 }
 
-struct IconHeader {
-    quint16 type;
-    int hotX;
-    int hotY;
-    int bitsPerPixel;
-};
-
-IconHeader ExpectIconHeader(const QByteArray& data) {
-    EXPECT_GT(data.size(), 22 + 40);
-    if (data.size() <= 22 + 40)
-        return {};
-    EXPECT_EQ(U16(data, 0), 0);
-    EXPECT_EQ(U16(data, 4), 1) << "one image";
-    EXPECT_EQ(uchar(data[6]), 32);
-    EXPECT_EQ(uchar(data[7]), 32);
-    const int offset = int(U32(data, 18));
-    EXPECT_EQ(U32(data, offset), 40u);
-    EXPECT_EQ(int(U32(data, offset + 8)), 64) << "image and mask";
-    return {U16(data, 2), U16(data, 10), U16(data, 12), U16(data, offset + 14)};
-}
-
-TEST(ArtIcons, AreSixteenColourWithAMaskAndShowTheirShapeColour) {
-    // Icon number and the bright colour its shape shows.
-    const std::map<int, QRgb> kShapeColours{{11, qRgb(255, 255, 0)}, {12, qRgb(255, 0, 255)},
-                                            {13, qRgb(0, 255, 0)},   {14, qRgb(255, 0, 0)},
-                                            {15, qRgb(255, 0, 0)},   {16, qRgb(0, 255, 255)},
-                                            {17, qRgb(0, 0, 255)},   {18, qRgb(255, 0, 255)}};
-    for (const int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
-        SCOPED_TRACE(number);
-        const QByteArray data = ReadArt(QString("icon%1.ico").arg(number));
-        const IconHeader header = ExpectIconHeader(data);
-        EXPECT_EQ(header.type, 1);
-        EXPECT_EQ(header.bitsPerPixel, 4);
-        const auto icon = cw::DecodeIconFile(data);
-        ASSERT_TRUE(icon.has_value());
-        std::map<QRgb, int> opaque;
-        int transparent = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const QRgb pixel = icon->image.pixel(x, y);
-                qAlpha(pixel) == 0 ? ++transparent : ++opaque[pixel | 0xFF000000u];
-            }
-        EXPECT_GT(transparent, 0);
-        const int drawn = 32 * 32 - transparent;
-        EXPECT_GT(drawn, 200);
-        if (kShapeColours.count(number)) {
-            EXPECT_GT(opaque[kShapeColours.at(number)], drawn / 5);
+TEST(ArtSparkle, FramesStayInsideTheirOwnColumns) {
+    const Indexed strip = LoadIndexed("SPARKLE");
+    for (int frame = 0; frame < 8; ++frame) {
+        SCOPED_TRACE(frame);
+        const int left = 20 * frame;
+        for (int y = 0; y < 28; ++y) {
+            EXPECT_EQ(strip.at(left, y), kBlack);
+            EXPECT_EQ(strip.at(left + 19, y), kBlack);
+        }
+        for (int x = left; x < left + 20; ++x) {
+            EXPECT_EQ(strip.at(x, 0), kBlack);
+            EXPECT_EQ(strip.at(x, 27), kBlack);
         }
     }
 }
 
-TEST(ArtCursor, IsAMonochromeHandWithItsHotSpotAtTheFingertip) {
-    const QByteArray data = ReadArt("HAND.cur");
-    const IconHeader header = ExpectIconHeader(data);
-    EXPECT_EQ(header.type, 2);
-    EXPECT_EQ(header.bitsPerPixel, 1);
-    EXPECT_EQ(header.hotX, 6);
-    EXPECT_EQ(header.hotY, 0);
-    const auto cursor = cw::DecodeIconFile(data);
-    ASSERT_TRUE(cursor.has_value());
-    const QImage& image = cursor->image;
-    EXPECT_GT(qAlpha(image.pixel(6, 0)), 0) << "the hot spot lies on the hand";
-    EXPECT_EQ(image.pixel(6, 2) | 0xFF000000u, qRgb(255, 255, 255)) << "a white finger";
-    for (int x = 0; x < 32; ++x)
-        if (std::abs(x - 6) > 1) {
-            EXPECT_EQ(qAlpha(image.pixel(x, 0)), 0) << "only the fingertip reaches row 0";
-        }
+TEST(ArtPanels, NewButtonShowsColouredSquaresUnderATwinkle) {
+    const Indexed button = LoadIndexed("NEW");
+    std::set<int> hues;
+    for (const int index : button.pixels)
+        if (index >= 9 && index <= 14)
+            hues.insert(index);
+    EXPECT_GE(hues.size(), 5u);
+    int whiteNearCorner = 0;
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 7; ++x)
+            whiteNearCorner += button.at(x, y) == kWhite;
+    EXPECT_GE(whiteNearCorner, 5);
+    EXPECT_EQ(button.at(0, 19), kLightGrey) << "the button face shows around the picture";
+}
+
+TEST(ArtPanels, AboutPictureHasItsPlatesTitleAndCredits) {
+    const Indexed about = LoadIndexed("ABOUT");
+    ASSERT_EQ(about.width, 300);
+    const auto counts = CountInks(about);
+    EXPECT_GT(counts.count(6) ? counts.at(6) : 0, 300 * 200 / 5) << "a teal plate";
+    const auto countIn = [&](int left, int top, int right, int bottom, int index) {
+        int found = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                found += about.at(x, y) == index;
+        return found;
+    };
+    EXPECT_GT(countIn(30, 18, 270, 72, kRed), 600) << "the name in red on the title plate";
+    EXPECT_GT(countIn(30, 18, 270, 72, kLightGrey), 3000) << "a grey title plate";
+    EXPECT_GT(countIn(30, 92, 270, 182, kWhite), 12000) << "a white credits panel";
+    EXPECT_GT(countIn(30, 92, 270, 182, kBlack), 400) << "lines of credits";
+    for (const auto& [x, y] : {std::pair{12, 12}, {287, 12}, {12, 187}, {287, 187}})
+        EXPECT_NE(about.at(x, y), 6) << "a screw head at " << x << ", " << y;
 }
 
 } // namespace

@@ -40,7 +40,7 @@ void DrawScrew(Canvas& canvas, int cx, int cy) {
     ShadeBall(head, 14, {7.0, 7.0, 6.5, 6.5});
     for (int i = 3; i <= 10; ++i) {
         head.set(i, 13 - i, ToneDeep); // the slot
-        head.set(i, 14 - i, ToneSpec);
+        head.set(i, 14 - i, ToneGloss);
     }
     head = Recolour(head, {{Black, DarkGrey, LightGrey, White, White}, {}}, kTransparent);
     canvas.paste(head, cx - 7, cy - 7);

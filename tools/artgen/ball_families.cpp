@@ -40,8 +40,8 @@ Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t 
         case ToneMid:
             pixel = colours.main.mid;
             break;
-        case ToneSpec:
-            pixel = colours.main.spec;
+        case ToneGloss:
+            pixel = colours.main.gloss;
             break;
         case ToneContrast:
             pixel = colours.main.contrast;
@@ -55,8 +55,8 @@ Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t 
         case AltMid:
             pixel = colours.alt.mid;
             break;
-        case AltSpec:
-            pixel = colours.alt.spec;
+        case AltGloss:
+            pixel = colours.alt.gloss;
             break;
         default:
             break;

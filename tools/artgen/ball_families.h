@@ -14,7 +14,7 @@ struct Ramp {
     std::uint8_t deep;
     std::uint8_t dark;
     std::uint8_t mid;
-    std::uint8_t spec;
+    std::uint8_t gloss;
     std::uint8_t contrast;
 };
 

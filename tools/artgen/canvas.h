@@ -27,12 +27,12 @@ inline constexpr std::uint8_t White = 15;
 inline constexpr std::uint8_t ToneDeep = 16;
 inline constexpr std::uint8_t ToneDark = 17;
 inline constexpr std::uint8_t ToneMid = 18;
-inline constexpr std::uint8_t ToneSpec = 19;
+inline constexpr std::uint8_t ToneGloss = 19;
 inline constexpr std::uint8_t ToneContrast = 20;
 inline constexpr std::uint8_t AltDeep = 21;
 inline constexpr std::uint8_t AltDark = 22;
 inline constexpr std::uint8_t AltMid = 23;
-inline constexpr std::uint8_t AltSpec = 24;
+inline constexpr std::uint8_t AltGloss = 24;
 
 inline constexpr std::uint8_t kTransparent = 255;
 
@@ -82,7 +82,7 @@ struct Oval {
     double ry;
 };
 
-// Shades a ball lit from the upper left, with a dark rim and a specular spot, in the tone ramp
+// Shades a ball lit from the upper left, with a dark rim and a gloss spot, in the tone ramp
 // that starts at `first`. A negative `shift` darkens the whole ball by that many levels.
 void ShadeBall(Canvas& canvas, double units, const Oval& oval, std::uint8_t first = ToneDeep,
                double shift = 0.0);

@@ -63,7 +63,7 @@ void DrawFlake(Canvas& canvas) {
         const bool vein = acrossArm < 0.7 && shape > 0.25;
         const bool hub = std::hypot(du, dv) < 3.2;
         const double light = 2.0 + 0.5 * (-du - dv) / 17.0;
-        canvas.set(x, y, hub ? ToneSpec : (vein ? ToneDark : Tone(light, x, y)));
+        canvas.set(x, y, hub ? ToneGloss : (vein ? ToneDark : Tone(light, x, y)));
     });
     Rim(canvas, White);
     Outline(canvas, ToneDeep);
@@ -82,7 +82,7 @@ void DrawPill(Canvas& canvas) {
             canvas.set(x, y, litSide ? Tone(2.5, x, y) : ToneDark);
         } else if (r >= 12.0) {
             // The face sits a step lower than the rim.
-            canvas.set(x, y, litSide ? ToneDark : ToneSpec);
+            canvas.set(x, y, litSide ? ToneDark : ToneGloss);
         } else {
             const bool stipple = x % 3 == 1 && (y + (x / 3) % 2 * 1) % 3 == 1;
             canvas.set(x, y, stipple ? ToneDark : ToneMid);
@@ -108,7 +108,7 @@ void DrawCircles(Canvas& canvas) {
         if (onEdge) {
             canvas.set(x, y, ToneDeep);
         } else if (inside == 3) {
-            canvas.set(x, y, (x + y) % 2 == 0 ? ToneSpec : ToneDeep);
+            canvas.set(x, y, (x + y) % 2 == 0 ? ToneGloss : ToneDeep);
         } else {
             canvas.set(x, y, inside == 2 ? ToneDark : ToneMid);
         }

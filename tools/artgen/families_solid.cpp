@@ -95,7 +95,7 @@ void DrawSpiral(Canvas& canvas) {
         double phase = angle * kVanes + 0.9 * r / kRadius;
         phase -= std::floor(phase);
         if (r < 3.2) {
-            canvas.set(x, y, r < 1.8 ? ToneSpec : ToneDeep);
+            canvas.set(x, y, r < 1.8 ? ToneGloss : ToneDeep);
         } else if (phase < 0.68) {
             // Each vane catches the light along its leading edge and darkens towards its tail.
             const double level = phase < 0.12 ? 2.6 : (phase < 0.45 ? 2.0 : 1.4);

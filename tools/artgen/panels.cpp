@@ -148,9 +148,10 @@ Canvas DrawSparkleStrip() {
         int ray;
         int core;
     };
-    // Grows from a speck to a bright cross, bursts into long diagonals, settles to a small cross.
-    static constexpr Frame kFrames[8] = {{1, 0, 0}, {3, 0, 0}, {5, 1, 1}, {8, 2, 1},
-                                         {9, 8, 2}, {7, 6, 1}, {4, 2, 1}, {2, 0, 0}};
+    // Grows from a tiny point to a bright cross, bursts into long diagonals, settles to a small
+    // cross.
+    static constexpr Frame kFrames[8] = {{1, 0, 0}, {3, 0, 0}, {5, 1, 1}, {7, 2, 1},
+                                         {8, 8, 2}, {7, 6, 1}, {4, 2, 1}, {2, 0, 0}};
     Canvas strip(160, 28, Black);
     for (int frame = 0; frame < 8; ++frame) {
         const Frame& f = kFrames[frame];
