@@ -25,9 +25,10 @@ set(CPACK_PACKAGE_HOMEPAGE_URL https://cobblewell.example/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "puzzle game: stack balls of one colour five high")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Balls of seven colours and a joker drop onto a board of nine by nine cells a few at a
-time. Each turn you move one lone ball along a free path, into an empty cell or onto a stack
-of its own colour; a stack of five clears and scores. The game is over when no move is left.
+    "Balls of seven colours and a joker drop onto a board of nine by nine cells
+a few at a time. Each turn you move one lone ball along a free path, into an
+empty cell or onto a stack of its own colour; a stack of five clears and
+scores. The game is over when no move is left.
 Three levels, a top-ten table for each level and eight ball shapes.")
 
 set(CPACK_GENERATOR DEB)
