@@ -20,22 +20,22 @@ constexpr std::array<int, 10> kDigitSegments{
     A | B | C | D | F | G,
 };
 
-// A two-pixel segment is a long outer row (or column) over a shorter inner one, so the
-// segments meet at their corners only through a diagonal gap.
+// A two-pixel segment is a long outer row (or column) beside a shorter inner one, so
+// neighbouring segments touch only corner to corner and each stays readable on its own.
 void HorizontalBar(Canvas& strip, int top, int outerRow, int innerRow) {
-    for (int x = 3; x <= 9; ++x) {
+    for (int x = 2; x <= 10; ++x) {
         strip.set(x, top + outerRow, 1);
     }
-    for (int x = 4; x <= 8; ++x) {
+    for (int x = 3; x <= 9; ++x) {
         strip.set(x, top + innerRow, 1);
     }
 }
 
 void VerticalBar(Canvas& strip, int top, int outerColumn, int innerColumn, int firstRow) {
-    for (int y = firstRow; y <= firstRow + 6; ++y) {
+    for (int y = firstRow; y <= firstRow + 8; ++y) {
         strip.set(outerColumn, top + y, 1);
     }
-    for (int y = firstRow + 1; y <= firstRow + 5; ++y) {
+    for (int y = firstRow + 1; y <= firstRow + 7; ++y) {
         strip.set(innerColumn, top + y, 1);
     }
 }
@@ -52,16 +52,16 @@ void DrawGlyph(Canvas& strip, int top, int segments) {
         HorizontalBar(strip, top, 11, 12);
     }
     if (segments & F) {
-        VerticalBar(strip, top, 1, 2, 3);
+        VerticalBar(strip, top, 1, 2, 2);
     }
     if (segments & B) {
-        VerticalBar(strip, top, 11, 10, 3);
+        VerticalBar(strip, top, 11, 10, 2);
     }
     if (segments & E) {
-        VerticalBar(strip, top, 1, 2, 13);
+        VerticalBar(strip, top, 1, 2, 12);
     }
     if (segments & C) {
-        VerticalBar(strip, top, 11, 10, 13);
+        VerticalBar(strip, top, 11, 10, 12);
     }
 }
 
