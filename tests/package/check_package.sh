@@ -68,8 +68,10 @@ make_package() {
     fi
     deb=$(find "$scratch/package" -maxdepth 1 -name "${package}_*.deb" -print -quit)
     [[ -n $deb ]] || fail "cpack made no ${package}_*.deb"
-    dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
-        fail "the package does not depend on the Qt libraries it links to"
+    local depends
+    depends=$(dpkg-deb --field "$deb" Depends)
+    [[ $depends == *libqt6widgets6* ]] ||
+        fail "the package does not depend on the Qt libraries it links to: $depends"
 }
 
 run_lintian() {
