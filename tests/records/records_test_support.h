@@ -9,10 +9,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <cstring>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace cw::test {
 
@@ -30,6 +32,26 @@ protected:
 private:
     QTemporaryDir home_;
     QByteArray savedHome_;
+};
+
+// While it lives, no file of this process can grow past `bytes`: the disk is "full" there.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return active_; }
+
+private:
+    rlimit saved_{};
+    bool active_ = false;
 };
 
 inline ScoreEntry MakeEntry(const char* name, std::int32_t score, std::int32_t generation = 1,

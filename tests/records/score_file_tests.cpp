@@ -8,9 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace cw {
 namespace {
@@ -159,15 +157,12 @@ TEST_F(ScoreFileTest, AFailedWriteLeavesThePreviousFileWhole) {
     const QByteArray before = ImageOf(ScoreHeader{}, ScoreTables{}) + QByteArray(600, 'T');
     WriteFile(before);
     records.tables[0][0] = MakeEntry("new", 99);
-    // The disk "fills up" after 1,000 bytes of any file this process writes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = SaveScoreFile(game, records);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    int result = -1;
+    {
+        const test::FileSizeLimit diskFull(1000);
+        ASSERT_TRUE(diskFull.active());
+        result = SaveScoreFile(game, records);
+    }
     EXPECT_EQ(result, 0);
     EXPECT_EQ(FileBytes(), before);
     const QStringList leftovers =

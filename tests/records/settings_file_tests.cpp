@@ -76,6 +76,19 @@ TEST_F(SettingsFileTest, WritingKeepsOtherKeysAndSections) {
               "[Desktop]\nWallpaper=none\n[Cobblewell]\nVersion=v1.0a\n");
 }
 
+TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFileWhole) {
+    const QByteArray before = "[Settings]\nOptions=" + QByteArray(900, '3') + "\n";
+    WriteRaw(SettingsFilePath(), before);
+    {
+        const test::FileSizeLimit diskFull(1000);
+        ASSERT_TRUE(diskFull.active());
+        WriteSettingValue("Settings", "Browser", std::string(600, 'b'));
+    }
+    EXPECT_EQ(Contents(SettingsFilePath()), before);
+    EXPECT_EQ(QDir(QFileInfo(SettingsFilePath()).absolutePath()).entryList(QDir::Files),
+              QStringList{"COBWL.INI"});
+}
+
 TEST_F(SettingsFileTest, AnEmptyBrowserPathKeepsTheStoredOne) {
     WriteSettingValue("Settings", "Browser", "/usr/bin/surf");
     WriteSettings(game, records);
