@@ -45,6 +45,16 @@ protected:
     GameState game;
     CellImages images{StandInLoader()};
     std::unique_ptr<CellWidget> widget;
+    // What the screen shows for a logical picture: each pixel a sharp block on a HiDPI one.
+    QImage OnScreen(const QImage& logical) {
+        const int side = qRound(kCellPixels * widget->devicePixelRatioF());
+        return logical.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    QImage Presented() {
+        const QImage shot = widget->screen()->grabWindow(widget->winId()).toImage();
+        return shot.copy(0, 0, kCellPixels, kCellPixels).convertToFormat(QImage::Format_RGB32);
+    }
+
     std::vector<int> pauses;
     std::vector<QImage> shown;
 };
@@ -52,7 +62,8 @@ protected:
 TEST_F(CellRendering, EmptyCellShowsTheFramedCell) {
     widget->RedrawNow();
     EXPECT_EQ(widget->picture(), FramedCellPicture());
-    EXPECT_EQ(widget->grab().toImage().convertToFormat(QImage::Format_RGB32), FramedCellPicture());
+    EXPECT_EQ(widget->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              OnScreen(FramedCellPicture()));
 }
 
 TEST_F(CellRendering, StackBandsRecolourOnlyLightGreyFromTheirTopRow) {
@@ -132,19 +143,16 @@ TEST_F(CellRendering, EachBandRowIsOnScreenDuringItsPause) {
     Put(CellState::Occupied, 2, 1);
     widget->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
+    if (widget->devicePixelRatioF() != 1.0)
+        GTEST_SKIP() << "the offscreen platform's window grab is exact at the default scale only";
     widget->RedrawNow();
     std::vector<QImage> presented;
-    widget->setPause([&](int) {
-        presented.push_back(widget->screen()
-                                ->grabWindow(widget->winId())
-                                .toImage()
-                                .convertToFormat(QImage::Format_RGB32));
-    });
+    widget->setPause([&](int) { presented.push_back(Presented()); });
     cell().stack = 2;
     widget->RefreshNow(false);
     ASSERT_EQ(presented.size(), 11u);
-    EXPECT_EQ(presented.front().copy(0, 0, 42, 42), WithBand(images.normal(2), 41, Palette(2)));
-    EXPECT_EQ(presented.back().copy(0, 0, 42, 42), WithBand(images.normal(2), 31, Palette(2)));
+    EXPECT_EQ(presented.front(), WithBand(images.normal(2), 41, Palette(2)));
+    EXPECT_EQ(presented.back(), WithBand(images.normal(2), 31, Palette(2)));
 }
 
 TEST_F(CellRendering, BallOntoJokerStackRepaintsTheWholeBandInItsColour) {
