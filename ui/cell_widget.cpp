@@ -38,7 +38,8 @@ int StackBandTop(std::int32_t stack) {
 }
 
 void RecolourBandRow(QImage& picture, int y, QRgb colour) {
-    if (y < 0 || y >= picture.height() || picture.width() <= kLastBandColumn)
+    if (y < 0 || y >= picture.height() || picture.width() <= kLastBandColumn ||
+        picture.depth() != 32)
         return;
     auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
     for (int x = kFirstBandColumn; x <= kLastBandColumn; ++x) {
