@@ -62,6 +62,9 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(false);
+    // Pages wrap to the window's width; a table border can still overhang by a pixel or two,
+    // which is not worth a scroll bar.
+    browser_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
