@@ -42,9 +42,11 @@ void MainWindow::RedrawNext() {
 }
 
 // Input and timer ticks that arrive meanwhile wait in the queue and are handled in order
-// once the rules return to the event loop.
+// once the rules return to the event loop. A hidden window has nothing to show during a pause:
+// the first game is dealt before the window appears, and its landings need not delay that.
 void MainWindow::Pause(int milliseconds) {
-    pause_(milliseconds);
+    if (isVisible())
+        pause_(milliseconds);
 }
 
 void MainWindow::StartTimer(int id, int milliseconds) {

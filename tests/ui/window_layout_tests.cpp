@@ -1,6 +1,7 @@
 #include "window_test_support.h"
 
 #include "ui/cell_widget.h"
+#include "ui/startup.h"
 #include "ui/toolbar_panels.h"
 
 #include <QMenuBar>
@@ -101,6 +102,15 @@ TEST_F(WindowLayout, FirstGameIsOnScreenOnceShown) {
     EXPECT_EQ(balls, 5);
     EXPECT_EQ(game_.phase, GamePhase::Idle);
     EXPECT_TRUE(window_->timer(kFaceTimer).isActive());
+}
+
+// Nobody can watch the landings of the first game, so they must not delay the window.
+TEST_F(WindowLayout, DealingWhileHiddenTakesNoPause) {
+    MainWindow window(game_, records_, StandInLoader());
+    window.setPause([this](int ms) { pauses_.push_back({ms, QImage(), game_.phase}); });
+    DealFirstGame(window, game_, 1);
+    EXPECT_TRUE(pauses_.empty());
+    EXPECT_EQ(game_.phase, GamePhase::Idle);
 }
 
 TEST_F(WindowLayout, ShapeRebuildLoadsTheNewFamily) {
