@@ -65,7 +65,7 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 game_window() {
-    xdotool search --onlyvisible --name '^Cobblewell \(Beginner\)$' 2>/dev/null
+    timeout 5 xdotool search --onlyvisible --name '^Cobblewell \(Beginner\)$' 2>/dev/null
 }
 start_game() {
     "$program" >>"$work/game.log" 2>&1 &
@@ -77,11 +77,11 @@ start_game() {
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
 }
 shoot() { # name
-    import -window root "$work/$1.png" || fail "screenshot $1"
+    timeout 10 import -window root "$work/$1.png" || fail "screenshot $1"
 }
 click_cell() { # cell
-    xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) $((client_y + 31 + 42 * ($1 / 9) + 21))
-    xdotool click 1
+    timeout 5 xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) \
+        $((client_y + 31 + 42 * ($1 / 9) + 21)) click 1
 }
 distance() { # a b
     local dr=$(($1 / 9 - $2 / 9)) dc=$(($1 % 9 - $2 % 9))
