@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# End-to-end session of the real program on a private X server, played as a player would:
+# start-up creates the score file; a second start brings the running game forward; moves by
+# mouse, planned in the headless rules, until the score counts; New offers the top-ten entry,
+# the name is typed and the row shows in red; the level commands change title and check
+# mark; the Options dialog changes the shape and hides the next colours; About and F1; Exit
+# writes the settings; without the score file, the next start reads them all back.
+#
+#   player_session.sh PROGRAM SCREEN_CHECK REPLAY SHOTS_DIR
+#
+# Exit 0 pass, 1 fail, 77 skipped (a tool is missing). Screenshots of the main states go to
+# SHOTS_DIR. The server, the game and the temporary folders go on every path out.
+set -uo pipefail
+
+program=$1
+checker=$2
+replay=$3
+shots=$4
+for tool in Xvfb xdotool import convert faketime; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/replay_planner.sh"
+source "$here/session_steps.sh"
+
+# The first game's start time; the generator is seeded with it.
+readonly first_start="2026-01-01 12:00:00"
+readonly second_start="2026-01-02 12:00:00"
+readonly browser="/opt/Web Browser/bin/browse"
+readonly player="Ada E2E"
+
+start_xvfb
+rm -rf "$shots" && mkdir -p "$shots"
+settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
+scores="$XDG_DATA_HOME/Cobblewell/cobblewell.top"
+
+# Beginner, shape Ball, next colours shown, no traced moves and no faces (which would draw
+# from the generator at times of their own).
+write_settings "0,2,0,0,0" "2,0,0,0" "$browser"
+cp "$settings" "$work/settings-before"
+
+echo "== start-up"
+start_game "$first_start" Beginner
+[[ -f $scores ]] || fail "start-up created no score file"
+(($(stat -c %s "$scores") == 1596)) || fail "the new score file is not 1,596 bytes"
+cp "$scores" "$work/scores-created"
+cmp -s "$settings" "$work/settings-before" || fail "start-up wrote the settings file"
+shoot 01-start
+seed=$(find_seed "$first_start" 0 "0 1 0" 01-start) ||
+    fail "the board matches no replay seeded near the start time"
+plan_game "$seed" 0 "0 1 0"
+echo "ok: score file created; the board is the replay's with seed $seed"
+
+echo "== second start"
+check_second_start
+
+echo "== moves by mouse"
+play_until_score 40
+shoot 02-scored
+echo "ok: $((${#planned_clicks[@]} / 2)) moves played, score $score as planned"
+
+echo "== top-ten entry"
+game_keys ctrl+n
+wait_window '^New High Score!$' >/dev/null || fail "New offered no top-ten entry"
+dialog_keys '^New High Score!$'
+timeout 5 xdotool type --delay 30 "$player"
+keys Return
+top=$(wait_window '^Top Players of Cobblewell$') || fail "no Top Players dialog after the name"
+sleep 0.5
+shoot 03-top-players
+check_red_first_row "$top" 03-top-players
+dialog_keys '^Top Players of Cobblewell$' Return
+wait_gone '^Top Players of Cobblewell$' || fail "the Top Players dialog did not close"
+echo "ok: the name was asked for and its row shows in red"
+
+echo "== level commands"
+choose_level e Expert 2
+choose_level b Beginner 0
+choose_level i Intermediate 1
+check_menu_marks
+echo "ok: titles and check marks follow the level"
+
+echo "== Options dialog"
+shoot 05-before-options
+game_keys ctrl+o
+wait_window '^Cobblewell Options$' >/dev/null || fail "Ctrl+O opened no Options dialog"
+# Next colours off, trace on, and the shape after Ball in the list: Dice.
+dialog_keys '^Cobblewell Options$' alt+n alt+t Tab Tab Tab Down
+shoot 05-options-dialog
+dialog_keys '^Cobblewell Options$' alt+o
+wait_gone '^Cobblewell Options$' || fail "OK did not close the Options dialog"
+sleep 0.5
+shoot 06-after-options
+check_options_applied 05-before-options 06-after-options
+echo "ok: the shape changed and the next colours are hidden"
+
+echo "== About and help"
+menu_item help a
+wait_window '^About Cobblewell$' >/dev/null || fail "Help > About opened no About box"
+shoot 07-about
+dialog_keys '^About Cobblewell$' Return
+wait_gone '^About Cobblewell$' || fail "OK did not close the About box"
+game_keys F1
+wait_window '^Cobblewell Help' >/dev/null || fail "F1 opened no help viewer"
+shoot 08-help
+close_window '^Cobblewell Help'
+echo "ok: the About box opens and closes; F1 opens the help viewer"
+
+echo "== Exit"
+exit_game
+expect_setting Options "1,3,0,0,0"
+expect_setting MoreOptions "1,0,0,0"
+expect_setting Browser "$browser"
+(($(stat -c %s "$scores") == 1596)) || fail "the score file is not 1,596 bytes after the entry"
+cmp -s "$scores" "$work/scores-created" && fail "the accepted entry did not reach the score file"
+echo "ok: Exit wrote level, shape, flags and kept the browser; the score file holds the entry"
+
+echo "== settings read back"
+rm "$scores"
+start_game "$second_start" Intermediate
+shoot 09-restart
+check_header 1 3 1
+next_colours_hidden 09-restart || fail "the next colours show after the restart"
+exit_game
+expect_setting Options "1,3,0,0,0"
+expect_setting MoreOptions "1,0,0,0"
+expect_setting Browser "$browser"
+echo "ok: level, shape, flags and browser path read back from the settings file"
+
+status=0

@@ -1,0 +1,289 @@
+# The steps of the end-to-end player session: a private X server, the game under a fixed
+# start time, keys and clicks, and the checks on screenshots and files. Sourced by
+# player_session.sh, which sets program, checker, replay, shots and status.
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+status=1
+
+stop() { # pid
+    [[ -n $1 ]] || return 0
+    kill "$1" 2>/dev/null && { timeout 5 tail --pid="$1" -f /dev/null || kill -9 "$1"; }
+    wait "$1" 2>/dev/null
+    return 0
+}
+cleanup() {
+    stop "$game_pid"
+    stop "$xvfb_pid"
+    ((status == 0)) || echo "screenshots in $shots; game output: $(tail -n 5 "$work/game.log" 2>/dev/null)"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+wait_for() { # seconds command...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(cat "$work/display")"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+    export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME/Cobblewell" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# Windows and keys. Without a window manager the keyboard follows the pointer or the window
+# that Qt activated, which is the game or its open dialog.
+find_window() { # title-pattern
+    timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+wait_window() { # title-pattern; prints the window
+    wait_for 10 find_window "$1" && find_window "$1"
+}
+wait_gone() { # title-pattern
+    wait_for 10 bash -c "! timeout 5 xdotool search --onlyvisible --name '$1'"
+}
+keys() { # key...
+    local key
+    for key in "$@"; do
+        timeout 5 xdotool key "$key"
+        sleep 0.15
+    done
+}
+# Keys for the game window itself: without a window manager nobody gives it the focus back
+# after a dialog closes.
+game_keys() { # key...
+    timeout 5 xdotool windowfocus --sync "$window"
+    keys "$@"
+}
+dialog_keys() { # title-pattern key...
+    local dialog
+    dialog=$(find_window "$1") || fail "no window $1"
+    timeout 5 xdotool windowfocus --sync "$dialog"
+    shift
+    keys "$@"
+}
+shoot() { # name
+    timeout 10 import -window root "$shots/$1.png" || fail "screenshot $1"
+}
+
+# The game at a fixed start time that then runs at normal speed; Qt's timers keep the real
+# monotonic clock.
+start_game() { # start-time level-name
+    FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        LD_PRELOAD="${LD_PRELOAD:+$LD_PRELOAD:}$(faketime_library)" \
+        "$program" >>"$work/game.log" 2>&1 &
+    game_pid=$!
+    game_title="^Cobblewell \\($2\\)\$"
+    window=$(wait_window "$game_title") || fail "no game window \"$2\": $(cat "$work/game.log")"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    client_x=$X
+    client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
+    timeout 5 xdotool mousemove $((client_x + 189)) $((client_y + 15))
+    sleep 0.5
+}
+faketime_library() {
+    local library
+    for library in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
+        [[ -f $library ]] && { echo "$library"; return; }
+    done
+}
+exit_game() {
+    menu_item game x
+    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "Exit did not end the game"
+    wait "$game_pid" 2>/dev/null
+    game_pid=""
+}
+
+# The seed among the first seconds after the start time whose board is on screen.
+find_seed() { # start-time level options shot
+    local start seed on_screen
+    start=$(date -u -d "$1" +%s)
+    on_screen=$("$checker" balls "$shots/$4.png" "$client_x" "$client_y")
+    for ((seed = start; seed < start + 3; seed++)); do
+        plan_game "$seed" "$2" "$3"
+        [[ $(occupied_cells "$(replay_show)") == "$on_screen" ]] && { echo "$seed"; return 0; }
+    done
+    return 1
+}
+
+click_cell() { # cell
+    timeout 5 xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) \
+        $((client_y + 31 + 42 * ($1 / 9) + 21)) click 1
+}
+board_shows() { # expected-cells
+    timeout 10 import -window root "$work/board.png" &&
+        [[ $("$checker" balls "$work/board.png" "$client_x" "$client_y") == "$1" ]]
+}
+
+# Plays planned moves on the window until the score is positive; after each move the screen
+# must show the replay's board.
+play_until_score() { # most-moves
+    local move expected
+    for ((move = 0; move < $1; move++)); do
+        read_state "$(replay_show)"
+        ((score > 0)) && return 0
+        local planned
+        planned=$(next_move) || fail "no move left after $move moves"
+        read -r source target <<<"$planned"
+        plan_move "$source" "$target"
+        expected=$(occupied_cells "$(replay_show)")
+        click_cell "$source"
+        sleep 0.2
+        click_cell "$target"
+        wait_for 10 board_shows "$expected" ||
+            fail "after moving $source to $target the board differs from the replay's"
+        sleep 0.3
+    done
+    read_state "$(replay_show)"
+    ((score > 0)) || fail "no score after $1 moves"
+}
+
+check_second_start() {
+    keys Escape
+    sleep 0.5
+    timeout 10 "$program" >>"$work/game.log" 2>&1 || fail "a second start did not end cleanly"
+    kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
+    wait_window "$game_title" >/dev/null || fail "the running game did not come forward"
+    (($(timeout 5 xdotool search --name "^Cobblewell \\(" | wc -l) == 1)) ||
+        fail "a second game window appeared"
+    [[ $(timeout 5 xdotool getwindowfocus) == "$window" ]] || fail "the game did not get the focus"
+    echo "ok: a second start brings the running game forward"
+}
+
+# The entry just made is red; nothing else in the dialog is. Its red spans one row only, in
+# the upper part where the first row stands.
+check_red_first_row() { # window shot
+    local X Y WIDTH HEIGHT box
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    box=$(convert "$shots/$2.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage \
+        -fuzz 8% -fill black +opaque 'rgb(255,0,0)' -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no red in the Top Players dialog"
+    local height=${BASH_REMATCH[2]} top=${BASH_REMATCH[4]}
+    ((height > 3 && height < 20)) || fail "the red text spans $height pixels, not one row"
+    ((top < HEIGHT / 4)) || fail "the red row is not the first ($top of $HEIGHT)"
+}
+
+# Opens a menu of the menu bar with the mouse, which gives the popup the keyboard, and
+# chooses an item by its mnemonic.
+open_menu() { # game|help
+    local x=27
+    [[ $1 == help ]] && x=74
+    timeout 5 xdotool mousemove $((client_x + x)) $((client_y - 10)) click 1
+    sleep 0.5
+}
+menu_item() { # game|help mnemonic
+    open_menu "$1"
+    keys "$2"
+}
+title_is() { # level-name
+    [[ $(timeout 5 xdotool getwindowname "$window") == "Cobblewell ($1)" ]]
+}
+
+choose_level() { # mnemonic level-name level
+    menu_item game "$1"
+    game_title="^Cobblewell \\($2\\)\$"
+    wait_for 5 title_is "$2" ||
+        fail "the title does not name $2"
+    sleep 1.5 # the new game's landings block the window
+    open_menu game
+    shoot "04-menu-level-$3"
+    keys Escape
+}
+
+# The level items' check column: in each menu shot the mark is the only dark spot that is not
+# in the other shots, and it moves down from Beginner to Intermediate to Expert.
+check_menu_marks() {
+    local level others mark previous=-1
+    for level in 0 1 2; do
+        mark=$(mark_row "$level") || fail "no check mark in the Game menu at level $level"
+        ((mark > previous)) || fail "the check mark of level $level is not below the last one"
+        previous=$mark
+    done
+}
+mark_row() { # level; prints the top of the level's own dark pixels in the check column
+    local shot="$shots/04-menu-level-$1.png" other box
+    local region="24x200+$client_x+$((client_y - 2))"
+    convert "$shot" -crop "$region" +repage -threshold 40% -negate "$work/mark.png"
+    for other in 0 1 2; do
+        ((other == $1)) && continue
+        convert "$work/mark.png" \( "$shots/04-menu-level-$other.png" -crop "$region" +repage \
+            -threshold 40% \) -compose multiply -composite "$work/mark.png"
+    done
+    box=$(convert "$work/mark.png" -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ && ${BASH_REMATCH[2]} -gt 2 ]] || return 1
+    echo "${BASH_REMATCH[4]}"
+}
+
+next_colours_hidden() { # shot
+    local colours
+    colours=$(convert "$shots/$1.png" -crop "78x25+$((client_x + 294))+$((client_y + 3))" \
+        +repage -format '%k' info:)
+    ((colours == 1))
+}
+check_options_applied() { # before after
+    next_colours_hidden "$1" && fail "the next colours were hidden before the Options dialog"
+    next_colours_hidden "$2" || fail "the next colours still show after OK"
+    local ball
+    read -r ball _ <<<"$("$checker" balls "$shots/$1.png" "$client_x" "$client_y")"
+    [[ -n $ball ]] || fail "no ball on the board before the Options dialog"
+    [[ " $("$checker" match "$shots/$1.png" "$ball" "$shots/$2.png" "$client_x" "$client_y") " == \
+        *" $ball "* ]] && fail "cell $ball kept its picture after the shape change"
+    return 0
+}
+
+close_window() { # title-pattern; the way a window manager's close button asks
+    local help
+    help=$(find_window "$1") || fail "no window $1"
+    timeout 5 xdotool key --window "$help" ctrl+w
+    timeout 5 xdotool windowunmap --sync "$help" 2>/dev/null
+}
+
+# Settings as the game stores them: every byte as two hex digits, low half first.
+encode_value() { # text
+    local text=$1 i byte out=""
+    for ((i = 0; i < ${#text}; i++)); do
+        printf -v byte '%d' "'${text:i:1}"
+        out+=$(printf '%X%X' $((byte & 15)) $((byte >> 4)))
+    done
+    echo "$out"
+}
+decode_value() { # stored
+    local stored=$1 i out=""
+    for ((i = 0; i + 1 < ${#stored}; i += 2)); do
+        out+="\\x${stored:i+1:1}${stored:i:1}"
+    done
+    printf '%b' "$out"
+}
+write_settings() { # options more-options browser
+    printf '[Settings]\nOptions=%s\nMoreOptions=%s\nBrowser=%s\n' "$(encode_value "$1")" \
+        "$(encode_value "$2")" "$(encode_value "$3")" >"$settings"
+}
+expect_setting() { # key value
+    local stored
+    stored=$(sed -n "s/^$1=//p" "$settings" | tr -d '\r')
+    [[ $(decode_value "$stored") == "$2" ]] ||
+        fail "$1 in the settings file reads \"$(decode_value "$stored")\", not \"$2\""
+}
+
+# The header of the score file created from the settings: level, shape, option flags.
+check_header() { # level shape flags
+    local -a words
+    read -ra words <<<"$(od -An -td4 -N24 --endian=little "$scores" | tr "\n" " ")"
+    [[ "${words[0]} ${words[1]} ${words[5]}" == "$1 $2 $3" ]] ||
+        fail "the new score file's header holds level, shape, flags ${words[0]} ${words[1]} ${words[5]}"
+}
