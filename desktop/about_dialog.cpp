@@ -6,6 +6,7 @@
 #include "records/center_dialog.h"
 #include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
+#include "resources/version.h"
 #include "ui_ABOUT.h"
 
 #include <QCloseEvent>

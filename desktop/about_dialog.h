@@ -20,7 +20,6 @@ namespace cw {
 
 class SparkleOverlay;
 
-inline constexpr char kVersionText[] = "v1.0a";
 inline constexpr char kBuildStamp[] = "Sat May  9 14:49:16 1998";
 inline constexpr char kHomePageAddress[] = "http://www.cobblewell.example/indexgam.shtml";
 

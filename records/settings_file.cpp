@@ -4,6 +4,7 @@
 #include "records/option_values.h"
 #include "records/safe_save.h"
 #include "records/setting_codec.h"
+#include "resources/version.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,6 @@ constexpr char kMoreOptionsKey[] = "MoreOptions";
 constexpr char kBrowserKey[] = "Browser";
 constexpr char kProfileSection[] = "Cobblewell";
 constexpr char kVersionKey[] = "Version";
-constexpr char kVersionText[] = "v1.0a";
 
 QString ConfigFilePath(const char* fileName) {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + '/' +

@@ -8,7 +8,7 @@ void ApplyVersionInformation(QCoreApplication& application) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
     if (qobject_cast<QGuiApplication*>(&application) != nullptr)
-        QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+        QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 }
 
 } // namespace cw

@@ -47,8 +47,6 @@ void DealFirstGame(MainWindow& window, GameState& game, std::time_t startTime) {
 
 int RunApplication(QApplication& application) {
     ApplyVersionInformation(application);
-    // A display name would be appended to every window title; the titles are the game's own.
-    QGuiApplication::setApplicationDisplayName(QString());
     SingleInstance instance;
     if (HandedToRunningGame(instance))
         return 0;

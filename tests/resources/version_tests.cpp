@@ -14,7 +14,7 @@ TEST(VersionInformation, NamesTheRunningApplication) {
     cw::ApplyVersionInformation(*QCoreApplication::instance());
     EXPECT_EQ(QCoreApplication::applicationName(), "Cobblewell");
     EXPECT_EQ(QCoreApplication::applicationVersion(), "1.0.0.0");
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Cobblewell");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "example.cobblewell.Cobblewell");
 }
 
 } // namespace
