@@ -18,11 +18,18 @@ plan_game() { # seed level options
 
 # The state after the planned clicks and the given extra ones, as one JSON line.
 replay_show() { # [cell...]
+    local cell lines=""
+    for cell in "$@"; do lines+="click $((cell / 9)) $((cell % 9))"$'\n'; done
+    replay_then "$lines"
+}
+
+# The state after the planned clicks and then the given script lines.
+replay_then() { # lines
     {
         echo "$replay_prefix"
-        local click cell
+        local click
         for click in "${planned_clicks[@]}"; do echo "click $click"; done
-        for cell in "$@"; do echo "click $((cell / 9)) $((cell % 9))"; done
+        printf '%s' "$1"
         echo show
     } | "$replay"
 }
