@@ -2,6 +2,8 @@
 
 #include "game/rules.h"
 #include "resources/resource_lookup.h"
+#include "ui/accessible_text.h"
+#include "ui/cell_accessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +17,17 @@ constexpr int kBandRowPauseMs = 15;
 constexpr int kBottomRow = 41;
 constexpr int kFirstBandColumn = 1;
 constexpr int kLastBandColumn = 40;
+// The keyboard cursor: a black and white dashed ring two pixels wide, inside the cell frame
+// and its bevel, so it shows on every ball colour and on the grey of an empty cell.
+constexpr QRectF kKeyboardMarkRect(4, 4, 34, 34);
+constexpr qreal kKeyboardMarkWidth = 2;
+
+void DrawKeyboardMark(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, kKeyboardMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawRect(kKeyboardMarkRect);
+    painter.setPen(QPen(Qt::white, kKeyboardMarkWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawRect(kKeyboardMarkRect);
+}
 
 bool ShowsBall(CellState state) {
     return state == CellState::Occupied || state == CellState::Appearing ||
@@ -71,19 +84,28 @@ CellWidget::CellWidget(int index, const GameState& game, const CellImages& image
     setFixedSize(kCellPixels, kCellPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    InstallCellAccessibility();
+    setAccessibleName(CellAccessibleName(index));
     ComposeCellPicture(picture_, cell(), game_.selection.blink, images_);
+    UpdateAccessibleDescription();
 }
 
 const Cell& CellWidget::cell() const {
     return game_.board.cells[static_cast<std::size_t>(index_)];
 }
 
+void CellWidget::UpdateAccessibleDescription() {
+    SetAccessibleDescriptionIfChanged(*this, CellDescription(cell()));
+}
+
 void CellWidget::RedrawNow() {
+    UpdateAccessibleDescription();
     if (ComposeCellPicture(picture_, cell(), game_.selection.blink, images_))
         repaint();
 }
 
 void CellWidget::RefreshNow(bool jokerInvolved) {
+    UpdateAccessibleDescription();
     const Cell& current = cell();
     if (!IsPaletteColour(current.colour))
         return;
@@ -138,9 +160,18 @@ void CellWidget::setPause(PauseFunction pause) {
     pause_ = pause ? std::move(pause) : PauseFunction(&PauseFor);
 }
 
+void CellWidget::SetKeyboardMark(bool marked) {
+    if (keyboardMarked_ == marked)
+        return;
+    keyboardMarked_ = marked;
+    repaint();
+}
+
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
+    if (keyboardMarked_)
+        DrawKeyboardMark(painter);
 }
 
 void CellWidget::mousePressEvent(QMouseEvent* event) {

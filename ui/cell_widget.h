@@ -46,6 +46,11 @@ public:
     void ShowFace(const QImage& tile);
     // The hand over a cell the player can click, the arrow elsewhere.
     void UpdateCursor();
+    // Acts as a mouse click on the cell.
+    void Click();
+    // The keyboard cursor's frame over the picture; the picture itself stays untouched.
+    void SetKeyboardMark(bool marked);
+    bool keyboardMarked() const { return keyboardMarked_; }
 
     const QImage& picture() const { return picture_; }
     // The band animation's pause; PauseFor unless a test records the pauses instead.
@@ -64,7 +69,7 @@ protected:
 
 private:
     const Cell& cell() const;
-    void Click();
+    void UpdateAccessibleDescription();
     void PaintStackBand(bool animate, bool jokerInvolved);
 
     int index_;
@@ -73,6 +78,7 @@ private:
     QImage picture_;
     QCursor hand_;
     PauseFunction pause_;
+    bool keyboardMarked_ = false;
 };
 
 } // namespace cw

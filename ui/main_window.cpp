@@ -62,6 +62,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     cellImages_.Build(records_.shape);
     auto* client = new ClientArea(this);
     CreateChildren(client, loader);
+    WatchMouseClicks(client);
     setCentralWidget(client);
     // The window takes the size of menu bar plus client area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -96,7 +97,7 @@ void MainWindow::CreateChildren(QWidget* client, const BitmapLoader& loader) {
     bestPanel_->move(kBestPanelPosition);
     nextColorsPanel_ = new NextColorsPanel(game_, cellImages_, client);
     nextColorsPanel_->move(kNextColorsPosition);
-    nextColorsPanel_->setVisible(game_.options.showNextColors != 0);
+    ShowNextColors(game_.options.showNextColors != 0);
 }
 
 void MainWindow::UpdateTitle(std::int32_t level) {

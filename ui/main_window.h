@@ -6,6 +6,7 @@
 #include "records/records_state.h"
 #include "ui/cell_images.h"
 #include "ui/face_tiles.h"
+#include "ui/keyboard_cursor.h"
 #include "ui/pause.h"
 
 #include <QMainWindow>
@@ -42,6 +43,7 @@ public:
     void RunCommand(int command);
 
     CellWidget* cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+    const KeyboardCursor& keyboardCursor() const { return keyboardCursor_; }
     const QTimer& timer(int id) const;
     // Tests record or shorten the pauses instead of sleeping through them.
     void setPause(PauseFunction pause);
@@ -66,6 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateChildren(QWidget* client, const BitmapLoader& loader);
@@ -78,6 +82,11 @@ private:
     void ExitCommand();
     void UpdateCursors();
     QTimer* TimerById(int id);
+    // Keyboard play (window_keyboard.cpp).
+    void WatchMouseClicks(QWidget* client);
+    bool TakesBoardKeys() const;
+    void StepKeyboardCursor(int rows, int columns);
+    void HideKeyboardCursor();
 
     GameState& game_;
     RecordsState& records_;
@@ -91,6 +100,7 @@ private:
     QTimer blinkTimer_;
     QTimer faceTimer_;
     PauseFunction pause_;
+    KeyboardCursor keyboardCursor_;
     // Set once the player's leave has been handled, so a second close request passes.
     bool exitHandled_ = false;
 };

@@ -1,5 +1,7 @@
 # Cell and panel rendering, the joker face tiles and the blocking pause.
 add_library(cobblewell_ui_render STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/accessible_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cell_accessible.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cell_images.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cell_widget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/draw_helpers.cpp

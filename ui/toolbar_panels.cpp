@@ -1,5 +1,8 @@
 #include "ui/toolbar_panels.h"
 
+#include "ui/accessible_text.h"
+#include "ui/cell_accessible.h"
+
 #include <QPainter>
 #include <QVariant>
 
@@ -75,6 +78,7 @@ NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
     : QAbstractButton(parent), newBitmap_(loader(QStringLiteral("NEW"))) {
     setObjectName(QStringLiteral("newButton"));
     setProperty("controlId", kNewButtonControlId);
+    setAccessibleName(QStringLiteral("New game"));
     setFixedSize(kNewButtonSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -99,8 +103,15 @@ LcdPanel::LcdPanel(bool showBest, const GameState& game, QWidget* parent,
                    const BitmapLoader& loader)
     : QWidget(parent), showBest_(showBest), game_(game), glyphs_(loader(QStringLiteral("LCD"))) {
     setObjectName(showBest ? QStringLiteral("bestPanel") : QStringLiteral("scorePanel"));
+    setAccessibleName(showBest ? QStringLiteral("Best score") : QStringLiteral("Score"));
     setFixedSize(kLcdPanelSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdateAccessibleText();
+}
+
+void LcdPanel::UpdateAccessibleText() {
+    const std::int32_t value = showBest_ ? BestOfLevel(game_) : game_.score;
+    SetAccessibleDescriptionIfChanged(*this, QString::number(value));
 }
 
 QImage LcdPanel::picture() const {
@@ -133,8 +144,15 @@ void LcdPanel::paintEvent(QPaintEvent*) {
 NextColorsPanel::NextColorsPanel(const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), game_(game), images_(images) {
     setObjectName(QStringLiteral("nextColorsPanel"));
+    setAccessibleName(QStringLiteral("Next colours"));
     setFixedSize(kNextColorsSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdateAccessibleText();
+}
+
+void NextColorsPanel::UpdateAccessibleText() {
+    SetAccessibleDescriptionIfChanged(
+        *this, NextColoursDescription(game_.next, game_.options.showNextColors != 0));
 }
 
 QImage NextColorsPanel::picture() const {

@@ -15,7 +15,8 @@ namespace cw {
 inline constexpr int kNewButtonControlId = 10;
 
 // The toolbar's controls paint themselves entirely from the game state on every paint,
-// so a redraw request needs nothing but repaint(). Each one composes its picture at its
+// so a redraw request needs nothing but repaint(); what a screen reader says of a panel is
+// brought up to date by UpdateAccessibleText(). Each one composes its picture at its
 // logical size and shows it scaled without smoothing, so the pixel art stays crisp on HiDPI.
 
 // The New button: raised with the picture at (2, 2), sunken with it at (3, 3) while held.
@@ -46,6 +47,8 @@ public:
              const BitmapLoader& loader = ResourceBitmapLoader());
 
     QImage picture() const;
+    // The value shown, as the description.
+    void UpdateAccessibleText();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +67,8 @@ public:
     NextColorsPanel(const GameState& game, const CellImages& images, QWidget* parent = nullptr);
 
     QImage picture() const;
+    // The colours shown, or "hidden" while the option to show them is off.
+    void UpdateAccessibleText();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

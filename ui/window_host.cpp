@@ -30,14 +30,17 @@ void MainWindow::RefreshCell(int index, bool jokerInvolved) {
 }
 
 void MainWindow::RedrawScore() {
+    scorePanel_->UpdateAccessibleText();
     scorePanel_->repaint();
 }
 
 void MainWindow::RedrawBest() {
+    bestPanel_->UpdateAccessibleText();
     bestPanel_->repaint();
 }
 
 void MainWindow::RedrawNext() {
+    nextColorsPanel_->UpdateAccessibleText();
     nextColorsPanel_->repaint();
 }
 
@@ -80,6 +83,7 @@ void MainWindow::OfferScoreEntry(int level) {
 
 void MainWindow::ShowNextColors(bool shown) {
     nextColorsPanel_->setVisible(shown);
+    nextColorsPanel_->UpdateAccessibleText();
 }
 
 void MainWindow::RebuildCellPictures() {

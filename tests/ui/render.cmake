@@ -1,5 +1,6 @@
 # Widget tests of cell and panel rendering, under the offscreen platform with real pixels.
 add_executable(ui_render_tests
+    ${CMAKE_CURRENT_LIST_DIR}/render_accessibility_tests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/render_cell_tests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/render_draw_tests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/render_panel_tests.cpp

@@ -1,0 +1,189 @@
+#include "render_test_support.h"
+
+#include "ui/accessible_text.h"
+#include "ui/cell_widget.h"
+#include "ui/toolbar_panels.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace cw::test {
+namespace {
+
+constexpr int kIndex = 22; // row 3, column 5
+constexpr std::int32_t kRed = 0;
+constexpr std::int32_t kBlue = 2;
+
+QAccessibleInterface* Accessible(QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget);
+}
+
+QString Description(QWidget& widget) {
+    return Accessible(widget)->text(QAccessible::Description);
+}
+
+TEST(AccessibleText, CellsReadAsPlayersSeeThem) {
+    struct Case {
+        Cell cell;
+        const char* text;
+    };
+    const Case cases[] = {
+        {Cell{}, "empty"},
+        {Cell{CellState::Occupied, 1, kRed}, "red ball"},
+        {Cell{CellState::Occupied, 2, kRed}, "red ball, stack of 2"},
+        {Cell{CellState::Occupied, 4, 6}, "white ball, stack of 4"},
+        {Cell{CellState::Occupied, 1, kJoker}, "joker"},
+        {Cell{CellState::Occupied, 3, kJoker}, "joker, stack of 3"},
+        {Cell{CellState::Selected, 1, kRed}, "selected red ball"},
+        {Cell{CellState::Selected, 1, kJoker}, "selected joker"},
+        {Cell{CellState::Appearing, 1, kBlue}, "blue ball"},
+        {Cell{CellState::Occupied, 0, 5}, "cyan ball"}, // passing through on a traced move
+        {Cell{CellState::Occupied, 1, 8}, "empty"},     // a colour no picture exists for
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CellDescription(c.cell), c.text);
+}
+
+TEST(AccessibleText, CellNamesCountFromOne) {
+    EXPECT_EQ(CellAccessibleName(0), "row 1, column 1");
+    EXPECT_EQ(CellAccessibleName(kIndex), "row 3, column 5");
+    EXPECT_EQ(CellAccessibleName(80), "row 9, column 9");
+}
+
+TEST(AccessibleText, NextColoursNameTheThreeShown) {
+    EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, true), "red, joker, blue");
+    EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, false), "hidden");
+}
+
+class AccessibleCell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::int32_t shape = 2;
+        images.Build(shape);
+        widget = std::make_unique<CellWidget>(kIndex, game, images);
+    }
+    Cell& cell() { return game.board.cells[kIndex]; }
+    // The widget as drawn, one pixel for each logical pixel whatever the screen's density.
+    QImage Shown() {
+        return widget->grab()
+            .toImage()
+            .scaled(kCellPixels, kCellPixels, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    GameState game;
+    CellImages images{StandInLoader()};
+    std::unique_ptr<CellWidget> widget;
+};
+
+TEST_F(AccessibleCell, IsAButtonNamedByItsPlace) {
+    QAccessibleInterface* accessible = Accessible(*widget);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "row 3, column 5");
+    EXPECT_EQ(accessible->text(QAccessible::Description), "empty");
+}
+
+TEST_F(AccessibleCell, DescriptionFollowsRedrawsAndRefreshes) {
+    cell() = Cell{CellState::Selected, 1, kRed};
+    widget->RedrawNow();
+    EXPECT_EQ(Description(*widget), "selected red ball");
+    cell() = Cell{CellState::Occupied, 3, kBlue};
+    widget->RefreshNow(false);
+    EXPECT_EQ(Description(*widget), "blue ball, stack of 3");
+    cell() = Cell{};
+    widget->RedrawNow();
+    EXPECT_EQ(Description(*widget), "empty");
+}
+
+TEST_F(AccessibleCell, PressingItIsAClick) {
+    QSignalSpy pressed(widget.get(), &CellWidget::pressed);
+    QAccessibleActionInterface* actions = Accessible(*widget)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_EQ(pressed.front().front().toInt(), kIndex);
+}
+
+TEST_F(AccessibleCell, ReportsFocusWhileTheKeyboardCursorIsOnIt) {
+    EXPECT_FALSE(Accessible(*widget)->state().focused);
+    widget->SetKeyboardMark(true);
+    EXPECT_TRUE(Accessible(*widget)->state().focused);
+    widget->SetKeyboardMark(false);
+    EXPECT_FALSE(Accessible(*widget)->state().focused);
+}
+
+// The ring is drawn over the picture, never into it, and shows black and white on every
+// colour; taking it away leaves the cell exactly as before.
+TEST_F(AccessibleCell, KeyboardMarkIsAnOverlayVisibleOnEveryColour) {
+    for (std::int32_t colour = kNoColour; colour <= kJoker; ++colour) {
+        cell() = colour == kNoColour ? Cell{} : Cell{CellState::Occupied, 1, colour};
+        widget->RedrawNow();
+        const QImage plain = widget->picture();
+        widget->SetKeyboardMark(true);
+        EXPECT_EQ(widget->picture(), plain) << colour;
+        const QImage marked = Shown();
+        int black = 0;
+        int white = 0;
+        for (int y = 3; y <= 38; ++y) {
+            for (const int x : {3, 4, 37, 38}) {
+                black += Pixel(marked, x, y) == kBlack ? 1 : 0;
+                white += Pixel(marked, x, y) == kWhite ? 1 : 0;
+            }
+        }
+        EXPECT_GT(black, 20) << colour;
+        EXPECT_GT(white, 20) << colour;
+        EXPECT_TRUE(SamePixels(marked, QPoint(), plain, QRect(0, 0, 42, 3))) << "frame kept";
+        EXPECT_TRUE(SamePixels(marked, QPoint(), plain, QRect(5, 5, 32, 32))) << "inside kept";
+        widget->SetKeyboardMark(false);
+        EXPECT_EQ(Shown(), plain.convertToFormat(QImage::Format_RGB32)) << colour;
+    }
+}
+
+class AccessibleToolbar : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::int32_t shape = 2;
+        images.Build(shape);
+    }
+    GameState game;
+    CellImages images{StandInLoader()};
+};
+
+TEST_F(AccessibleToolbar, ControlsAreNamed) {
+    NewButton button(nullptr, StandInLoader());
+    LcdPanel score(false, game, nullptr, StandInLoader());
+    LcdPanel best(true, game, nullptr, StandInLoader());
+    NextColorsPanel next(game, images);
+    EXPECT_EQ(Accessible(button)->text(QAccessible::Name), "New game");
+    EXPECT_EQ(Accessible(button)->role(), QAccessible::Button);
+    EXPECT_EQ(Accessible(score)->text(QAccessible::Name), "Score");
+    EXPECT_EQ(Accessible(best)->text(QAccessible::Name), "Best score");
+    EXPECT_EQ(Accessible(next)->text(QAccessible::Name), "Next colours");
+}
+
+TEST_F(AccessibleToolbar, PanelsDescribeTheirValues) {
+    LcdPanel score(false, game, nullptr, StandInLoader());
+    LcdPanel best(true, game, nullptr, StandInLoader());
+    NextColorsPanel next(game, images);
+    game.score = 42;
+    game.level = Intermediate;
+    game.best = {10, 250, 30};
+    game.next = {kBlue, kJoker, kRed, kRed, kRed};
+    for (auto* panel : {&score, &best})
+        panel->UpdateAccessibleText();
+    next.UpdateAccessibleText();
+    EXPECT_EQ(Description(score), "42");
+    EXPECT_EQ(Description(best), "250");
+    EXPECT_EQ(Description(next), "blue, joker, red");
+    game.options.showNextColors = 0;
+    next.UpdateAccessibleText();
+    EXPECT_EQ(Description(next), "hidden");
+}
+
+} // namespace
+} // namespace cw::test

@@ -1,0 +1,103 @@
+// Keyboard play: the arrow keys move a cursor over the cells and Space or Enter clicks the
+// cell under it. The keys are taken by the window, not the cells, and only once nothing
+// else wanted them: a menu bar in keyboard mode, a popup menu or a dialog takes them first,
+// and the accelerators (Esc, Ctrl+N, ...) are shortcuts that fire before any key press.
+
+#include "ui/cell_widget.h"
+#include "ui/main_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <optional>
+
+namespace cw {
+namespace {
+
+struct CursorStep {
+    int rows;
+    int columns;
+};
+
+std::optional<CursorStep> ArrowStep(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return CursorStep{0, -1};
+    case Qt::Key_Right:
+        return CursorStep{0, 1};
+    case Qt::Key_Up:
+        return CursorStep{-1, 0};
+    case Qt::Key_Down:
+        return CursorStep{1, 0};
+    default:
+        return std::nullopt;
+    }
+}
+
+bool IsClickKey(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Keypad arrows and the keypad Enter carry the keypad modifier; any other modifier makes the
+// key someone else's.
+bool HasNoModifier(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+void MainWindow::WatchMouseClicks(QWidget* client) {
+    client->installEventFilter(this);
+    for (QWidget* child : client->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+// Any mouse click in the client area hides the keyboard cursor before the click is handled,
+// so the cell clicked is drawn without it.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        HideKeyboardCursor();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::TakesBoardKeys() const {
+    return isActiveWindow() && QApplication::activeModalWidget() == nullptr;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!TakesBoardKeys() || !HasNoModifier(*event)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (const std::optional<CursorStep> step = ArrowStep(event->key())) {
+        StepKeyboardCursor(step->rows, step->columns);
+    } else if (IsClickKey(event->key())) {
+        // A held key is one click, as a held mouse button is.
+        if (keyboardCursor_.visible() && !event->isAutoRepeat())
+            OnCellPressed(keyboardCursor_.cell());
+    } else {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::StepKeyboardCursor(int rows, int columns) {
+    const int before = keyboardCursor_.cell();
+    keyboardCursor_.Step(rows, columns);
+    CellWidget* marked = cell(keyboardCursor_.cell());
+    if (keyboardCursor_.cell() != before)
+        cell(before)->SetKeyboardMark(false);
+    marked->SetKeyboardMark(true);
+    // The screen reader follows the cursor as it would follow the focus.
+    QAccessibleEvent focus(marked, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void MainWindow::HideKeyboardCursor() {
+    keyboardCursor_.Hide();
+    cell(keyboardCursor_.cell())->SetKeyboardMark(false);
+}
+
+} // namespace cw
