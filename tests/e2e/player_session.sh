@@ -90,7 +90,8 @@ dialog_keys '^Cobblewell Options$' alt+n alt+t Tab Tab Tab Down
 shoot 05-options-dialog
 dialog_keys '^Cobblewell Options$' alt+o
 wait_gone '^Cobblewell Options$' || fail "OK did not close the Options dialog"
-sleep 0.5
+wait_for 5 shot_shows_no_next_colours 06-after-options
+sleep 0.3 # the cells are redrawn after the panel goes
 shoot 06-after-options
 check_options_applied 05-before-options 06-after-options
 # The level commands dealt three new games, still the replay's.

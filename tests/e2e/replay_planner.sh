@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Plans moves of a real game in the headless rules. Sourced by the end-to-end scripts.
 #
 # The game seeds its one generator with its start time in seconds, and with animated faces

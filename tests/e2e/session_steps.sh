@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The steps of the end-to-end player session: a private X server, the game under a fixed
 # start time, keys and clicks, and the checks on screenshots and files. Sourced by
 # player_session.sh, which sets program, checker, replay, shots and status.
@@ -200,6 +201,12 @@ menu_item() { # game|help mnemonic
     open_menu "$1"
     keys "$2"
 }
+# The Game menu covers the toolbar's light grey at the left end of the strip.
+menu_shown() { # shot
+    shoot "$1"
+    [[ $(convert "$shots/$1.png" -crop "1x1+$((client_x + 10))+$((client_y + 10))" \
+        -format '%[hex:u.p{0,0}]' info:) != C0C0C0* ]]
+}
 title_is() { # level-name
     [[ $(timeout 5 xdotool getwindowname "$window") == "Cobblewell ($1)" ]]
 }
@@ -211,14 +218,14 @@ choose_level() { # mnemonic level-name level
         fail "the title does not name $2"
     sleep 1.5 # the new game's landings block the window
     open_menu game
-    shoot "04-menu-level-$3"
+    wait_for 5 menu_shown "04-menu-level-$3" || fail "the Game menu did not open"
     keys Escape
 }
 
 # The level items' check column: in each menu shot the mark is the only dark spot that is not
 # in the other shots, and it moves down from Beginner to Intermediate to Expert.
 check_menu_marks() {
-    local level others mark previous=-1
+    local level mark previous=-1
     for level in 0 1 2; do
         mark=$(mark_row "$level") || fail "no check mark in the Game menu at level $level"
         ((mark > previous)) || fail "the check mark of level $level is not below the last one"
@@ -244,6 +251,9 @@ next_colours_hidden() { # shot
     colours=$(convert "$shots/$1.png" -crop "78x25+$((client_x + 294))+$((client_y + 3))" \
         +repage -format '%k' info:)
     ((colours == 1))
+}
+shot_shows_no_next_colours() { # shot
+    shoot "$1" && next_colours_hidden "$1"
 }
 check_options_applied() { # before after
     next_colours_hidden "$1" && fail "the next colours were hidden before the Options dialog"
