@@ -17,10 +17,9 @@ program=$1
 checker=$2
 replay=$3
 shots=$4
-for tool in Xvfb xdotool import convert faketime; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+require_tools Xvfb xdotool import convert faketime
 source "$here/replay_planner.sh"
 source "$here/session_steps.sh"
 
@@ -41,12 +40,12 @@ write_settings "0,2,0,0,0" "2,0,0,0" "$browser"
 cp "$settings" "$work/settings-before"
 
 echo "== start-up"
-start_game "$first_start" Beginner
+start_game_at "$first_start" Beginner
 [[ -f $scores ]] || fail "start-up created no score file"
 (($(stat -c %s "$scores") == 1596)) || fail "the new score file is not 1,596 bytes"
 cp "$scores" "$work/scores-created"
 cmp -s "$settings" "$work/settings-before" || fail "start-up wrote the settings file"
-shoot 01-start
+snap 01-start
 seed=$(find_seed "$first_start" 0 "0 1 0" 01-start) ||
     fail "the board matches no replay seeded near the start time"
 plan_game "$seed" 0 "0 1 0"
@@ -57,7 +56,7 @@ check_second_start 01-start
 
 echo "== moves by mouse"
 play_until_score 40
-shoot 02-scored
+snap 02-scored
 echo "ok: $((${#planned_clicks[@]} / 2)) moves played, score $score as planned"
 
 echo "== top-ten entry"
@@ -68,7 +67,7 @@ timeout 5 xdotool type --delay 30 "$player"
 keys Return
 top=$(wait_window '^Top Players of Cobblewell$') || fail "no Top Players dialog after the name"
 sleep 0.5
-shoot 03-top-players
+snap 03-top-players
 check_red_first_row "$top" 03-top-players
 dialog_keys '^Top Players of Cobblewell$' Return
 wait_gone '^Top Players of Cobblewell$' || fail "the Top Players dialog did not close"
@@ -82,17 +81,17 @@ check_menu_marks
 echo "ok: titles and check marks follow the level"
 
 echo "== Options dialog"
-shoot 05-before-options
+snap 05-before-options
 game_keys ctrl+o
 wait_window '^Cobblewell Options$' >/dev/null || fail "Ctrl+O opened no Options dialog"
 # Next colours off, trace on, and the shape after Ball in the list: Dice.
 dialog_keys '^Cobblewell Options$' alt+n alt+t Tab Tab Tab Down
-shoot 05-options-dialog
+snap 05-options-dialog
 dialog_keys '^Cobblewell Options$' alt+o
 wait_gone '^Cobblewell Options$' || fail "OK did not close the Options dialog"
 wait_for 5 shot_shows_no_next_colours 06-after-options
 sleep 0.3 # the cells are redrawn after the panel goes
-shoot 06-after-options
+snap 06-after-options
 check_options_applied 05-before-options 06-after-options
 # The level commands dealt three new games, still the replay's.
 board_after_options=$(replay_then $'new\nlevel 2\nnew\nlevel 0\nnew\nlevel 1\nnew\n')
@@ -104,7 +103,7 @@ echo "ok: the shape changed and the next colours are hidden"
 echo "== About"
 menu_item help a
 wait_window '^About Cobblewell$' >/dev/null || fail "Help > About opened no About box"
-shoot 07-about
+snap 07-about
 dialog_keys '^About Cobblewell$' Return
 wait_gone '^About Cobblewell$' || fail "OK did not close the About box"
 echo "ok: the About box opens and closes"
@@ -120,8 +119,8 @@ echo "ok: Exit wrote level, shape, flags and kept the browser; the score file ho
 
 echo "== settings read back"
 rm "$scores"
-start_game "$second_start" Intermediate
-shoot 09-restart
+start_game_at "$second_start" Intermediate
+snap 09-restart
 check_header 1 3 1
 seed=$(find_seed "$second_start" 1 "1 0 0" 09-restart) ||
     fail "the restarted board matches no replay seeded near its start time"

@@ -1,50 +1,12 @@
 # shellcheck shell=bash
 # The steps of the end-to-end player session: a private X server, the game under a fixed
 # start time, keys and clicks, and the checks on screenshots and files. Sourced by
-# player_session.sh, which sets program, checker, replay, shots and status.
+# player_session.sh after lib.sh; it sets program, checker, replay and shots.
 
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-status=1
-
-stop() { # pid
-    [[ -n $1 ]] || return 0
-    kill "$1" 2>/dev/null && { timeout 5 tail --pid="$1" -f /dev/null || kill -9 "$1"; }
-    wait "$1" 2>/dev/null
-    return 0
-}
-cleanup() {
-    stop "$game_pid"
-    stop "$xvfb_pid"
-    ((status == 0)) || echo "screenshots in $shots; game output: $(tail -n 5 "$work/game.log" 2>/dev/null)"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-wait_for() { # seconds command...
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
-
+# The private server of lib.sh, and the settings folder the game reads from.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(cat "$work/display")"
-    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-    export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-    mkdir -p "$HOME" "$XDG_CONFIG_HOME/Cobblewell" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    e2e_begin
+    mkdir -p "$XDG_CONFIG_HOME/Cobblewell"
 }
 
 # Windows and keys. Without a window manager the keyboard follows the pointer or the window
@@ -78,13 +40,14 @@ dialog_keys() { # title-pattern key...
     shift
     keys "$@"
 }
-shoot() { # name
+# Screenshots of this session are kept, under SHOTS_DIR.
+snap() { # name
     timeout 10 import -window root "$shots/$1.png" || fail "screenshot $1"
 }
 
 # The game at a fixed start time that then runs at normal speed; Qt's timers keep the real
 # monotonic clock.
-start_game() { # start-time level-name
+start_game_at() { # start-time level-name
     FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
         LD_PRELOAD="${LD_PRELOAD:+$LD_PRELOAD:}$(faketime_library)" \
         "$program" >>"$work/game.log" 2>&1 &
@@ -124,10 +87,6 @@ find_seed() { # start-time level options shot
     return 1
 }
 
-click_cell() { # cell
-    timeout 5 xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) \
-        $((client_y + 31 + 42 * ($1 / 9) + 21)) click 1
-}
 board_shows() { # expected-cells
     timeout 10 import -window root "$work/board.png" &&
         [[ $("$checker" balls "$work/board.png" "$client_x" "$client_y") == "$1" ]]
@@ -164,12 +123,12 @@ check_second_start() { # shot-of-board
     game_keys F1
     wait_window '^Cobblewell Help' >/dev/null || fail "F1 opened no help viewer"
     sleep 0.5
-    shoot 01-help-over-game
+    snap 01-help-over-game
     board_shows "$board" && fail "the help viewer does not cover the game"
     timeout 10 "$program" >>"$work/game.log" 2>&1 || fail "a second start did not end cleanly"
     kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
     wait_for 5 board_shows "$board" || fail "the running game did not come forward"
-    shoot 01-game-forward
+    snap 01-game-forward
     (($(timeout 5 xdotool search --name "^Cobblewell \\(" | wc -l) == 1)) ||
         fail "a second game window appeared"
     [[ $(timeout 5 xdotool getwindowfocus) == "$window" ]] || fail "the game did not get the focus"
@@ -203,7 +162,7 @@ menu_item() { # game|help mnemonic
 }
 # The Game menu covers the toolbar's light grey at the left end of the strip.
 menu_shown() { # shot
-    shoot "$1"
+    snap "$1"
     [[ $(convert "$shots/$1.png" -crop "1x1+$((client_x + 10))+$((client_y + 10))" \
         -format '%[hex:u.p{0,0}]' info:) != C0C0C0* ]]
 }
@@ -253,7 +212,7 @@ next_colours_hidden() { # shot
     ((colours == 1))
 }
 shot_shows_no_next_colours() { # shot
-    shoot "$1" && next_colours_hidden "$1"
+    snap "$1" && next_colours_hidden "$1"
 }
 check_options_applied() { # before after
     next_colours_hidden "$1" && fail "the next colours were hidden before the Options dialog"
