@@ -126,7 +126,8 @@ TEST(DialogUnits, StaticTextsKeepTheirAlignment) {
     EXPECT_TRUE(prompt->wordWrap());
     EXPECT_TRUE(prompt->alignment().testFlag(Qt::AlignTop));
 
-    auto* list = qobject_cast<QListWidget*>(FormDialog<Ui::ShapeDialog>().Control(1012));
+    FormDialog<Ui::ShapeDialog> shape;
+    auto* list = qobject_cast<QListWidget*>(shape.Control(1012));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
