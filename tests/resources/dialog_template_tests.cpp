@@ -15,7 +15,7 @@ namespace {
 using cw::ApplyDialogUnits;
 using cw::FindControl;
 
-struct ControlSpec {
+struct ControlExpectation {
     int id;
     QString objectName;
     QString className;
@@ -23,17 +23,17 @@ struct ControlSpec {
     QString text;
 };
 
-struct TemplateSpec {
+struct TemplateExpectation {
     std::string name;
     std::function<void(QDialog*)> setupUi;
     QString caption;
     QRect dialogUnits;
-    std::vector<ControlSpec> controls; // in template order
+    std::vector<ControlExpectation> controls; // in template order
     QStringList tabStops;
 };
 
-void PrintTo(const TemplateSpec& spec, std::ostream* out) {
-    *out << spec.name;
+void PrintTo(const TemplateExpectation& want, std::ostream* out) {
+    *out << want.name;
 }
 
 template <typename Form> std::function<void(QDialog*)> SetupWith() {
@@ -43,8 +43,8 @@ template <typename Form> std::function<void(QDialog*)> SetupWith() {
     };
 }
 
-std::vector<ControlSpec> TopControls() {
-    std::vector<ControlSpec> controls;
+std::vector<ControlExpectation> TopControls() {
+    std::vector<ControlExpectation> controls;
     const auto field = [&](const char* kind, int place, int id, int x, int y, int width) {
         controls.push_back({id, QStringLiteral("place%1%2").arg(QLatin1String(kind)).arg(place),
                             "QLabel", QRect(x, y, width, 12), ""});
@@ -69,7 +69,7 @@ std::vector<ControlSpec> TopControls() {
     return controls;
 }
 
-std::vector<TemplateSpec> Templates() {
+std::vector<TemplateExpectation> Templates() {
     return {
         {"TOP",
          SetupWith<Ui::TopDialog>(),
@@ -127,7 +127,7 @@ QString ShownText(const QWidget* control) {
     return {};
 }
 
-class DialogTemplate : public ::testing::TestWithParam<TemplateSpec> {
+class DialogTemplate : public ::testing::TestWithParam<TemplateExpectation> {
 protected:
     void SetUp() override {
         GetParam().setupUi(&dialog);
@@ -156,17 +156,17 @@ TEST_P(DialogTemplate, IsAFixedModalPopUpWithItsCaptionAndACloseBox) {
 
 TEST_P(DialogTemplate, HoldsItsControlsInTemplateOrderWithTheirTexts) {
     const QList<QWidget*> controls = Controls();
-    const std::vector<ControlSpec>& expected = GetParam().controls;
+    const std::vector<ControlExpectation>& expected = GetParam().controls;
     ASSERT_EQ(controls.size(), qsizetype(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
         const QWidget* control = controls.at(qsizetype(i));
-        const ControlSpec& spec = expected[i];
-        SCOPED_TRACE(spec.objectName.toStdString());
-        EXPECT_EQ(control->objectName(), spec.objectName);
-        EXPECT_EQ(QString::fromLatin1(control->metaObject()->className()), spec.className);
-        EXPECT_EQ(control->property(cw::kControlIdProperty).toInt(), spec.id);
-        EXPECT_EQ(control->property(cw::kDialogUnitsProperty).toRect(), spec.dialogUnits);
-        EXPECT_EQ(ShownText(control), spec.text);
+        const ControlExpectation& want = expected[i];
+        SCOPED_TRACE(want.objectName.toStdString());
+        EXPECT_EQ(control->objectName(), want.objectName);
+        EXPECT_EQ(QString::fromLatin1(control->metaObject()->className()), want.className);
+        EXPECT_EQ(control->property(cw::kControlIdProperty).toInt(), want.id);
+        EXPECT_EQ(control->property(cw::kDialogUnitsProperty).toRect(), want.dialogUnits);
+        EXPECT_EQ(ShownText(control), want.text);
     }
 }
 
@@ -179,12 +179,12 @@ TEST_P(DialogTemplate, TabsThroughItsTabStopsInTemplateOrder) {
 }
 
 TEST_P(DialogTemplate, FindsEveryControlByItsId) {
-    for (const ControlSpec& spec : GetParam().controls) {
-        if (spec.id == cw::kNoControlId)
+    for (const ControlExpectation& want : GetParam().controls) {
+        if (want.id == cw::kNoControlId)
             continue;
-        const QWidget* control = FindControl(&dialog, spec.id);
-        ASSERT_NE(control, nullptr) << spec.id;
-        EXPECT_EQ(control->objectName(), spec.objectName);
+        const QWidget* control = FindControl(&dialog, want.id);
+        ASSERT_NE(control, nullptr) << want.id;
+        EXPECT_EQ(control->objectName(), want.objectName);
     }
     EXPECT_EQ(FindControl(&dialog, cw::kNoControlId), nullptr);
     EXPECT_EQ(FindControl(&dialog, 9999), nullptr);

@@ -12,7 +12,7 @@ using cw::DecodeIconFile;
 
 constexpr int kHeaderBytes = 6 + 16;
 
-struct IconSpec {
+struct IconLayout {
     quint16 type = 1;
     QPoint hotSpot;
     int side = 32;
@@ -25,12 +25,12 @@ QRgb PaletteEntry(int i) {
     return qRgb(i * 16, 255 - i * 16, i * 8);
 }
 
-void WriteRows(QDataStream& out, const IconSpec& spec, int bitCount,
+void WriteRows(QDataStream& out, const IconLayout& layout, int bitCount,
                const std::function<int(int, int)>& value) {
-    const int stride = (spec.side * bitCount + 31) / 32 * 4;
-    for (int y = spec.side - 1; y >= 0; --y) { // bottom-up, as the format stores them
+    const int stride = (layout.side * bitCount + 31) / 32 * 4;
+    for (int y = layout.side - 1; y >= 0; --y) { // bottom-up, as the format stores them
         QByteArray row(stride, '\0');
-        for (int x = 0; x < spec.side; ++x) {
+        for (int x = 0; x < layout.side; ++x) {
             const int bit = x * bitCount;
             const int shift = 8 - bitCount - bit % 8;
             row[bit / 8] = char(uchar(row[bit / 8]) | (value(x, y) << shift));
@@ -39,27 +39,27 @@ void WriteRows(QDataStream& out, const IconSpec& spec, int bitCount,
     }
 }
 
-QByteArray MakeIconFile(const IconSpec& spec) {
+QByteArray MakeIconFile(const IconLayout& layout) {
     QByteArray image;
     {
         QDataStream out(&image, QIODevice::WriteOnly);
         out.setByteOrder(QDataStream::LittleEndian);
-        const int colours = 1 << spec.bitCount;
-        out << quint32(40) << qint32(spec.side) << qint32(spec.side * 2) << quint16(1)
-            << quint16(spec.bitCount) << quint32(0) << quint32(0) << qint32(0) << qint32(0)
+        const int colours = 1 << layout.bitCount;
+        out << quint32(40) << qint32(layout.side) << qint32(layout.side * 2) << quint16(1)
+            << quint16(layout.bitCount) << quint32(0) << quint32(0) << qint32(0) << qint32(0)
             << quint32(colours) << quint32(0);
         for (int i = 0; i < colours; ++i)
             out << quint8(qBlue(PaletteEntry(i))) << quint8(qGreen(PaletteEntry(i)))
                 << quint8(qRed(PaletteEntry(i))) << quint8(0);
-        WriteRows(out, spec, spec.bitCount, spec.index);
-        WriteRows(out, spec, 1, [&](int x, int y) { return spec.transparent(x, y) ? 1 : 0; });
+        WriteRows(out, layout, layout.bitCount, layout.index);
+        WriteRows(out, layout, 1, [&](int x, int y) { return layout.transparent(x, y) ? 1 : 0; });
     }
     QByteArray file;
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << spec.type << quint16(1);
-    out << quint8(spec.side) << quint8(spec.side) << quint8(0) << quint8(0);
-    out << quint16(spec.hotSpot.x()) << quint16(spec.hotSpot.y());
+    out << quint16(0) << layout.type << quint16(1);
+    out << quint8(layout.side) << quint8(layout.side) << quint8(0) << quint8(0);
+    out << quint16(layout.hotSpot.x()) << quint16(layout.hotSpot.y());
     out << quint32(image.size()) << quint32(kHeaderBytes);
     out.writeRawData(image.constData(), image.size());
     return file;
@@ -81,12 +81,12 @@ TEST(IconFile, DecodesColoursTopDownWithTheMaskAsTransparency) {
 }
 
 TEST(IconFile, ReadsMonochromeCursorsAndTheirHotSpot) {
-    IconSpec spec;
-    spec.type = 2;
-    spec.hotSpot = QPoint(6, 0);
-    spec.bitCount = 1;
-    spec.index = [](int x, int) { return x % 2; };
-    const auto cursor = DecodeIconFile(MakeIconFile(spec));
+    IconLayout layout;
+    layout.type = 2;
+    layout.hotSpot = QPoint(6, 0);
+    layout.bitCount = 1;
+    layout.index = [](int x, int) { return x % 2; };
+    const auto cursor = DecodeIconFile(MakeIconFile(layout));
     ASSERT_TRUE(cursor.has_value());
     EXPECT_EQ(cursor->hotSpot, QPoint(6, 0));
     EXPECT_EQ(cursor->image.pixel(10, 7), PaletteEntry(0));

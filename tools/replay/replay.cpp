@@ -102,22 +102,22 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
         return true;
     const std::string_view command = fields[0];
 
-    struct Spec {
+    struct CommandShape {
         std::string_view name;
         std::size_t arity;
     };
-    static constexpr Spec kCommands[] = {{"seed", 1},  {"level", 1}, {"options", 3}, {"score", 1},
-                                         {"best", 2},  {"next", 5},  {"put", 4},     {"new", 0},
-                                         {"click", 2}, {"face", 0},  {"show", 0}};
-    const Spec* spec = nullptr;
-    for (const Spec& candidate : kCommands)
+    static constexpr CommandShape kCommands[] = {
+        {"seed", 1}, {"level", 1}, {"options", 3}, {"score", 1}, {"best", 2}, {"next", 5},
+        {"put", 4},  {"new", 0},   {"click", 2},   {"face", 0},  {"show", 0}};
+    const CommandShape* shape = nullptr;
+    for (const CommandShape& candidate : kCommands)
         if (candidate.name == command)
-            spec = &candidate;
-    if (spec == nullptr) {
+            shape = &candidate;
+    if (shape == nullptr) {
         reason = "unknown command '" + Printable(command) + "'";
         return false;
     }
-    const Arguments args = ParseArguments(fields, spec->arity);
+    const Arguments args = ParseArguments(fields, shape->arity);
     if (!args.error.empty()) {
         reason = args.error;
         return false;
