@@ -40,14 +40,25 @@ void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour) {
     }
 }
 
-void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
+namespace {
+
+// A one-pixel black outline filled with `fill`; false when the rectangle is empty.
+bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, QRgb fill) {
     const int width = right - left;
     const int height = bottom - top;
     if (width <= 0 || height <= 0)
-        return;
+        return false;
     painter.fillRect(left, top, width, height, QColor(kBlack));
     if (width > 2 && height > 2)
-        painter.fillRect(left + 1, top + 1, width - 2, height - 2, QColor(kLightGrey));
+        painter.fillRect(left + 1, top + 1, width - 2, height - 2, QColor(fill));
+    return true;
+}
+
+} // namespace
+
+void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
+    if (!FillOutlined(painter, left, top, right, bottom, kLightGrey))
+        return;
     if (depth != 0)
         DrawBevel(painter, left, top, right, bottom, depth);
 }
@@ -67,13 +78,8 @@ void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int 
 }
 
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour) {
-    const int width = right - left;
-    const int height = bottom - top;
-    if (width <= 0 || height <= 0)
+    if (!FillOutlined(painter, left, top, right, bottom, colour))
         return;
-    painter.fillRect(left, top, width, height, QColor(kBlack));
-    if (width > 2 && height > 2)
-        painter.fillRect(left + 1, top + 1, width - 2, height - 2, QColor(colour));
     DrawLine(painter, left + 1, bottom - 3, left + 1, top + 1, kWhite);
     DrawLine(painter, left + 1, top + 1, right - 2, top + 1, kWhite);
     DrawLine(painter, left + 3, bottom - 3, right - 3, bottom - 3, kDarkGrey);
