@@ -50,14 +50,7 @@ contains "$centre" $(looking_like before "$centre" cursor) &&
 echo "ok: the first arrow key shows the cursor on the centre cell"
 
 # The ball and empty cell farthest apart, as the traced move takes them.
-source=-1 target=-1 best=0
-for ball in "${balls[@]}"; do
-    for ((cell = 0; cell < 81; cell++)); do
-        contains "$cell" "${balls[@]}" && continue
-        d=$(distance "$ball" "$cell")
-        ((d > best)) && { best=$d source=$ball target=$cell; }
-    done
-done
+farthest_move "${balls[@]}"
 
 press $(arrows_between "$centre" "$source") space
 sleep 0.4

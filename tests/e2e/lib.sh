@@ -90,3 +90,15 @@ contains() { # word list...
     shift
     [[ " $* " == *" $word "* ]]
 }
+
+farthest_move() { # ball... : sets source, target and best, the ball and empty cell farthest apart
+    source=-1 target=-1 best=0
+    local ball cell d
+    for ball in "$@"; do
+        for ((cell = 0; cell < 81; cell++)); do
+            contains "$cell" "$@" && continue
+            d=$(distance "$ball" "$cell")
+            ((d > best)) && { best=$d source=$ball target=$cell; }
+        done
+    done
+}

@@ -23,14 +23,7 @@ read -ra balls <<<"$("$checker" balls "$work/before.png" "$client_x" "$client_y"
 ((${#balls[@]} == 5)) || fail "expected the 5 balls of a new game, found: ${balls[*]}"
 
 # The ball and empty cell farthest apart give the longest walk to watch.
-source=-1 target=-1 best=0
-for ball in "${balls[@]}"; do
-    for ((cell = 0; cell < 81; cell++)); do
-        contains "$cell" "${balls[@]}" && continue
-        d=$(distance "$ball" "$cell")
-        ((d > best)) && { best=$d source=$ball target=$cell; }
-    done
-done
+farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
 
