@@ -4,13 +4,14 @@
 // settings file. No Qt here: the parsers that use it are fuzzed on their own.
 
 #include "game/state.h"
+#include "resources/art_names.h"
 
 #include <cstdint>
 
 namespace cw {
 
 inline constexpr std::int32_t kDefaultShape = 2;
-inline constexpr std::int32_t kShapeCount = 8;
+inline constexpr std::int32_t kShapeCount = static_cast<std::int32_t>(art::kShapeFamilies.size());
 
 // OptionFlags: bit 0 trace all moves, bit 1 show next colours, bit 2 animated faces.
 inline constexpr std::int32_t PackOptionFlags(const OptionFlagsState& options) {
