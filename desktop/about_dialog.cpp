@@ -4,6 +4,7 @@
 #include "desktop/sparkle_request.h"
 #include "desktop/web_launcher.h"
 #include "records/center_dialog.h"
+#include "resources/art_names.h"
 #include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "resources/version.h"
@@ -44,8 +45,8 @@ QString AboutVersionLine() {
 
 AboutDialog::AboutDialog(Random& random, QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::AboutDialog>()), random_(random),
-      picture_(LoadBitmap(QStringLiteral("ABOUT"))),
-      sparkle_(LoadBitmap(QStringLiteral("SPARKLE"))) {
+      picture_(LoadBitmap(ArtName(art::kAboutPicture))),
+      sparkle_(LoadBitmap(ArtName(art::kSparklePicture))) {
     ui_->setupUi(this);
     ApplyDialogUnits(this);
     ui_->versionLabel->setTextFormat(Qt::PlainText);

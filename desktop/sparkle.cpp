@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QThread>
 
 namespace cw {
 
@@ -27,10 +28,12 @@ QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int f
 
 namespace {
 
-// A busy wait: the animation must not let the event loop run between its frames.
+// The thread sleeps rather than returning to the event loop, so no event is handled between
+// the frames, and it spends no processor time waiting.
 void WaitFrom(QElapsedTimer& clock, qint64& last) {
-    while (clock.elapsed() - last < kSparkleFrameMs) {
-    }
+    for (qint64 waited = clock.elapsed() - last; waited < kSparkleFrameMs;
+         waited = clock.elapsed() - last)
+        QThread::msleep(static_cast<unsigned long>(kSparkleFrameMs - waited));
     last = clock.elapsed();
 }
 

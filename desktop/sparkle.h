@@ -33,8 +33,8 @@ public:
     virtual void Show(const QPoint& at, const QImage& picture) = 0;
 };
 
-// Blocks for the whole animation, about half a second, handling no events. A null sprite
-// draws nothing.
+// Blocks for the whole animation, about half a second, handling no events; the waits between
+// the frames sleep. A null sprite draws nothing.
 void PlaySparkle(SparkleCanvas& canvas, const QImage& sprite, const QPoint& at);
 
 } // namespace cw

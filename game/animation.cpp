@@ -6,15 +6,6 @@ namespace {
 
 constexpr int kFaceCount = 12;
 
-int NthSingleJoker(const Board& board, int k) {
-    for (int index = 0; index < kCellCount; ++index) {
-        const Cell& cell = board.cells[index];
-        if (cell.state != CellState::Empty && cell.colour == kJoker && cell.stack <= 1 && --k == 0)
-            return index;
-    }
-    return -1;
-}
-
 } // namespace
 
 void BlinkTick(GameState& game, Host& host) {
@@ -31,7 +22,7 @@ void OnFaceTimer(GameState& game, Host& host, bool windowShown) {
 
     const int eligible = CountJokers(game.board, true);
     if (eligible > 0) {
-        const int cell = NthSingleJoker(game.board, RandomInt(game.random, 1, eligible));
+        const int cell = NthCell(game.board, RandomInt(game.random, 1, eligible), IsSingleJoker);
         const int face = RandomInt(game.random, 0, kFaceCount - 1);
         host.ShowFace(cell, face);
         host.Pause(400 + RandomInt(game.random, 100, 400));

@@ -14,7 +14,7 @@ int CountJokers(const Board& board, bool singleOnly) {
     for (const Cell& cell : board.cells) {
         if (cell.state == CellState::Empty || cell.colour != kJoker)
             continue;
-        count += !singleOnly || cell.stack <= 1;
+        count += !singleOnly || IsSingleJoker(cell);
     }
     return count;
 }
@@ -22,8 +22,16 @@ int CountJokers(const Board& board, bool singleOnly) {
 int CountStackable(const Board& board, std::int32_t colour) {
     int count = 0;
     for (const Cell& cell : board.cells)
-        count += cell.colour == colour && cell.stack < 4;
+        count += IsStackable(cell, colour);
     return count;
+}
+
+bool IsStackable(const Cell& cell, std::int32_t colour) {
+    return cell.colour == colour && cell.stack < kLargestRestingStack;
+}
+
+bool IsSingleJoker(const Cell& cell) {
+    return cell.state != CellState::Empty && cell.colour == kJoker && cell.stack <= 1;
 }
 
 bool ColoursMatch(std::int32_t a, std::int32_t b) {

@@ -6,20 +6,13 @@ namespace {
 
 constexpr int kFirstDrop = 5;
 
-// A new game must not inherit a selection from the abandoned one: the face animation stays
-// idle while a cell id is recorded, and the blink timer would tick on an empty cell.
-void EndOpenSelection(GameState& game, Host& host) {
-    if (game.selection.cellId == -1 && game.selection.blink == 0)
-        return;
-    host.StopTimer(kBlinkTimer);
-    game.selection.cellId = -1;
-    game.selection.blink = 0;
-}
-
 } // namespace
 
 void NewGame(GameState& game, Host& host, std::int32_t level) {
-    EndOpenSelection(game, host);
+    // A new game must not inherit a selection from the abandoned one: the face animation stays
+    // idle while a cell id is recorded, and the blink timer would tick on an empty cell.
+    if (game.selection.cellId != -1 || game.selection.blink != 0)
+        EndSelection(game, host);
     game.level = level;
     game.path.last = -1;
     game.path.entries.fill(0);
@@ -57,9 +50,7 @@ void GameOver(GameState& game, Host& host, std::int32_t level) {
 }
 
 void NewCommand(GameState& game, Host& host) {
-    host.StopTimer(kBlinkTimer);
-    game.selection.cellId = -1;
-    game.selection.blink = 0;
+    EndSelection(game, host);
     host.OfferScoreEntry(game.level);
     NewGame(game, host, game.level);
 }

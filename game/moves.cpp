@@ -10,12 +10,6 @@ constexpr int kStepPause = 150;
 constexpr int kBlinkPeriod = 300;
 constexpr int kDropAfterMove = 3;
 
-void EndSelectionTimer(GameState& game, Host& host) {
-    host.StopTimer(kBlinkTimer);
-    game.selection.cellId = -1;
-    game.selection.blink = 0;
-}
-
 void Select(GameState& game, Host& host, int index) {
     game.selection.row = index / kBoardSize;
     game.selection.column = index % kBoardSize;
@@ -44,11 +38,11 @@ bool SearchPathTo(GameState& game, int index) {
 
 void MoveOntoStack(GameState& game, Host& host, int target) {
     Cell& source = game.board.cells[SelectedIndex(game)];
-    EndSelectionTimer(game, host);
+    EndSelection(game, host);
     game.phase = GamePhase::Moving;
     game.board.cells[target].stack += source.stack;
     MoveBall(game, host);
-    if (ClearIfFull(game, host, target / kBoardSize, target % kBoardSize) >= 5) {
+    if (ClearIfFull(game, host, target / kBoardSize, target % kBoardSize) >= kClearingStack) {
         const int moveLeft = RefillUntilMove(game, host);
         host.RedrawNext();
         if (!moveLeft)
@@ -60,11 +54,9 @@ void MoveOntoStack(GameState& game, Host& host, int target) {
 }
 
 void MoveIntoEmpty(GameState& game, Host& host, int target) {
-    host.StopTimer(kBlinkTimer);
-    game.selection.blink = 0;
+    EndSelection(game, host);
     game.phase = GamePhase::Moving;
     game.board.cells[target].stack = 1;
-    game.selection.cellId = -1;
     MoveBall(game, host);
     if (!DropBalls(game, host, kDropAfterMove))
         GameOver(game, host, game.level);
@@ -84,7 +76,7 @@ void ClickOnBall(GameState& game, Host& host, int index) {
             return;
         }
         source.state = CellState::Occupied;
-        EndSelectionTimer(game, host);
+        EndSelection(game, host);
         host.RedrawCell(selected);
     }
     if (game.board.cells[index].stack >= 2) {
@@ -104,7 +96,7 @@ void OnCellClick(GameState& game, Host& host, int index) {
     Cell& clicked = game.board.cells[index];
 
     if (game.phase == GamePhase::Selected && index == SelectedIndex(game)) {
-        EndSelectionTimer(game, host);
+        EndSelection(game, host);
         game.phase = GamePhase::Idle;
         clicked.state = CellState::Occupied;
         host.RedrawCell(index);
@@ -121,6 +113,12 @@ void OnCellClick(GameState& game, Host& host, int index) {
         return;
     }
     MoveIntoEmpty(game, host, index);
+}
+
+void EndSelection(GameState& game, Host& host) {
+    host.StopTimer(kBlinkTimer);
+    game.selection.cellId = -1;
+    game.selection.blink = 0;
 }
 
 void MoveBall(GameState& game, Host& host) {

@@ -9,7 +9,6 @@ namespace {
 constexpr int kLandingPause = 100;
 constexpr int kSettlePause = 50;
 constexpr int kStackingEmptyLimit = 40; // drops into a board this empty never stack
-constexpr int kFullStack = 5;
 
 struct JokerRule {
     std::int32_t threshold; // r2 at most this turns the slot into a joker...
@@ -25,15 +24,6 @@ JokerRule JokerRuleFor(std::int32_t level) {
     default:
         return {1, 2};
     }
-}
-
-// The e-th cell (1-based, row-major) that satisfies `wanted`, or -1.
-template <typename Predicate> int NthCell(const Board& board, int e, Predicate wanted) {
-    for (int index = 0; index < kCellCount; ++index) {
-        if (wanted(board.cells[index]) && --e == 0)
-            return index;
-    }
-    return -1;
 }
 
 void DrawSlotColour(GameState& game, int slot, int ballIndex) {
@@ -68,8 +58,7 @@ void PlaceBall(GameState& game, Host& host, std::int32_t colour, bool onStack) {
     int index;
     if (onStack) {
         const int e = RandomInt(game.random, 1, CountStackable(board, colour));
-        index = NthCell(board, e,
-                        [colour](const Cell& c) { return c.colour == colour && c.stack < 4; });
+        index = NthCell(board, e, [colour](const Cell& c) { return IsStackable(c, colour); });
     } else {
         const int e = RandomInt(game.random, 1, CountEmpty(board));
         index = NthCell(board, e, [](const Cell& c) { return c.state == CellState::Empty; });
@@ -163,7 +152,7 @@ std::int32_t ClearIfFull(GameState& game, Host& host, int row, int column) {
     const int index = CellIndex(row, column);
     Cell& cell = game.board.cells[index];
     const std::int32_t stack = cell.stack;
-    if (stack < kFullStack)
+    if (stack < kClearingStack)
         return stack;
 
     cell = Cell{};

@@ -20,6 +20,9 @@ std::int32_t ClearIfFull(GameState& game, Host& host, int row, int column);
 
 // Player moves and path search.
 void OnCellClick(GameState& game, Host& host, int cell);
+// Stops the blink timer and forgets the selected cell and its blink; the cell's own state is
+// left to the caller.
+void EndSelection(GameState& game, Host& host);
 void PrepareSearch(GameState& game);
 int FindPath(GameState& game, int row, int column, bool mustBeEmpty);
 void MoveBall(GameState& game, Host& host);

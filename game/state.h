@@ -15,6 +15,12 @@ inline constexpr std::int32_t kNoColour = -1;
 inline constexpr std::int32_t kJoker = 7;
 inline constexpr int kBallColours = 7;
 
+// A stack of this many balls clears at once and scores.
+inline constexpr std::int32_t kClearingStack = 5;
+// The largest stack at rest. A dropped ball joins only a smaller stack, so a drop never
+// completes a stack; only a move does.
+inline constexpr std::int32_t kLargestRestingStack = kClearingStack - 1;
+
 enum class CellState : std::int32_t {
     Visited = -1, // path search marks, in the scratch copy only
     Empty = 0,

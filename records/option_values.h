@@ -4,13 +4,14 @@
 // settings file. No Qt here: the parsers that use it are fuzzed on their own.
 
 #include "game/state.h"
+#include "records/settings_table.h"
+#include "resources/art_names.h"
 
 #include <cstdint>
 
 namespace cw {
 
-inline constexpr std::int32_t kDefaultShape = 2;
-inline constexpr std::int32_t kShapeCount = 8;
+inline constexpr std::int32_t kShapeCount = static_cast<std::int32_t>(art::kShapeFamilies.size());
 
 // OptionFlags: bit 0 trace all moves, bit 1 show next colours, bit 2 animated faces.
 inline constexpr std::int32_t PackOptionFlags(const OptionFlagsState& options) {
@@ -28,7 +29,7 @@ inline constexpr void UnpackOptionFlags(std::int64_t flags, OptionFlagsState& op
 // A stored level or shape outside its range would index past the tables and bitmaps, so
 // it falls back to the default instead.
 inline constexpr std::int32_t ValidLevel(std::int64_t level) {
-    return level >= Beginner && level <= Expert ? static_cast<std::int32_t>(level) : Beginner;
+    return level >= Beginner && level <= Expert ? static_cast<std::int32_t>(level) : kDefaultLevel;
 }
 inline constexpr std::int32_t ValidShape(std::int64_t shape) {
     return shape >= 1 && shape <= kShapeCount ? static_cast<std::int32_t>(shape) : kDefaultShape;

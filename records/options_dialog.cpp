@@ -2,7 +2,7 @@
 
 #include "records/center_dialog.h"
 #include "records/option_values.h"
-#include "records/shape_table.h"
+#include "resources/art_names.h"
 #include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "ui_SHAPE.h"
@@ -78,8 +78,8 @@ void OptionsDialog::SetUpControls() {
         preview->installEventFilter(this);
     if (QListWidget* list = ShapeList()) {
         list->clear();
-        for (const ShapeInfo& shape : kShapeTable)
-            list->addItem(QString::fromLatin1(shape.listText));
+        for (const art::ShapeFamily& shape : art::kShapeFamilies)
+            list->addItem(ArtName(shape.listText));
         list->setCurrentRow(ValidShape(records_.shape) - 1);
         if (preview != nullptr)
             connect(list, &QListWidget::currentRowChanged, preview, qOverload<>(&QWidget::repaint));
@@ -108,9 +108,9 @@ void OptionsDialog::PaintPreview(QWidget* preview) {
     DrawRaisedFrame(painter, item);
     const QListWidget* list = ShapeList();
     const int row = list != nullptr ? list->currentRow() : -1;
-    if (row < 0 || row >= static_cast<int>(kShapeTable.size()))
+    if (row < 0 || row >= static_cast<int>(art::kShapeFamilies.size()))
         return;
-    const QImage icon = LoadIconImage(kShapeTable[row].iconNumber);
+    const QImage icon = LoadIconImage(art::kShapeFamilies[row].iconNumber);
     if (icon.isNull())
         return;
     const int right = item.right() + 1;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/option_values.h"
 #include "records/score_entry.h"
+#include "records/settings_table.h"
 
 #include <QString>
 

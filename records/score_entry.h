@@ -2,6 +2,8 @@
 
 // Plain records of the top-ten tables; no Qt, so the file parsers stay cheap to fuzz.
 
+#include "game/state.h"
+
 #include <array>
 #include <cstdint>
 
@@ -11,7 +13,6 @@ inline constexpr int kNameBytes = 40;
 // The name keeps a zero terminator inside its 40 bytes.
 inline constexpr int kMaxNameBytes = kNameBytes - 1;
 inline constexpr int kTableRows = 10;
-inline constexpr int kTableLevels = 3;
 
 // One top-ten row exactly as it is stored (after unscrambling): 52 bytes, no padding.
 // Bytes of the name after its terminator are carried along untouched.
@@ -25,7 +26,7 @@ static_assert(sizeof(ScoreEntry) == 52);
 
 using LevelTable = std::array<ScoreEntry, kTableRows>;
 // Level-major; entry 0 of a level holds its highest score.
-using ScoreTables = std::array<LevelTable, kTableLevels>;
+using ScoreTables = std::array<LevelTable, kLevelCount>;
 
 // Values that both the score file's header and the "Options" setting carry without
 // interpreting them.

@@ -81,7 +81,7 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
     // assignment: GCC 12 at -O2 reads the first of them from the old table otherwise.
     const ScoreTables tables = ParseScoreTables(AsBytes(bytes));
     records.tables = tables;
-    for (int level = 0; level < kTableLevels; ++level)
+    for (int level = 0; level < kLevelCount; ++level)
         game.best[level] = tables[level][0].score;
     return 1;
 }

@@ -78,7 +78,7 @@ ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& 
         PutInt32(image.data() + 8 + 4 * i, header.carried[i]);
     PutInt32(image.data() + 20, header.optionFlags);
     // Bytes 24..35 stay zero: three reserved words.
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index) {
             EntryBytes bytes = EntryToBytes(tables[level][index]);
             ScrambleEntry(bytes.data(), static_cast<int>(bytes.size()), index);
@@ -101,7 +101,7 @@ ScoreHeader ParseScoreHeader(std::span<const std::uint8_t> file) {
 
 ScoreTables ParseScoreTables(std::span<const std::uint8_t> file) {
     ScoreTables tables{};
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index) {
             const std::size_t offset = EntryOffset(level, index);
             const std::size_t present =

@@ -15,7 +15,7 @@ namespace cw {
 inline constexpr std::size_t kScoreHeaderBytes = 36;
 inline constexpr std::size_t kScoreEntryBytes = sizeof(ScoreEntry);
 inline constexpr std::size_t kScoreFileBytes =
-    kScoreHeaderBytes + kTableLevels * kTableRows * kScoreEntryBytes;
+    kScoreHeaderBytes + kLevelCount * kTableRows * kScoreEntryBytes;
 static_assert(kScoreFileBytes == 1596);
 
 // Header values exactly as stored; the reader of a header decides what an odd value means.

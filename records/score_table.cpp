@@ -27,7 +27,7 @@ void CompletePendingEntry(ScoreEntry& pending, std::int32_t score, const ScoreEn
 } // namespace
 
 void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner) {
-    if (level < 0 || level >= kTableLevels)
+    if (level < 0 || level >= kLevelCount)
         return;
     LevelTable& table = records.tables[level];
     const int position = FindScorePosition(table, game.score);

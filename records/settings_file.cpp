@@ -4,6 +4,7 @@
 #include "records/option_values.h"
 #include "records/safe_save.h"
 #include "records/setting_codec.h"
+#include "records/settings_table.h"
 #include "resources/version.h"
 
 #include <QDir>
@@ -14,13 +15,6 @@
 
 namespace cw {
 namespace {
-
-constexpr char kSettingsSection[] = "Settings";
-constexpr char kOptionsKey[] = "Options";
-constexpr char kMoreOptionsKey[] = "MoreOptions";
-constexpr char kBrowserKey[] = "Browser";
-constexpr char kProfileSection[] = "Cobblewell";
-constexpr char kVersionKey[] = "Version";
 
 QString ConfigFilePath(const char* fileName) {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + '/' +
@@ -44,8 +38,16 @@ bool WriteIniEntry(const QString& path, const std::string& section, const std::s
     return SaveFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-std::string RawValue(const QString& path, const char* section, const char* key) {
-    return ReadIniFile(path).Value(section, key).value_or(std::string());
+std::string RawValue(const QString& path, const SettingKey& setting) {
+    return ReadIniFile(path).Value(setting.section, setting.key).value_or(std::string());
+}
+
+void ReadSetting(const SettingKey& setting, std::string& out) {
+    ReadSettingValue(setting.section, setting.key, out);
+}
+
+void WriteSetting(const SettingKey& setting, const std::string& text) {
+    WriteSettingValue(setting.section, setting.key, text);
 }
 
 void ApplyOptions(const std::string& text, GameState& game, RecordsState& records) {
@@ -92,13 +94,13 @@ int ReadSettingValue(const std::string& section, const std::string& key, std::st
 
 int ReadSettings(GameState& game, RecordsState& records) {
     std::string text;
-    ReadSettingValue(kSettingsSection, kOptionsKey, text);
+    ReadSetting(kOptionsSetting, text);
     if (!text.empty())
         ApplyOptions(text, game, records);
-    ReadSettingValue(kSettingsSection, kMoreOptionsKey, text);
+    ReadSetting(kMoreOptionsSetting, text);
     if (!text.empty())
         ApplyMoreOptions(text, game);
-    ReadSettingValue(kSettingsSection, kBrowserKey, text);
+    ReadSetting(kBrowserSetting, text);
     if (!text.empty())
         records.browserPath = QString::fromStdString(text);
     return 1;
@@ -107,18 +109,18 @@ int ReadSettings(GameState& game, RecordsState& records) {
 int WriteSettings(const GameState& game, const RecordsState& records) {
     const std::array<std::int32_t, 5> options{game.level, records.shape, records.carried[0],
                                               records.carried[1], records.carried[2]};
-    WriteSettingValue(kSettingsSection, kOptionsKey, FormatNumberList(options));
+    WriteSetting(kOptionsSetting, FormatNumberList(options));
     const std::array<std::int32_t, 4> moreOptions{PackOptionFlags(game.options), 0, 0, 0};
-    WriteSettingValue(kSettingsSection, kMoreOptionsKey, FormatNumberList(moreOptions));
+    WriteSetting(kMoreOptionsSetting, FormatNumberList(moreOptions));
     if (!records.browserPath.isEmpty())
-        WriteSettingValue(kSettingsSection, kBrowserKey, records.browserPath.toStdString());
-    WriteIniEntry(ProfileFilePath(), kProfileSection, kVersionKey, kVersionText);
+        WriteSetting(kBrowserSetting, records.browserPath.toStdString());
+    WriteIniEntry(ProfileFilePath(), kVersionSetting.section, kVersionSetting.key, kVersionText);
     return 1;
 }
 
 bool ScoreHeaderInForce() {
-    return !RawValue(SettingsFilePath(), kSettingsSection, kOptionsKey).empty() ||
-           !RawValue(ProfileFilePath(), kProfileSection, kVersionKey).empty();
+    return !RawValue(SettingsFilePath(), kOptionsSetting).empty() ||
+           !RawValue(ProfileFilePath(), kVersionSetting).empty();
 }
 
 } // namespace cw

@@ -1,9 +1,8 @@
 #pragma once
 
-// The player's settings in "COBWL.INI" (section "Settings": "Options", "MoreOptions",
-// "Browser", every value hex-encoded) and the "Version" entry in section "Cobblewell" of
-// "WIN.INI", both in the per-user configuration folder. Results follow the house pattern:
-// 1 for success, 0 for failure.
+// The player's settings (records/settings_table.h) in "COBWL.INI" and "WIN.INI", both in the
+// per-user configuration folder. Results follow the house pattern: 1 for success, 0 for
+// failure.
 
 #include "game/state.h"
 #include "records/records_state.h"

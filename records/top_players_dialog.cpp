@@ -48,14 +48,14 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
 }
 
 void TopPlayersDialog::OnLevelChosen(int index) {
-    if (index < 0 || index >= kTableLevels || index == shownLevel_)
+    if (index < 0 || index >= kLevelCount || index == shownLevel_)
         return;
     shownLevel_ = index;
     PaintScoreTable(shownLevel_);
 }
 
 void TopPlayersDialog::PaintScoreTable(int level) {
-    if (level < 0 || level >= kTableLevels)
+    if (level < 0 || level >= kLevelCount)
         return;
     const LevelTable& table = records_.tables[level];
     const auto field = [this](int id) { return qobject_cast<QLabel*>(FindControl(this, id)); };

@@ -1,9 +1,8 @@
 #include "resources/resource_lookup.h"
 
-#include "resources/icon_file.h"
-
 #include <QFile>
 #include <QPixmap>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -19,11 +18,14 @@ bool IsResourceName(const QString& name) {
     });
 }
 
-std::optional<IconFileImage> ReadIconResource(const QString& path) {
+// Icon and cursor files share one layout, which Qt's "ico" reader decodes.
+QImage DecodeIconPicture(const QByteArray& file) {
+    return QImage::fromData(file, "ICO").convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray ReadResource(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return DecodeIconFile(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -37,8 +39,7 @@ QImage LoadBitmap(const QString& name) {
 QImage LoadIconImage(int number) {
     if (number <= 0)
         return {};
-    const auto icon = ReadIconResource(QStringLiteral(":/icons/%1.ico").arg(number));
-    return icon ? icon->image : QImage();
+    return DecodeIconPicture(ReadResource(QStringLiteral(":/icons/%1.ico").arg(number)));
 }
 
 QIcon LoadIcon(int number) {
@@ -59,10 +60,25 @@ QIcon LoadIcon(const QString& name) {
 QCursor LoadCursor(const QString& name) {
     if (!IsResourceName(name))
         return QCursor();
-    const auto cursor = ReadIconResource(QStringLiteral(":/cursors/%1.cur").arg(name.toUpper()));
-    if (!cursor)
+    const QByteArray file = ReadResource(QStringLiteral(":/cursors/%1.cur").arg(name.toUpper()));
+    const std::optional<QPoint> hotSpot = ReadCursorHotSpot(file);
+    const QImage image = DecodeIconPicture(file);
+    if (!hotSpot || image.isNull())
         return QCursor();
-    return QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y());
+    return QCursor(QPixmap::fromImage(image), hotSpot->x(), hotSpot->y());
+}
+
+std::optional<QPoint> ReadCursorHotSpot(const QByteArray& file) {
+    // A 6-byte header (reserved 0, type 2, image count) and the first 16-byte directory
+    // entry, whose bytes 4..7 hold the hot spot where an icon's hold planes and depth.
+    constexpr qsizetype kFirstEntryEnd = 6 + 16;
+    if (file.size() < kFirstEntryEnd)
+        return std::nullopt;
+    const char* bytes = file.constData();
+    const auto u16 = [bytes](int offset) { return qFromLittleEndian<quint16>(bytes + offset); };
+    if (u16(0) != 0 || u16(2) != 2 || u16(4) == 0)
+        return std::nullopt;
+    return QPoint(u16(10), u16(12));
 }
 
 } // namespace cw

@@ -1,23 +1,27 @@
 #pragma once
 
-// The game's pictures, compiled into the program and looked up by the names and numbers the
-// window code uses:
-//   bitmaps  "ATOM0".."ATOM7", "BALL0".., "DICE0".., "SPIR0".., "BALU0".., "FLAKE0"..,
-//            "PILL0".., "ROUND0".."ROUND7" (36 x 36, 4 bpp; digit = colour, 7 = grey);
-//            "BIGSMILE", "SMALLSMILE" and the faces "BAD", "CHUCKLE", "MESSED", "OOO", "SAD",
-//            "SIDE", "SMIRK", "STRAIT", "SURPRISE", "UNSURE", "WINK", "YAWN" (36 x 36);
-//            "LCD" (13 x 276, 1 bpp), "NEW" (20 x 20), "SPARKLE" (160 x 28), "ABOUT" (300 x 200)
-//   icons    3 (window), 5 (name dialog), 11..18 (shape previews); also by text "#3"
-//   cursor   "HAND" (hot spot at the fingertip)
+// The game's pictures, compiled into the program and looked up by the names and numbers of
+// the art table (resources/art_names.h) that the window code uses: 36 x 36 ball, joker and
+// face bitmaps, the panel pictures, the icons (also by the text "#3") and the "HAND" cursor.
 // Paths in the resource system: :/bitmaps/<NAME>.bmp, :/icons/<N>.ico, :/cursors/<NAME>.cur.
 // An unknown name gives a null image or icon and the arrow cursor; nothing is reported.
 
+#include <QByteArray>
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
+#include <optional>
+#include <string_view>
+
 namespace cw {
+
+// A name of the art table as the lookups take it.
+inline QString ArtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // 4-bpp bitmaps load as Format_Indexed8, the 1-bpp "LCD" as Format_Mono.
 QImage LoadBitmap(const QString& name);
@@ -29,5 +33,9 @@ QIcon LoadIcon(int number);
 QIcon LoadIcon(const QString& name);
 
 QCursor LoadCursor(const QString& name);
+
+// The hot spot of the first image of a cursor (.cur) file, which Qt's image reader leaves
+// out; nothing for anything that is not a cursor file.
+std::optional<QPoint> ReadCursorHotSpot(const QByteArray& file);
 
 } // namespace cw

@@ -1,6 +1,8 @@
 #include "ui/cell_images.h"
 
 #include "game/state.h"
+#include "resources/art_names.h"
+#include "resources/resource_lookup.h"
 
 #include <QPainter>
 
@@ -10,6 +12,8 @@ namespace cw {
 namespace {
 
 constexpr int kFaceOffset = 3;
+// Shape 0 has no family of its own and borrows the balls of shape 2.
+constexpr std::int32_t kShapeZeroStandIn = 2;
 
 const QImage& NullImage() {
     static const QImage null;
@@ -27,27 +31,25 @@ QImage FramedCellPicture(const QImage& face) {
 }
 
 QString ShapeFamilyPrefix(std::int32_t shape) {
-    static const std::array<const char*, 9> prefixes = {
-        "BALL", "ATOM", "BALL", "DICE", "SPIR", "BALU", "FLAKE", "PILL", "ROUND",
-    };
-    if (shape < 0 || shape >= static_cast<std::int32_t>(prefixes.size()))
+    if (shape < 0 || shape > static_cast<std::int32_t>(art::kShapeFamilies.size()))
         return {};
-    return QString::fromLatin1(prefixes[static_cast<std::size_t>(shape)]);
+    const std::int32_t shown = shape == 0 ? kShapeZeroStandIn : shape;
+    return ArtName(art::kShapeFamilies[static_cast<std::size_t>(shown - 1)].prefix);
 }
 
 CellImages::CellImages(BitmapLoader loader) : loader_(std::move(loader)) {}
 
 void CellImages::Build(std::int32_t& shape) {
-    if (shape < 0 || shape > 8)
+    if (shape < 0 || shape > static_cast<std::int32_t>(art::kShapeFamilies.size()))
         shape = 0;
     const QString prefix = ShapeFamilyPrefix(shape);
-    const QImage grey = loader_(prefix + u'7');
+    const QImage grey = loader_(prefix + QString::number(art::kGreyPicture));
     for (int colour = 0; colour < kBallColours; ++colour) {
         normal_[colour] = FramedCellPicture(loader_(prefix + QString::number(colour)));
         alternate_[colour] = FramedCellPicture(grey);
     }
-    normal_[kJoker] = FramedCellPicture(loader_(QStringLiteral("BIGSMILE")));
-    alternate_[kJoker] = FramedCellPicture(loader_(QStringLiteral("SMALLSMILE")));
+    normal_[kJoker] = FramedCellPicture(loader_(ArtName(art::kJokerPicture)));
+    alternate_[kJoker] = FramedCellPicture(loader_(ArtName(art::kJokerAlternatePicture)));
 }
 
 void CellImages::Free() {

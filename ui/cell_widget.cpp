@@ -1,6 +1,7 @@
 #include "ui/cell_widget.h"
 
 #include "game/rules.h"
+#include "resources/art_names.h"
 #include "resources/resource_lookup.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
@@ -80,7 +81,7 @@ bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
 
 CellWidget::CellWidget(int index, const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), index_(index), game_(game), images_(images), picture_(FramedCellPicture()),
-      hand_(LoadCursor(QStringLiteral("HAND"))), pause_(&PauseFor) {
+      hand_(LoadCursor(ArtName(art::kHandCursor))), pause_(&PauseFor) {
     setFixedSize(kCellPixels, kCellPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);

@@ -1,16 +1,12 @@
 #include "ui/face_tiles.h"
 
+#include "resources/resource_lookup.h"
 #include "ui/cell_images.h"
 
 #include <utility>
 
 namespace cw {
 namespace {
-
-constexpr std::array<const char*, kFaceCount> kFaceNames = {
-    "BAD",   "CHUCKLE", "MESSED",   "OOO",    "SAD",  "SIDE",
-    "SMIRK", "STRAIT",  "SURPRISE", "UNSURE", "WINK", "YAWN",
-};
 
 bool IsFace(int face) {
     return face >= 0 && face < kFaceCount;
@@ -19,8 +15,7 @@ bool IsFace(int face) {
 } // namespace
 
 QString FaceName(int face) {
-    return IsFace(face) ? QString::fromLatin1(kFaceNames[static_cast<std::size_t>(face)])
-                        : QString();
+    return IsFace(face) ? ArtName(art::kFaceNames[static_cast<std::size_t>(face)]) : QString();
 }
 
 FaceTiles::FaceTiles(BitmapLoader loader) : loader_(std::move(loader)) {}

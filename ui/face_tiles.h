@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/art_names.h"
 #include "ui/draw_helpers.h"
 
 #include <QImage>
@@ -8,7 +9,7 @@
 
 namespace cw {
 
-inline constexpr int kFaceCount = 12;
+inline constexpr int kFaceCount = static_cast<int>(art::kFaceNames.size());
 
 // The twelve faces a lone joker pulls, each prebuilt as a whole cell picture (the raised
 // frame with the 36 x 36 face at (3, 3)), so showing one is a single copy over the cell.

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "game/rules.h"
+#include "resources/art_names.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
 #include "resources/resource_lookup.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
                               Qt::WindowCloseButtonHint),
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
-    setWindowIcon(LoadIcon(3));
+    setWindowIcon(LoadIcon(art::kWindowIcon));
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
 
     faceTiles_.Build();

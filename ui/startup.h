@@ -12,8 +12,8 @@ namespace cw {
 
 class MainWindow;
 
-// Everything the game keeps for the life of the process. The defaults of both records are the
-// option defaults of a first start: Beginner, shape 2, every display option on.
+// Everything the game keeps for the life of the process. Both records start with the values of
+// a first start (records/settings_table.h).
 struct Session {
     GameState game;
     RecordsState records;

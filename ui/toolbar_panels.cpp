@@ -1,5 +1,7 @@
 #include "ui/toolbar_panels.h"
 
+#include "resources/art_names.h"
+#include "resources/resource_lookup.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
 
@@ -75,7 +77,7 @@ QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best) {
 }
 
 NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
-    : QAbstractButton(parent), newBitmap_(loader(QStringLiteral("NEW"))) {
+    : QAbstractButton(parent), newBitmap_(loader(ArtName(art::kNewButtonPicture))) {
     setObjectName(QStringLiteral("newButton"));
     setProperty("controlId", kNewButtonControlId);
     setAccessibleName(QStringLiteral("New game"));
@@ -101,7 +103,8 @@ void NewButton::paintEvent(QPaintEvent*) {
 
 LcdPanel::LcdPanel(bool showBest, const GameState& game, QWidget* parent,
                    const BitmapLoader& loader)
-    : QWidget(parent), showBest_(showBest), game_(game), glyphs_(loader(QStringLiteral("LCD"))) {
+    : QWidget(parent), showBest_(showBest), game_(game),
+      glyphs_(loader(ArtName(art::kLcdPicture))) {
     setObjectName(showBest ? QStringLiteral("bestPanel") : QStringLiteral("scorePanel"));
     setAccessibleName(showBest ? QStringLiteral("Best score") : QStringLiteral("Score"));
     setFixedSize(kLcdPanelSize);

@@ -19,6 +19,10 @@ void MainWindow::InstallDialogCompanions() {
 }
 
 void MainWindow::RunCommand(int command) {
+    if (const std::optional<HelpTopic> topic = HelpTopicForCommand(command)) {
+        ShowHelp(*topic, this);
+        return;
+    }
     switch (command) {
     case CmdNew:
         NewGameCommand();
@@ -28,15 +32,6 @@ void MainWindow::RunCommand(int command) {
         break;
     case CmdExit:
         ExitCommand();
-        break;
-    case CmdHelpIndex:
-        ShowHelp(HelpTopic::Contents, this);
-        break;
-    case CmdHelpRules:
-        ShowHelp(HelpTopic::Rules, this);
-        break;
-    case CmdHelpUsing:
-        ShowHelp(HelpTopic::UsingHelp, this);
         break;
     case CmdAbout:
         RunAboutCommand(game_.random, records_.browserPath, this);

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          std::memcmp(saved.data() + 36, data + 36, cw::kScoreFileBytes - 36) != 0))
         std::abort();
     const cw::ScoreTables again = cw::ParseScoreTables(saved);
-    for (int l = 0; l < cw::kTableLevels; ++l) {
+    for (int l = 0; l < cw::kLevelCount; ++l) {
         for (int i = 0; i < cw::kTableRows; ++i) {
             if (cw::EntryToBytes(again[l][i]) != cw::EntryToBytes(tables[l][i]))
                 std::abort();

@@ -1,5 +1,6 @@
 #include "records/options_dialog.h"
 #include "records_test_support.h"
+#include "resources/art_names.h"
 #include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 
@@ -55,10 +56,8 @@ TEST_F(OptionsDialogTest, OpensWithTheCurrentOptionsAndShape) {
     EXPECT_TRUE(Box(&dialog, 1011)->isChecked());
     QListWidget* list = List(&dialog);
     ASSERT_EQ(list->count(), 8);
-    const char* names[] = {"Atom",    "Ball",  "Dice",  "Spiral",
-                           "Balloon", "Flake", "Round", "Circles"};
     for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(list->item(row)->text(), names[row]);
+        EXPECT_EQ(list->item(row)->text(), ArtName(art::kShapeFamilies[std::size_t(row)].listText));
     EXPECT_EQ(list->currentRow(), 4);
 }
 

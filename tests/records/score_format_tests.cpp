@@ -28,7 +28,7 @@ EntryBytes KeyStream(int index) {
 
 ScoreTables SampleTables() {
     ScoreTables tables{};
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index)
             tables[level][index] =
                 MakeEntry("player", 1000 - 10 * index - level, index, 1000 + index);
@@ -116,7 +116,7 @@ TEST(ScoreFileLayout, ANewFileMatchesTheStoredImageByteForByte) {
 
 TEST(ScoreFileLayout, AFullFileMatchesTheStoredImageByteForByte) {
     ScoreTables tables{};
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int i = 0; i < kTableRows; ++i) {
             const std::string name = "Player " + std::to_string(i);
             tables[level][i] =
@@ -130,7 +130,7 @@ TEST(ScoreFileLayout, AFullFileMatchesTheStoredImageByteForByte) {
 TEST(ScoreFileLayout, EachRecordIsScrambledAtItsLevelAndIndex) {
     const ScoreTables tables = SampleTables();
     const ScoreFileBytes image = SerializeScoreFile(ScoreHeader{}, tables);
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index) {
             EntryBytes stored{};
             const std::size_t offset = 36 + (level * 10 + index) * 52;
@@ -172,7 +172,7 @@ TEST(ScoreFileParsing, RoundTripKeepsEveryByteIncludingAfterTheTerminator) {
     tables[2][9].name[39] = 'z';
     const ScoreFileBytes image = SerializeScoreFile(ScoreHeader{1, 4, {5, 6, 7}, 3}, tables);
     const ScoreTables back = ParseScoreTables(image);
-    for (int level = 0; level < kTableLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index)
             EXPECT_EQ(EntryToBytes(back[level][index]), EntryToBytes(tables[level][index]));
     }

@@ -1,6 +1,5 @@
 // Checks of the generated icons and cursor, read back the way the game reads them.
 #include "art_test_support.h"
-#include "resources/icon_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,11 @@ struct IconHeader {
     int hotY;
     int bitsPerPixel;
 };
+
+// Through Qt's icon reader, as the game reads them.
+QImage DecodeIcon(const QByteArray& data) {
+    return QImage::fromData(data, "ICO").convertToFormat(QImage::Format_ARGB32);
+}
 
 IconHeader ExpectIconHeader(const QByteArray& data) {
     EXPECT_GT(data.size(), 22 + 40);
@@ -38,19 +42,19 @@ TEST(ArtIcons, AreSixteenColourWithAMaskAndShowTheirShapeColour) {
                                             {13, qRgb(0, 255, 0)},   {14, qRgb(255, 0, 0)},
                                             {15, qRgb(255, 0, 0)},   {16, qRgb(0, 255, 255)},
                                             {17, qRgb(0, 0, 255)},   {18, qRgb(255, 0, 255)}};
-    for (const int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
+    for (const int number : IconNumbers()) {
         SCOPED_TRACE(number);
         const QByteArray data = ReadArt(QString("icon%1.ico").arg(number));
         const IconHeader header = ExpectIconHeader(data);
         EXPECT_EQ(header.type, 1);
         EXPECT_EQ(header.bitsPerPixel, 4);
-        const auto icon = cw::DecodeIconFile(data);
-        ASSERT_TRUE(icon.has_value());
+        const QImage icon = DecodeIcon(data);
+        ASSERT_EQ(icon.size(), QSize(32, 32));
         std::map<QRgb, int> opaque;
         int transparent = 0;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
-                const QRgb pixel = icon->image.pixel(x, y);
+                const QRgb pixel = icon.pixel(x, y);
                 qAlpha(pixel) == 0 ? ++transparent : ++opaque[pixel | 0xFF000000u];
             }
         EXPECT_GT(transparent, 0);
@@ -64,11 +68,11 @@ TEST(ArtIcons, AreSixteenColourWithAMaskAndShowTheirShapeColour) {
 
 // The opaque pixels of an icon, and those of a 36 x 36 picture scaled to 32 x 32.
 std::vector<bool> IconShape(int number) {
-    const auto icon = cw::DecodeIconFile(ReadArt(QString("icon%1.ico").arg(number)));
+    const QImage icon = DecodeIcon(ReadArt(QString("icon%1.ico").arg(number)));
     std::vector<bool> shape(32 * 32, false);
-    if (icon)
+    if (icon.size() == QSize(32, 32))
         for (int i = 0; i < 32 * 32; ++i)
-            shape[std::size_t(i)] = qAlpha(icon->image.pixel(i % 32, i / 32)) > 0;
+            shape[std::size_t(i)] = qAlpha(icon.pixel(i % 32, i / 32)) > 0;
     return shape;
 }
 
@@ -91,10 +95,9 @@ double Overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
 }
 
 TEST(ArtIcons, ShapeIconsShowTheirOwnFamily) {
-    const std::map<int, QString> kIconFamilies{{11, "ATOM"},  {12, "BALL"}, {13, "BALU"},
-                                               {14, "ROUND"}, {15, "DICE"}, {16, "FLAKE"},
-                                               {17, "PILL"},  {18, "SPIR"}};
-    for (const auto& [number, family] : kIconFamilies) {
+    for (const cw::art::ShapeFamily& names : cw::art::kShapeFamilies) {
+        const int number = names.iconNumber;
+        const QString family = Name(names.prefix);
         SCOPED_TRACE(number);
         const auto icon = IconShape(number);
         const double own = Overlap(icon, PictureShape(family + "0"));
@@ -107,15 +110,14 @@ TEST(ArtIcons, ShapeIconsShowTheirOwnFamily) {
 }
 
 TEST(ArtCursor, IsAMonochromeHandWithItsHotSpotAtTheFingertip) {
-    const QByteArray data = ReadArt("HAND.cur");
+    const QByteArray data = ReadArt(Name(cw::art::kHandCursor) + ".cur");
     const IconHeader header = ExpectIconHeader(data);
     EXPECT_EQ(header.type, 2);
     EXPECT_EQ(header.bitsPerPixel, 1);
     EXPECT_EQ(header.hotX, 6);
     EXPECT_EQ(header.hotY, 0);
-    const auto cursor = cw::DecodeIconFile(data);
-    ASSERT_TRUE(cursor.has_value());
-    const QImage& image = cursor->image;
+    const QImage image = DecodeIcon(data);
+    ASSERT_EQ(image.size(), QSize(32, 32));
     EXPECT_GT(qAlpha(image.pixel(6, 0)), 0) << "the hot spot lies on the hand";
     EXPECT_EQ(image.pixel(6, 2) | 0xFF000000u, qRgb(255, 255, 255)) << "a white finger";
     for (int x = 0; x < 32; ++x)

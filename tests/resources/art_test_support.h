@@ -2,6 +2,8 @@
 
 // Helpers shared by the checks of the generated pictures: where the files are, and reading
 // them back as palette indices.
+#include "resources/art_names.h"
+
 #include <QFile>
 #include <QImage>
 #include <QStringList>
@@ -11,6 +13,7 @@
 #include <array>
 #include <map>
 #include <queue>
+#include <string_view>
 #include <vector>
 
 namespace art_test {
@@ -22,10 +25,31 @@ inline const std::array<QRgb, 16> kStandardPalette{
     qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 enum : int { kBlack = 0, kLightGrey = 7, kDarkGrey = 8, kRed = 9, kYellow = 11, kWhite = 15 };
 
-inline const QStringList kFamilies{"ATOM", "BALL",  "DICE", "SPIR",
-                                   "BALU", "FLAKE", "PILL", "ROUND"};
-inline const QStringList kFaces{"BAD",   "CHUCKLE", "MESSED",   "OOO",    "SAD",  "SIDE",
-                                "SMIRK", "STRAIT",  "SURPRISE", "UNSURE", "WINK", "YAWN"};
+inline QString Name(std::string_view name) {
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+inline QStringList Families() {
+    QStringList families;
+    for (const cw::art::ShapeFamily& family : cw::art::kShapeFamilies)
+        families << Name(family.prefix);
+    return families;
+}
+inline QStringList Faces() {
+    QStringList faces;
+    for (const std::string_view face : cw::art::kFaceNames)
+        faces << Name(face);
+    return faces;
+}
+inline std::vector<int> IconNumbers() {
+    std::vector<int> numbers{cw::art::kWindowIcon, cw::art::kNameDialogIcon};
+    for (const cw::art::ShapeFamily& family : cw::art::kShapeFamilies)
+        numbers.push_back(family.iconNumber);
+    return numbers;
+}
+inline const QStringList kFamilies = Families();
+inline const QStringList kFaces = Faces();
+inline const QStringList kSmiles{Name(cw::art::kJokerPicture),
+                                 Name(cw::art::kJokerAlternatePicture)};
 // Bright and dark palette index of each ball colour (red, green, blue, yellow, magenta, cyan,
 // white); white is shaded with dark grey.
 inline const std::array<std::pair<int, int>, 7> kBallInks{

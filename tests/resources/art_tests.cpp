@@ -10,7 +10,7 @@ namespace {
 using namespace art_test;
 
 QStringList CellPictureNames() {
-    QStringList names = kFaces + QStringList{"BIGSMILE", "SMALLSMILE"};
+    QStringList names = kFaces + kSmiles;
     for (const QString& family : kFamilies)
         for (int digit = 0; digit < 8; ++digit)
             names << family + QString::number(digit);
@@ -132,7 +132,7 @@ TEST(ArtBitmaps, ShapesStayVisibleOnABandOfTheirOwnColour) {
 
 TEST(ArtFaces, AreYellowWithBlackOutlinesAndAllDifferent) {
     std::vector<Indexed> faces;
-    for (const QString& name : kFaces + QStringList{"BIGSMILE", "SMALLSMILE"}) {
+    for (const QString& name : kFaces + kSmiles) {
         SCOPED_TRACE(name.toStdString());
         faces.push_back(LoadIndexed(name));
         const auto counts = CountInks(faces.back());

@@ -1,6 +1,6 @@
+#include "art_test_support.h"
 #include "resources/resource_lookup.h"
 
-#include <QImageReader>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -21,15 +21,11 @@ constexpr bool kArtIsBuiltIn = false;
 
 QStringList BallBitmapNames() {
     QStringList names;
-    for (const char* prefix : {"ATOM", "BALL", "DICE", "SPIR", "BALU", "FLAKE", "PILL", "ROUND"})
-        for (int digit = 0; digit < 8; ++digit)
-            names << QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(digit);
+    for (const QString& prefix : art_test::kFamilies)
+        for (int digit = 0; digit < cw::art::kFamilyPictures; ++digit)
+            names << prefix + QString::number(digit);
     return names;
 }
-
-const QStringList kFaceBitmapNames{"BIGSMILE", "SMALLSMILE", "BAD",  "CHUCKLE", "MESSED",
-                                   "OOO",      "SAD",        "SIDE", "SMIRK",   "STRAIT",
-                                   "SURPRISE", "UNSURE",     "WINK", "YAWN"};
 
 bool HasTransparentAndOpaquePixels(const QImage& image) {
     bool transparent = false;
@@ -57,7 +53,7 @@ TEST(ResourceLookup, UnknownOrUnsafeNamesFindNothing) {
 TEST(ResourceLookup, EveryBallAndFaceBitmapIsA16Colour36By36Image) {
     if (!kArtIsBuiltIn)
         GTEST_SKIP() << "the art generator is not part of this build";
-    for (const QString& name : BallBitmapNames() + kFaceBitmapNames) {
+    for (const QString& name : BallBitmapNames() + art_test::kSmiles + art_test::kFaces) {
         const QImage image = LoadBitmap(name);
         EXPECT_EQ(image.size(), QSize(36, 36)) << name.toStdString();
         EXPECT_EQ(image.format(), QImage::Format_Indexed8) << name.toStdString();
@@ -89,7 +85,7 @@ TEST(ResourceLookup, NamesIgnoreCaseLikeResourceNames) {
 TEST(ResourceLookup, IconsAre32By32WithTransparencyFromTheirMask) {
     if (!kArtIsBuiltIn)
         GTEST_SKIP() << "the art generator is not part of this build";
-    for (int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
+    for (int number : art_test::IconNumbers()) {
         const QImage image = LoadIconImage(number);
         ASSERT_EQ(image.size(), QSize(32, 32)) << number;
         EXPECT_TRUE(image.hasAlphaChannel()) << number;
@@ -101,34 +97,43 @@ TEST(ResourceLookup, IconsAre32By32WithTransparencyFromTheirMask) {
     }
 }
 
-// Qt's own icon reader, where it is installed, is an independent check of the decoder.
-TEST(ResourceLookup, IconsAndCursorDecodeAsQtsIconReaderSeesThem) {
+// Pixels whose colour the drawings fix: the rows come the right way up, the colours in their
+// order and the mask as transparency; the cursor's hot spot lies on its fingertip.
+TEST(ResourceLookup, WindowIconAndHandCursorShowTheirPicturesWithTheHotSpot) {
     if (!kArtIsBuiltIn)
         GTEST_SKIP() << "the art generator is not part of this build";
-    if (!QImageReader::supportedImageFormats().contains("ico"))
-        GTEST_SKIP() << "no icon reader plugin";
-    for (int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
-        const QImage fromQt(QStringLiteral(":/icons/%1.ico").arg(number), "ICO");
-        ASSERT_FALSE(fromQt.isNull()) << number;
-        EXPECT_EQ(LoadIconImage(number), fromQt.convertToFormat(QImage::Format_ARGB32)) << number;
-    }
-    const QImage handFromQt(QStringLiteral(":/cursors/HAND.cur"), "ICO");
-    ASSERT_FALSE(handFromQt.isNull());
-    EXPECT_EQ(LoadCursor("HAND").pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-              handFromQt.convertToFormat(QImage::Format_ARGB32));
-}
+    const QImage icon = LoadIconImage(cw::art::kWindowIcon);
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(icon.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(icon.pixel(10, 2), qRgb(255, 255, 255)) << "white along the top";
+    EXPECT_EQ(icon.pixel(5, 25), qRgb(255, 0, 0)) << "red below";
+    EXPECT_EQ(icon.pixel(29, 10), qRgb(128, 128, 128)) << "dark grey on the right";
 
-TEST(ResourceLookup, HandCursorPointsWithItsFingertip) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
-    const QCursor hand = LoadCursor("HAND");
+    const QCursor hand = LoadCursor(cw::ArtName(cw::art::kHandCursor));
     EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
     EXPECT_EQ(hand.hotSpot(), QPoint(6, 0));
-    const QImage image = hand.pixmap().toImage();
-    EXPECT_EQ(image.size(), QSize(32, 32));
-    EXPECT_TRUE(HasTransparentAndOpaquePixels(image));
-    // The hot spot is on the drawn hand, not on a transparent pixel.
-    EXPECT_NE(qAlpha(image.pixel(6, 0)), 0);
+    const QImage image = hand.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(image.pixel(6, 0), qRgb(0, 0, 0)) << "the fingertip's outline";
+    EXPECT_EQ(image.pixel(6, 2), qRgb(255, 255, 255)) << "a white finger";
+    EXPECT_EQ(image.pixel(0, 10), qRgb(0, 0, 0)) << "the thumb, low on the left";
+}
+
+TEST(ResourceLookup, HotSpotIsReadOnlyFromACursorFilesHeader) {
+    QByteArray cursor(22, '\0');
+    cursor[2] = 2; // type: cursor
+    cursor[4] = 1; // one image
+    cursor[10] = 6;
+    cursor[12] = 9;
+    EXPECT_EQ(cw::ReadCursorHotSpot(cursor), QPoint(6, 9));
+    QByteArray icon = cursor;
+    icon[2] = 1;
+    QByteArray empty = cursor;
+    empty[4] = 0;
+    for (const QByteArray& damaged : {icon, empty, cursor.left(21), QByteArray()})
+        EXPECT_EQ(cw::ReadCursorHotSpot(damaged), std::nullopt);
 }
 
 } // namespace

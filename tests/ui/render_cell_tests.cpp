@@ -34,11 +34,15 @@ protected:
     void Put(CellState state, std::int32_t colour, std::int32_t stack) {
         cell() = Cell{state, stack, colour};
     }
-    // The picture of `colour` with the light-grey pixels of rows top..41 in `band`.
+    // `base` with the light-grey pixels of rows top..41, columns 1..40, in `band`.
     QImage WithBand(const QImage& base, int top, QRgb band) {
         QImage expected = base.convertToFormat(QImage::Format_RGB32);
-        for (int y = std::max(top, 0); y <= 41; ++y)
-            RecolourBandRow(expected, y, band);
+        for (int y = std::max(top, 0); y <= 41; ++y) {
+            for (int x = 1; x <= 40; ++x) {
+                if (Pixel(expected, x, y) == kLightGrey)
+                    expected.setPixel(x, y, band);
+            }
+        }
         return expected;
     }
 

@@ -1,5 +1,6 @@
 #include "window_test_support.h"
 
+#include "desktop/help_viewer.h"
 #include "records/settings_file.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
@@ -115,6 +116,23 @@ TEST_F(WindowCommands, NewEndsTheSelectionAndDealsAnew) {
         EXPECT_EQ(game_.selection.cellId, -1);
         EXPECT_FALSE(window_->timer(kBlinkTimer).isActive());
         EXPECT_EQ(BallCount(game_), 5);
+    }
+}
+
+// Through the menu, as a player opens them; a swap of any two pages shows here.
+TEST_F(WindowCommands, EachHelpCommandOpensItsOwnPage) {
+    Start();
+    const std::pair<int, QString> pages[] = {
+        {CmdHelpRules, QStringLiteral("qrc:/help/rules.html")},
+        {CmdHelpUsing, QStringLiteral("qrc:/help/using_help.html")},
+        {CmdHelpIndex, QStringLiteral("qrc:/help/index.html")},
+    };
+    for (const auto& [command, page] : pages) {
+        TriggerCommand(command);
+        const auto viewers = window_->findChildren<HelpViewer*>();
+        ASSERT_EQ(viewers.size(), 1) << command;
+        EXPECT_TRUE(viewers.front()->isVisible());
+        EXPECT_EQ(viewers.front()->currentPage(), QUrl(page)) << command;
     }
 }
 

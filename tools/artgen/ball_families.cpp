@@ -65,17 +65,18 @@ Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t 
     return result;
 }
 
-const std::array<Family, 8>& Families() {
-    static const std::array<Family, 8> kFamilies{{
-        {"ATOM", DrawAtom},
-        {"BALL", DrawBall},
-        {"DICE", DrawDice},
-        {"SPIR", DrawSpiral},
-        {"BALU", DrawBalloons},
-        {"FLAKE", DrawFlake},
-        {"PILL", DrawPill},
-        {"ROUND", DrawCircles},
-    }};
+const std::array<Family, cw::art::kShapeFamilies.size()>& Families() {
+    static const auto kFamilies = [] {
+        // Each family's drawing, in the order of the art table's families.
+        constexpr std::array<void (*)(Canvas&), cw::art::kShapeFamilies.size()> kDrawings{
+            DrawAtom,     DrawBall,  DrawDice, DrawSpiral,
+            DrawBalloons, DrawFlake, DrawPill, DrawCircles,
+        };
+        std::array<Family, cw::art::kShapeFamilies.size()> families;
+        for (std::size_t i = 0; i < families.size(); ++i)
+            families[i] = {std::string(cw::art::kShapeFamilies[i].prefix), kDrawings[i]};
+        return families;
+    }();
     return kFamilies;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "canvas.h"
+#include "resources/art_names.h"
 
 #include <array>
 #include <string>
 
 namespace artgen {
 
-inline constexpr int kBallColours = 8; // 0..6 the ball colours, 7 the grey form
+inline constexpr int kBallColours = cw::art::kFamilyPictures; // 0..6 the ball colours, 7 grey
 
 // Real colours for the placeholder shades, for one ball colour.
 struct Ramp {
@@ -34,7 +35,8 @@ struct Family {
     void (*draw)(Canvas& canvas);
 };
 
-const std::array<Family, 8>& Families();
+// In shape order, named as the art table names them.
+const std::array<Family, cw::art::kShapeFamilies.size()>& Families();
 
 // The family's shape on a transparent square canvas of `size` pixels, in placeholder shades.
 Canvas DrawFamilyPicture(const Family& family, int size);

@@ -1,6 +1,7 @@
 #include "faces.h"
 
 #include "ball_families.h"
+#include "resources/art_names.h"
 
 #include <cmath>
 
@@ -36,16 +37,18 @@ Canvas DrawDisc(double radius) {
 } // namespace
 
 const std::vector<std::string>& FaceNames() {
-    static const std::vector<std::string> kNames{
-        "BIGSMILE", "SMALLSMILE", "BAD",    "CHUCKLE",  "MESSED", "OOO",  "SAD",
-        "SIDE",     "SMIRK",      "STRAIT", "SURPRISE", "UNSURE", "WINK", "YAWN",
-    };
+    static const auto kNames = [] {
+        std::vector<std::string> names{std::string(cw::art::kJokerPicture),
+                                       std::string(cw::art::kJokerAlternatePicture)};
+        names.insert(names.end(), cw::art::kFaceNames.begin(), cw::art::kFaceNames.end());
+        return names;
+    }();
     return kNames;
 }
 
 Canvas DrawFacePicture(const std::string& name, const std::map<std::string, Grid>& features) {
     // The small face fills exactly the 21 x 21 piece at (7, 7) that the next-colours panel shows.
-    Canvas picture = DrawDisc(name == "SMALLSMILE" ? 9.0 : 16.0);
+    Canvas picture = DrawDisc(name == cw::art::kJokerAlternatePicture ? 9.0 : 16.0);
     const Grid& grid = FindGrid(features, name);
     picture.paste(grid.pixels, grid.x, grid.y);
     picture.replace(kTransparent, LightGrey);

@@ -1,6 +1,7 @@
 #include "icons.h"
 
 #include "ball_families.h"
+#include "resources/art_names.h"
 
 #include <cmath>
 #include <numbers>
@@ -10,21 +11,12 @@ namespace {
 
 constexpr int kSize = 32;
 
-struct ShapeIcon {
-    int number;
-    int family; // index into Families()
-    int ballColour;
-};
+// The options dialog previews each shape in one ball colour; in shape order.
+constexpr std::array<int, cw::art::kShapeFamilies.size()> kShapeIconColours{3, 4, 0, 4, 1, 5, 2, 0};
 
-// The options dialog previews each shape in one colour.
-constexpr ShapeIcon kShapeIcons[] = {
-    {11, 0, 3}, {12, 1, 4}, {13, 4, 1}, {14, 7, 0}, {15, 2, 0}, {16, 5, 5}, {17, 6, 2}, {18, 3, 4},
-};
-
-Canvas DrawShapeIcon(const ShapeIcon& icon) {
-    const Canvas drawing =
-        DrawFamilyPicture(Families()[static_cast<std::size_t>(icon.family)], kSize);
-    return Recolour(drawing, ColoursOf(icon.ballColour), kTransparent);
+Canvas DrawShapeIcon(std::size_t family) {
+    const Canvas drawing = DrawFamilyPicture(Families()[family], kSize);
+    return Recolour(drawing, ColoursOf(kShapeIconColours[family]), kTransparent);
 }
 
 // A raised grey cell, white along its top and filled red below, like a cell with a stack, and
@@ -110,10 +102,10 @@ Canvas DrawTorchIcon() {
 
 std::vector<IconPicture> DrawIcons(const std::map<std::string, Grid>& hand) {
     std::vector<IconPicture> icons;
-    icons.push_back({3, DrawApplicationIcon(FindGrid(hand, "HAND"))});
-    icons.push_back({5, DrawTorchIcon()});
-    for (const auto& shape : kShapeIcons) {
-        icons.push_back({shape.number, DrawShapeIcon(shape)});
+    icons.push_back({cw::art::kWindowIcon, DrawApplicationIcon(FindGrid(hand, "HAND"))});
+    icons.push_back({cw::art::kNameDialogIcon, DrawTorchIcon()});
+    for (std::size_t family = 0; family < cw::art::kShapeFamilies.size(); ++family) {
+        icons.push_back({cw::art::kShapeFamilies[family].iconNumber, DrawShapeIcon(family)});
     }
     return icons;
 }

@@ -6,22 +6,28 @@
 #include "image_files.h"
 #include "panels.h"
 #include "pixel_grid.h"
+#include "resources/art_names.h"
 
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using namespace artgen;
+
+std::filesystem::path BitmapFile(const std::filesystem::path& out, std::string_view name) {
+    return out / (std::string(name) + ".bmp");
+}
 
 void WriteBallFamilies(const std::filesystem::path& out) {
     for (const Family& family : Families()) {
         const Canvas drawing = DrawFamilyPicture(family, 36);
         for (int colour = 0; colour < kBallColours; ++colour) {
             const Canvas picture = Recolour(drawing, ColoursOf(colour), LightGrey);
-            WriteFile(out / (family.prefix + std::to_string(colour) + ".bmp"), EncodeBmp4(picture));
+            WriteFile(BitmapFile(out, family.prefix + std::to_string(colour)), EncodeBmp4(picture));
         }
     }
 }
@@ -29,16 +35,17 @@ void WriteBallFamilies(const std::filesystem::path& out) {
 void WriteFaces(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto features = LoadGrids(grids / "faces.txt");
     for (const std::string& name : FaceNames()) {
-        WriteFile(out / (name + ".bmp"), EncodeBmp4(DrawFacePicture(name, features)));
+        WriteFile(BitmapFile(out, name), EncodeBmp4(DrawFacePicture(name, features)));
     }
 }
 
 void WritePanels(const std::filesystem::path& grids, const std::filesystem::path& out) {
-    WriteFile(out / "LCD.bmp", EncodeBmp1(DrawLcdStrip()));
-    WriteFile(out / "NEW.bmp", EncodeBmp4(DrawNewButton()));
-    WriteFile(out / "SPARKLE.bmp", EncodeBmp4(DrawSparkleStrip()));
-    WriteFile(out / "ABOUT.bmp", EncodeBmp4(DrawAboutPicture(LoadGrids(grids / "font.txt"),
-                                                             LoadGrids(grids / "title.txt"))));
+    WriteFile(BitmapFile(out, cw::art::kLcdPicture), EncodeBmp1(DrawLcdStrip()));
+    WriteFile(BitmapFile(out, cw::art::kNewButtonPicture), EncodeBmp4(DrawNewButton()));
+    WriteFile(BitmapFile(out, cw::art::kSparklePicture), EncodeBmp4(DrawSparkleStrip()));
+    WriteFile(BitmapFile(out, cw::art::kAboutPicture),
+              EncodeBmp4(
+                  DrawAboutPicture(LoadGrids(grids / "font.txt"), LoadGrids(grids / "title.txt"))));
 }
 
 void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesystem::path& out) {
@@ -46,7 +53,8 @@ void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesyst
     for (const IconPicture& icon : DrawIcons(hand)) {
         WriteFile(out / ("icon" + std::to_string(icon.number) + ".ico"), EncodeIcon(icon.pixels));
     }
-    WriteFile(out / "HAND.cur", EncodeCursor(DrawHandCursor(hand), kCursorHotX, kCursorHotY));
+    WriteFile(out / (std::string(cw::art::kHandCursor) + ".cur"),
+              EncodeCursor(DrawHandCursor(hand), kCursorHotX, kCursorHotY));
 }
 
 } // namespace

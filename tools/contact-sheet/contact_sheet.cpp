@@ -1,11 +1,15 @@
 #include "contact_sheet.h"
 
-#include "resources/icon_file.h"
+#include "resources/art_names.h"
+#include "resources/resource_lookup.h"
 
 #include <QFile>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -15,9 +19,23 @@ constexpr int kLabelHeight = 18;
 constexpr int kSheetWidth = 1400;
 constexpr int kCellSize = 42;
 
-const QStringList kFamilies{"ATOM", "BALL", "DICE", "SPIR", "BALU", "FLAKE", "PILL", "ROUND"};
-const QStringList kFaces{"BIGSMILE", "SMALLSMILE", "BAD",    "CHUCKLE",  "MESSED", "OOO",  "SAD",
-                         "SIDE",     "SMIRK",      "STRAIT", "SURPRISE", "UNSURE", "WINK", "YAWN"};
+using cw::ArtName;
+namespace art = cw::art;
+
+QStringList Families() {
+    QStringList families;
+    for (const art::ShapeFamily& family : art::kShapeFamilies)
+        families << ArtName(family.prefix);
+    return families;
+}
+
+// The joker's two board pictures, then its faces.
+QStringList Faces() {
+    QStringList faces{ArtName(art::kJokerPicture), ArtName(art::kJokerAlternatePicture)};
+    for (const std::string_view face : art::kFaceNames)
+        faces << ArtName(face);
+    return faces;
+}
 const std::array<QColor, 8> kBallPalette{
     QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),     QColor(255, 255, 0),
     QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 0)};
@@ -68,19 +86,13 @@ QImage Checkerboard(QSize size) {
     return board;
 }
 
-QImage ReadIconFile(const QString& path, QPoint* hotSpot = nullptr) {
+QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const auto decoded = cw::DecodeIconFile(file.readAll());
-    if (!decoded) {
-        return {};
-    }
-    if (hotSpot) {
-        *hotSpot = decoded->hotSpot;
-    }
-    return decoded->image;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage ReadIconFile(const QByteArray& file) {
+    return QImage::fromData(file, "ICO");
 }
 
 // Places labelled pictures left to right, starting a new row when the sheet is full.
@@ -133,7 +145,7 @@ QImage Bitmap(const QDir& folder, const QString& name) {
 }
 
 void PlaceFamilies(SheetLayout& layout, const QDir& folder) {
-    for (const QString& family : kFamilies) {
+    for (const QString& family : Families()) {
         layout.heading(family);
         for (int digit = 0; digit < 8; ++digit) {
             layout.place(Zoom(Bitmap(folder, family + QString::number(digit))),
@@ -144,28 +156,29 @@ void PlaceFamilies(SheetLayout& layout, const QDir& folder) {
 
 void PlaceCells(SheetLayout& layout, const QDir& folder) {
     layout.heading("Cells with stack bands (alternate picture last)");
-    for (const QString& family : kFamilies) {
+    for (const QString& family : Families()) {
         for (int colour = 0; colour < 7; ++colour) {
             const QImage picture = Bitmap(folder, family + QString::number(colour));
             layout.place(Zoom(FramedCell(picture, 2 + colour % 3, kBallPalette[colour]), 2),
                          family + QString::number(colour));
         }
-        layout.place(Zoom(FramedCell(Bitmap(folder, family + "7"), 2, kBallPalette[0]), 2),
-                     family + "7");
+        const QString grey = family + QString::number(art::kGreyPicture);
+        layout.place(Zoom(FramedCell(Bitmap(folder, grey), 2, kBallPalette[0]), 2), grey);
         layout.newRow();
     }
 }
 
 void PlaceFaces(SheetLayout& layout, const QDir& folder) {
     layout.heading("Joker faces");
-    for (const QString& face : kFaces) {
+    for (const QString& face : Faces()) {
         layout.place(Zoom(Bitmap(folder, face)), face);
     }
     layout.heading("Joker cells, and the next-colours piece of SMALLSMILE");
-    for (const QString& face : kFaces) {
+    for (const QString& face : Faces()) {
         layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, kBallPalette[7]), 2), face);
     }
-    const QImage smallCell = FramedCell(Bitmap(folder, "SMALLSMILE"), 1, kBallPalette[7]);
+    const QImage smallCell =
+        FramedCell(Bitmap(folder, ArtName(art::kJokerAlternatePicture)), 1, kBallPalette[7]);
     layout.place(Zoom(smallCell.copy(10, 10, 21, 21)), "next piece");
 }
 
@@ -191,34 +204,41 @@ QImage LcdPanel(const QImage& strip, const QString& text, const QColor& segments
 
 void PlacePanels(SheetLayout& layout, const QDir& folder) {
     layout.heading("LCD strip, score panels, NEW, SPARKLE");
-    const QImage lcd = Bitmap(folder, "LCD");
+    const QImage lcd = Bitmap(folder, ArtName(art::kLcdPicture));
     layout.place(Zoom(lcd.transformed(QTransform().rotate(-90))), "LCD (turned left)");
     layout.place(Zoom(LcdPanel(lcd, "0123", kBallPalette[1])), "0123");
     layout.place(Zoom(LcdPanel(lcd, "4567", kBallPalette[0])), "4567");
     layout.place(Zoom(LcdPanel(lcd, "8 -9", kBallPalette[1])), "8 -9");
-    layout.place(Zoom(Bitmap(folder, "NEW")), "NEW");
-    layout.place(Zoom(Bitmap(folder, "SPARKLE")), "SPARKLE");
-    layout.heading("ABOUT");
-    layout.place(Zoom(Bitmap(folder, "ABOUT")), "ABOUT");
+    for (const std::string_view name : {art::kNewButtonPicture, art::kSparklePicture})
+        layout.place(Zoom(Bitmap(folder, ArtName(name))), ArtName(name));
+    layout.heading(ArtName(art::kAboutPicture));
+    layout.place(Zoom(Bitmap(folder, ArtName(art::kAboutPicture))), ArtName(art::kAboutPicture));
 }
 
 void PlaceIcons(SheetLayout& layout, const QDir& folder) {
     layout.heading("Icons (over a checkerboard, to show the mask) and the cursor");
-    for (const int number : {3, 5, 11, 12, 13, 14, 15, 16, 17, 18}) {
+    std::vector<int> numbers{art::kWindowIcon, art::kNameDialogIcon};
+    for (const art::ShapeFamily& family : art::kShapeFamilies)
+        numbers.push_back(family.iconNumber);
+    std::sort(numbers.begin(), numbers.end());
+    for (const int number : numbers) {
         QImage shown = Checkerboard(QSize(32, 32));
         QPainter(&shown).drawImage(
-            0, 0, ReadIconFile(folder.filePath(QString("icon%1.ico").arg(number))));
+            0, 0, ReadIconFile(ReadFile(folder.filePath(QString("icon%1.ico").arg(number)))));
         layout.place(Zoom(shown), QString("icon %1").arg(number));
     }
-    QPoint hotSpot;
+    const QString handName = ArtName(art::kHandCursor);
+    const QByteArray hand = ReadFile(folder.filePath(handName + ".cur"));
+    const QPoint hotSpot = cw::ReadCursorHotSpot(hand).value_or(QPoint());
     QImage cursor = Checkerboard(QSize(32, 32));
-    QPainter(&cursor).drawImage(0, 0, ReadIconFile(folder.filePath("HAND.cur"), &hotSpot));
+    QPainter(&cursor).drawImage(0, 0, ReadIconFile(hand));
     QImage zoomed = Zoom(cursor);
     QPainter marker(&zoomed);
     marker.setPen(Qt::red);
     marker.drawRect(hotSpot.x() * kZoom, hotSpot.y() * kZoom, kZoom - 1, kZoom - 1);
     marker.end();
-    layout.place(zoomed, QString("HAND hot spot (%1, %2)").arg(hotSpot.x()).arg(hotSpot.y()));
+    layout.place(zoomed,
+                 QString("%1 hot spot (%2, %3)").arg(handName).arg(hotSpot.x()).arg(hotSpot.y()));
 }
 
 } // namespace

@@ -2,13 +2,12 @@
 // hicolor size, OUTPUT/<side>x<side>/apps/NAME.png, from the game's 32 x 32 icon file and the
 // hand-drawn sizes in GRIDS.
 
-#include "resources/icon_file.h"
 #include "tools/icons/icon_set.h"
 #include "tools/icons/text_grid.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QImage>
 
 #include <cstdio>
 #include <stdexcept>
@@ -16,13 +15,14 @@
 namespace {
 
 QImage ReadIconArt(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + path.toStdString());
-    const auto icon = cw::DecodeIconFile(file.readAll());
-    if (!icon)
-        throw std::runtime_error(path.toStdString() + " is no icon file");
-    return icon->image;
+    const QImage icon(path, "ICO");
+    if (icon.isNull())
+        throw std::runtime_error("cannot read the icon file " + path.toStdString());
+    // The reader notes the file's colour depth as image text, which would be written into
+    // every PNG; only the pixels are wanted.
+    const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+    return QImage(argb.constBits(), argb.width(), argb.height(), argb.bytesPerLine(), argb.format())
+        .copy();
 }
 
 void WriteIcons(const std::map<int, QImage>& icons, const QString& outputDir, const QString& name) {

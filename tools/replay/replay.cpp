@@ -164,7 +164,7 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
             !check("colour", v[2], kNoColour, kJoker))
             return false;
         const bool empty = v[2] == kNoColour;
-        if (!check("stack", v[3], empty ? 0 : 1, empty ? 0 : 4))
+        if (!check("stack", v[3], empty ? 0 : 1, empty ? 0 : kLargestRestingStack))
             return false;
         Cell& cell = game_.board.cells[CellIndex(static_cast<int>(v[0]), static_cast<int>(v[1]))];
         cell.state = empty ? CellState::Empty : CellState::Occupied;
