@@ -67,6 +67,10 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     // The window takes the size of menu bar plus client area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The rules draw their periods to the millisecond (a face waits at least 3000 ms); Qt's
+    // default coarse timers may fire up to 5 % early or late.
+    blinkTimer_.setTimerType(Qt::PreciseTimer);
+    faceTimer_.setTimerType(Qt::PreciseTimer);
     connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::OnBlinkTimer);
     connect(&faceTimer_, &QTimer::timeout, this, &MainWindow::OnFaceTimerTick);
     InstallDialogCompanions();
