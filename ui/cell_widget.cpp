@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <utility>
 
@@ -17,16 +18,24 @@ constexpr int kBandRowPauseMs = 15;
 constexpr int kBottomRow = 41;
 constexpr int kFirstBandColumn = 1;
 constexpr int kLastBandColumn = 40;
-// The keyboard cursor: a black and white dashed ring two pixels wide, inside the cell frame
-// and its bevel, so it shows on every ball colour and on the grey of an empty cell.
-constexpr QRectF kKeyboardMarkRect(4, 4, 34, 34);
-constexpr qreal kKeyboardMarkWidth = 2;
+// The keyboard cursor: a black ring with a white ring inside it, two pixels each, clear of the
+// cell's frame and bevel. One of the two stands out from whatever lies under it (every ball
+// colour, the jokers, the grey of an empty cell), so the cursor reads as one unbroken ring.
+constexpr QRect kKeyboardMarkRect(4, 4, 34, 34);
+constexpr int kKeyboardRingWidth = 2;
+
+void FillRing(QPainter& painter, const QRect& outside, const QColor& colour) {
+    QPainterPath ring; // the odd-even fill leaves the inner rectangle out
+    ring.addRect(outside);
+    ring.addRect(outside.adjusted(kKeyboardRingWidth, kKeyboardRingWidth, -kKeyboardRingWidth,
+                                  -kKeyboardRingWidth));
+    painter.fillPath(ring, colour);
+}
 
 void DrawKeyboardMark(QPainter& painter) {
-    painter.setPen(QPen(Qt::black, kKeyboardMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(kKeyboardMarkRect);
-    painter.setPen(QPen(Qt::white, kKeyboardMarkWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(kKeyboardMarkRect);
+    FillRing(painter, kKeyboardMarkRect, Qt::black);
+    const int inset = kKeyboardRingWidth;
+    FillRing(painter, kKeyboardMarkRect.adjusted(inset, inset, -inset, -inset), Qt::white);
 }
 
 bool ShowsBall(CellState state) {
