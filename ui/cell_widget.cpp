@@ -5,10 +5,12 @@
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <utility>
 
 namespace cw {
@@ -87,9 +89,21 @@ bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
     return true;
 }
 
+QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPicturePixels) {
+    const int factor = std::max(1, qRound(ratio));
+    const QPixmap& picture = cursor.pixmap();
+    if (factor == 1 || picture.isNull())
+        return cursor;
+    QPixmap scaled =
+        picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(factor);
+    const QPoint hotSpot = cursor.hotSpot() * (hotSpotInPicturePixels ? factor : 1);
+    return QCursor(scaled, hotSpot.x(), hotSpot.y());
+}
+
 CellWidget::CellWidget(int index, const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), index_(index), game_(game), images_(images), picture_(FramedCellPicture()),
-      hand_(LoadCursor(QStringLiteral("HAND"))), pause_(&PauseFor) {
+      loadedHand_(LoadCursor(QStringLiteral("HAND"))), pause_(&PauseFor) {
     setFixedSize(kCellPixels, kCellPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -159,10 +173,17 @@ void CellWidget::ShowFace(const QImage& tile) {
 }
 
 void CellWidget::UpdateCursor() {
-    if (CellShowsHand(game_, index_))
-        setCursor(hand_);
-    else
+    if (!CellShowsHand(game_, index_)) {
         setCursor(Qt::ArrowCursor);
+        return;
+    }
+    // Each new picture makes a new cursor on the display, so it is drawn once per ratio.
+    if (devicePixelRatioF() != handRatio_) {
+        handRatio_ = devicePixelRatioF();
+        hand_ =
+            CursorForPixelRatio(loadedHand_, handRatio_, QGuiApplication::platformName() == u"xcb");
+    }
+    setCursor(hand_);
 }
 
 void CellWidget::setPause(PauseFunction pause) {

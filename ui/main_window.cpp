@@ -3,11 +3,11 @@
 #include "game/rules.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
-#include "resources/resource_lookup.h"
 #include "ui/cell_widget.h"
 #include "ui/draw_helpers.h"
 #include "ui/toolbar_panels.h"
 
+#include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -24,6 +24,17 @@ constexpr QPoint kNewButtonPosition(kToolbarMiddle - 12, kToolbarControlTop);
 constexpr QPoint kScorePanelPosition(kToolbarMiddle + 17, kToolbarControlTop);
 constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
+
+// The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
+// game's icon "#3"), so that docks and task switchers need not scale one picture.
+QIcon WindowIcon() {
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    return icon;
+}
 
 bool IsLevel(std::int32_t level) {
     return level >= Beginner && level <= Expert;
@@ -55,7 +66,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
                               Qt::WindowCloseButtonHint),
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
-    setWindowIcon(LoadIcon(3));
+    setWindowIcon(WindowIcon());
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
 
     faceTiles_.Build();
