@@ -7,10 +7,17 @@
 #include "ui/draw_helpers.h"
 #include "ui/toolbar_panels.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+
+#include <xcb/xcb.h>
+
+#include <functional>
+#include <utility>
 
 namespace cw {
 namespace {
@@ -59,6 +66,33 @@ protected:
 
 } // namespace
 
+// Another X client can destroy the game's window (XDestroyWindow) without asking it to close
+// first; nothing but the X event tells. Qt's own destruction of a window it replaces comes
+// after the replacement exists, so only the window in use counts.
+class WindowDestroyWatch final : public QAbstractNativeEventFilter {
+public:
+    WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed)
+        : window_(window), destroyed_(std::move(destroyed)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto* destroy = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (window_.internalWinId() != 0 && destroy->window == window_.internalWinId())
+            destroyed_();
+        return false;
+    }
+
+private:
+    const QWidget& window_;
+    std::function<void()> destroyed_;
+};
+
 MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoader& loader,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -85,6 +119,8 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::OnBlinkTimer);
     connect(&faceTimer_, &QTimer::timeout, this, &MainWindow::OnFaceTimerTick);
     InstallDialogCompanions();
+    destroyWatch_ =
+        std::make_unique<WindowDestroyWatch>(*this, [this] { EndWithDestroyedWindow(); });
 }
 
 MainWindow::~MainWindow() {
@@ -159,6 +195,14 @@ void MainWindow::OnBlinkTimer() {
 
 void MainWindow::OnFaceTimerTick() {
     OnFaceTimer(game_, *this, isVisible() && !isMinimized());
+}
+
+// Nothing is left to show the game in or to ask the player anything: the game ends as the
+// window's destruction ends it, without the leave that a close request gets.
+void MainWindow::EndWithDestroyedWindow() {
+    blinkTimer_.stop();
+    faceTimer_.stop();
+    QCoreApplication::quit();
 }
 
 // Whichever cell the mouse rests on must show what the new state allows, without waiting for
