@@ -67,8 +67,8 @@ protected:
 } // namespace
 
 // Another X client can destroy the game's window (XDestroyWindow) without asking it to close
-// first; nothing but the X event tells. Qt's own destruction of a window it replaces comes
-// after the replacement exists, so only the window in use counts.
+// first; nothing but the X event tells. When Qt itself replaces a window, the event of the old
+// one arrives once the new one is in use, so only the window in use counts.
 class WindowDestroyWatch final : public QAbstractNativeEventFilter {
 public:
     WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed)
