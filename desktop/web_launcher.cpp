@@ -1,11 +1,14 @@
 #include "desktop/web_launcher.h"
 
-#include <QDesktopServices>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSortFilterProxyModel>
 #include <QUrl>
+
+#include <memory>
 
 namespace cw {
 
@@ -41,44 +44,84 @@ std::int32_t OpenWebAddress(const QString& address, QString& browserPath, QWidge
     return OpenWebAddress(address, browserPath, platform);
 }
 
-BrowserControl& DesktopLaunchPlatform::browserControl() {
-    return control_;
-}
-
-std::int32_t DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
-    const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid())
-        return kNoProgramForAddress;
-    return QDesktopServices::openUrl(url) ? kLaunchStarted : kNoProgramForAddress;
-}
-
 namespace {
+
+// How long the desktop's handler has to report. One that finds no program for the address
+// fails within a fraction of a second, and one that passes the address to a browser ends as
+// fast; only a handler that keeps the browser it started in its foreground (xdg-open without
+// a desktop environment does) is still running by then, and it has found a browser. The game
+// does not answer meanwhile, so the wait stays short.
+constexpr int kDesktopHandlerWaitMs = 3000;
 
 const QString kProgramsFilter = QStringLiteral("Programs (*)");
 const QString kAllFilesFilter = QStringLiteral("All Files (*)");
 
-// Linux programs carry no extension, so "Programs" lists executable files by their mode.
-void ListFilesFor(QFileDialog& dialog, const QString& nameFilter) {
-    QDir::Filters filters = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
-    if (nameFilter == kProgramsFilter)
-        filters |= QDir::Executable;
-    dialog.setFilter(filters);
-}
+// Linux programs carry no extension, and the file system model's own permission filter hides
+// every readable entry, folders included, when it is asked for executable ones. So "Programs"
+// keeps the folders, to click through, and the files that may be run.
+class ProgramsFilter final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setActive(bool active) {
+        active_ = active;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!active_ || files == nullptr)
+            return true;
+        const QFileInfo entry = files->fileInfo(files->index(row, 0, parent));
+        return entry.isDir() || entry.isExecutable();
+    }
+
+private:
+    bool active_ = true;
+};
 
 } // namespace
+
+BrowserControl& DesktopLaunchPlatform::browserControl() {
+    return control_;
+}
+
+// The handler picks its program by the address's scheme, so an address without one is not
+// handed over (nor can it then be taken for one of xdg-open's options).
+std::int32_t DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        return kNoProgramForAddress;
+    auto handler = std::make_unique<QProcess>(QCoreApplication::instance());
+    handler->setStandardInputFile(QProcess::nullDevice());
+    handler->setProcessChannelMode(QProcess::ForwardedChannels);
+    handler->start(QStringLiteral("xdg-open"), {address});
+    if (!handler->waitForStarted())
+        return kNoProgramForAddress;
+    if (!handler->waitForFinished(kDesktopHandlerWaitMs)) {
+        QObject::connect(handler.get(), &QProcess::finished, handler.get(), &QObject::deleteLater);
+        handler.release(); // it ends with the browser it runs, or with the game
+        return kLaunchStarted;
+    }
+    const bool opened = handler->exitStatus() == QProcess::NormalExit && handler->exitCode() == 0;
+    return opened ? kLaunchStarted : kNoProgramForAddress;
+}
 
 QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
     QFileDialog dialog(owner_, title);
     dialog.setObjectName(QStringLiteral("chooseBrowserDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    // Only Qt's own dialog can list programs by their mode.
+    // Only Qt's own dialog takes a filter model.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* programs = new ProgramsFilter(&dialog);
+    dialog.setProxyModel(programs);
     dialog.setNameFilters({kProgramsFilter, kAllFilesFilter});
     dialog.selectNameFilter(kProgramsFilter);
-    ListFilesFor(dialog, kProgramsFilter);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) { ListFilesFor(dialog, filter); });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, programs,
+        [programs](const QString& filter) { programs->setActive(filter == kProgramsFilter); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -45,8 +45,9 @@ public:
     virtual void WarnConnectionFailed() = 0;
 };
 
-// The real desktop: no browser control on Linux, the desktop's URL handler, a file dialog
-// and message box owned by `owner`, detached processes.
+// The real desktop: no browser control on Linux, the desktop's handler for the address
+// (xdg-open, whose exit status tells whether it found a program), a file dialog and message
+// box owned by `owner`, detached processes.
 class DesktopLaunchPlatform final : public LaunchPlatform {
 public:
     explicit DesktopLaunchPlatform(QWidget* owner) : owner_(owner) {}

@@ -6,9 +6,12 @@
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
+#include <algorithm>
 #include <utility>
 
 namespace cw {
@@ -18,16 +21,24 @@ constexpr int kBandRowPauseMs = 15;
 constexpr int kBottomRow = 41;
 constexpr int kFirstBandColumn = 1;
 constexpr int kLastBandColumn = 40;
-// The keyboard cursor: a black and white dashed ring two pixels wide, inside the cell frame
-// and its bevel, so it shows on every ball colour and on the grey of an empty cell.
-constexpr QRectF kKeyboardMarkRect(4, 4, 34, 34);
-constexpr qreal kKeyboardMarkWidth = 2;
+// The keyboard cursor: a black ring with a white ring inside it, two pixels each, clear of the
+// cell's frame and bevel. One of the two stands out from whatever lies under it (every ball
+// colour, the jokers, the grey of an empty cell), so the cursor reads as one unbroken ring.
+constexpr QRect kKeyboardMarkRect(4, 4, 34, 34);
+constexpr int kKeyboardRingWidth = 2;
+
+void FillRing(QPainter& painter, const QRect& outside, const QColor& colour) {
+    QPainterPath ring; // the odd-even fill leaves the inner rectangle out
+    ring.addRect(outside);
+    ring.addRect(outside.adjusted(kKeyboardRingWidth, kKeyboardRingWidth, -kKeyboardRingWidth,
+                                  -kKeyboardRingWidth));
+    painter.fillPath(ring, colour);
+}
 
 void DrawKeyboardMark(QPainter& painter) {
-    painter.setPen(QPen(Qt::black, kKeyboardMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(kKeyboardMarkRect);
-    painter.setPen(QPen(Qt::white, kKeyboardMarkWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(kKeyboardMarkRect);
+    FillRing(painter, kKeyboardMarkRect, Qt::black);
+    const int inset = kKeyboardRingWidth;
+    FillRing(painter, kKeyboardMarkRect.adjusted(inset, inset, -inset, -inset), Qt::white);
 }
 
 bool ShowsBall(CellState state) {
@@ -79,9 +90,21 @@ bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
     return true;
 }
 
+QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPicturePixels) {
+    const int factor = std::max(1, qRound(ratio));
+    const QPixmap& picture = cursor.pixmap();
+    if (factor == 1 || picture.isNull())
+        return cursor;
+    QPixmap scaled =
+        picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(factor);
+    const QPoint hotSpot = cursor.hotSpot() * (hotSpotInPicturePixels ? factor : 1);
+    return QCursor(scaled, hotSpot.x(), hotSpot.y());
+}
+
 CellWidget::CellWidget(int index, const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), index_(index), game_(game), images_(images), picture_(FramedCellPicture()),
-      hand_(LoadCursor(ArtName(art::kHandCursor))), pause_(&PauseFor) {
+      loadedHand_(LoadCursor(ArtName(art::kHandCursor))), pause_(&PauseFor) {
     setFixedSize(kCellPixels, kCellPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -151,10 +174,17 @@ void CellWidget::ShowFace(const QImage& tile) {
 }
 
 void CellWidget::UpdateCursor() {
-    if (CellShowsHand(game_, index_))
-        setCursor(hand_);
-    else
+    if (!CellShowsHand(game_, index_)) {
         setCursor(Qt::ArrowCursor);
+        return;
+    }
+    // Each new picture makes a new cursor on the display, so it is drawn once per ratio.
+    if (devicePixelRatioF() != handRatio_) {
+        handRatio_ = devicePixelRatioF();
+        hand_ =
+            CursorForPixelRatio(loadedHand_, handRatio_, QGuiApplication::platformName() == u"xcb");
+    }
+    setCursor(hand_);
 }
 
 void CellWidget::setPause(PauseFunction pause) {

@@ -24,6 +24,13 @@ int StackBandTop(std::int32_t stack);
 // the picture are left alone.
 void RecolourBandRow(QImage& picture, int y, QRgb colour);
 
+// `cursor` for a screen of `ratio` device pixels per logical pixel: its picture scaled up pixel
+// for pixel by the nearest whole factor, so it stays crisp at its logical size. Qt shows a
+// cursor's picture at its own size in device pixels, whatever the ratio. The hot spot stays
+// in logical pixels, except where the window system reads it in the picture's own pixels
+// (Qt 6.4's xcb platform does, unlike its others).
+QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPicturePixels);
+
 // One board cell. It keeps its current 42 x 42 picture and only shows that picture when
 // painted, so code that must put something on screen before a pause changes the picture and
 // repaints at once.
@@ -76,7 +83,10 @@ private:
     const GameState& game_;
     const CellImages& images_;
     QImage picture_;
+    // The hand as loaded, and as drawn for the pixel ratio of the screen it was last shown on.
+    QCursor loadedHand_;
     QCursor hand_;
+    qreal handRatio_ = 0;
     PauseFunction pause_;
     bool keyboardMarked_ = false;
 };

@@ -1,8 +1,6 @@
 #include "ui/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return cw::RunApplication(application);
+    const std::unique_ptr<QApplication> application = cw::CreateApplication(argc, argv);
+    return cw::RunApplication(*application);
 }

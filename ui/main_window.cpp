@@ -1,17 +1,23 @@
 #include "ui/main_window.h"
 
 #include "game/rules.h"
-#include "resources/art_names.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
-#include "resources/resource_lookup.h"
 #include "ui/cell_widget.h"
 #include "ui/draw_helpers.h"
 #include "ui/toolbar_panels.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+
+#include <xcb/xcb.h>
+
+#include <functional>
+#include <utility>
 
 namespace cw {
 namespace {
@@ -25,6 +31,17 @@ constexpr QPoint kNewButtonPosition(kToolbarMiddle - 12, kToolbarControlTop);
 constexpr QPoint kScorePanelPosition(kToolbarMiddle + 17, kToolbarControlTop);
 constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
+
+// The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
+// game's icon "#3"), so that docks and task switchers need not scale one picture.
+QIcon WindowIcon() {
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    return icon;
+}
 
 bool IsLevel(std::int32_t level) {
     return level >= Beginner && level <= Expert;
@@ -49,6 +66,33 @@ protected:
 
 } // namespace
 
+// Another X client can destroy the game's window (XDestroyWindow) without asking it to close
+// first; nothing but the X event tells. When Qt itself replaces a window, the event of the old
+// one arrives once the new one is in use, so only the window in use counts.
+class WindowDestroyWatch final : public QAbstractNativeEventFilter {
+public:
+    WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed)
+        : window_(window), destroyed_(std::move(destroyed)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto* destroy = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (window_.internalWinId() != 0 && destroy->window == window_.internalWinId())
+            destroyed_();
+        return false;
+    }
+
+private:
+    const QWidget& window_;
+    std::function<void()> destroyed_;
+};
+
 MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoader& loader,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,7 +100,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
                               Qt::WindowCloseButtonHint),
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
-    setWindowIcon(LoadIcon(art::kWindowIcon));
+    setWindowIcon(WindowIcon());
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
 
     faceTiles_.Build();
@@ -68,9 +112,15 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     // The window takes the size of menu bar plus client area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The rules draw their periods to the millisecond (a face waits at least 3000 ms); Qt's
+    // default coarse timers may fire up to 5 % early or late.
+    blinkTimer_.setTimerType(Qt::PreciseTimer);
+    faceTimer_.setTimerType(Qt::PreciseTimer);
     connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::OnBlinkTimer);
     connect(&faceTimer_, &QTimer::timeout, this, &MainWindow::OnFaceTimerTick);
     InstallDialogCompanions();
+    destroyWatch_ =
+        std::make_unique<WindowDestroyWatch>(*this, [this] { EndWithDestroyedWindow(); });
 }
 
 MainWindow::~MainWindow() {
@@ -145,6 +195,14 @@ void MainWindow::OnBlinkTimer() {
 
 void MainWindow::OnFaceTimerTick() {
     OnFaceTimer(game_, *this, isVisible() && !isMinimized());
+}
+
+// Nothing is left to show the game in or to ask the player anything: the game ends as the
+// window's destruction ends it, without the leave that a close request gets.
+void MainWindow::EndWithDestroyedWindow() {
+    blinkTimer_.stop();
+    faceTimer_.stop();
+    QCoreApplication::quit();
 }
 
 // Whichever cell the mouse rests on must show what the new state allows, without waiting for

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 namespace cw {
 
@@ -20,6 +21,7 @@ class CellWidget;
 class NewButton;
 class LcdPanel;
 class NextColorsPanel;
+class WindowDestroyWatch;
 
 inline constexpr int kClientWidth = 378;
 inline constexpr int kClientHeight = 409;
@@ -81,6 +83,7 @@ private:
     void ChangeLevelCommand(std::int32_t level);
     void ExitCommand();
     void UpdateCursors();
+    void EndWithDestroyedWindow();
     QTimer* TimerById(int id);
     // Keyboard play (window_keyboard.cpp).
     void WatchMouseClicks(QWidget* client);
@@ -101,6 +104,7 @@ private:
     QTimer faceTimer_;
     PauseFunction pause_;
     KeyboardCursor keyboardCursor_;
+    std::unique_ptr<WindowDestroyWatch> destroyWatch_;
     // Set once the player's leave has been handled, so a second close request passes.
     bool exitHandled_ = false;
 };

@@ -8,8 +8,49 @@
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
 
+#include <stdlib.h> // on_exit
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 namespace cw {
 namespace {
+
+// What Qt says while it looks for a window system, kept until it is known whether it found one.
+struct StartupMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+std::vector<StartupMessage>& StartupMessages() {
+    static std::vector<StartupMessage> messages;
+    return messages;
+}
+
+// A fatal message while the application object is built means that no platform could be
+// started: Qt would abort after it.
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs("cobblewell: no display to show the game on: DISPLAY (X11) or WAYLAND_DISPLAY "
+                   "(Wayland) must name a running one\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(0);
+    }
+    StartupMessages().push_back({type, QByteArray(context.category), text});
+}
+
+// Qt ends the process itself, with exit(1), when the connection to the display breaks: the
+// server went away, or another client cut the game off (xdotool windowkill does). The game's
+// status is 0 however it ends.
+void EndWithStatusZero(int status, void*) {
+    if (status != 0) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+}
 
 // True when another game of this player already runs; it has come forward, or this start
 // has beeped because that game shows a dialog.
@@ -29,6 +70,19 @@ bool HandedToRunningGame(const SingleInstance& instance) {
 }
 
 } // namespace
+
+std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(&HoldStartupMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const StartupMessage& message : StartupMessages())
+        qt_message_output(message.type,
+                          QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
+                          message.text);
+    StartupMessages().clear();
+    on_exit(&EndWithStatusZero, nullptr);
+    return application;
+}
 
 std::unique_ptr<MainWindow> CreateGame(Session& session, std::time_t startTime) {
     PrepareScoreFile(session.game, session.records);

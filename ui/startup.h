@@ -19,6 +19,11 @@ struct Session {
     RecordsState records;
 };
 
+// The application object, or the end of the program: where no window system can be reached
+// (Qt would abort), it prints one line on standard error and exits with status 0. Qt's own
+// messages of that attempt are shown only when it succeeds.
+std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv);
+
 // The start-up sequence after the single-instance check, up to but not including showing the
 // window: the score file (or the settings that create it), the desktop font's character
 // width, the window, then DealFirstGame.

@@ -1,9 +1,15 @@
 #include "desktop/web_launcher.h"
 #include "test_support.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QListView>
+#include <QMessageBox>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace cw {
@@ -224,6 +230,115 @@ TEST(WebLauncher, BrowserDialogOpensWithTheTitleAndCancelGivesNothing) {
     });
     EXPECT_TRUE(platform.ChooseBrowser(title).isEmpty());
     EXPECT_EQ(seenTitle, title);
+}
+
+// A stand-in for the desktop's handler, first on PATH: it records its arguments, one a line,
+// and exits with the status it is given, after the seconds it is given.
+class FakeDesktopHandler {
+public:
+    FakeDesktopHandler() : savedPath_(qgetenv("PATH")) {
+        QFile script(folder_.filePath(QStringLiteral("xdg-open")));
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n"
+                     "[ \"$FAKE_HANDLER_SECONDS\" = 0 ] || exec sleep \"$FAKE_HANDLER_SECONDS\"\n"
+                     "exit $FAKE_HANDLER_STATUS\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        qputenv("PATH", folder_.path().toLocal8Bit() + ':' + savedPath_);
+    }
+    ~FakeDesktopHandler() { qputenv("PATH", savedPath_); }
+
+    void ExitWith(int status, int afterSeconds = 0) {
+        qputenv("FAKE_HANDLER_STATUS", QByteArray::number(status));
+        qputenv("FAKE_HANDLER_SECONDS", QByteArray::number(afterSeconds));
+    }
+    QStringList arguments() const {
+        QFile file(folder_.filePath(QStringLiteral("xdg-open.args")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QByteArray savedPath_;
+};
+
+TEST(WebLauncher, DesktopHandlerGetsTheAddressAsOneArgumentAndMustSucceed) {
+    FakeDesktopHandler handler;
+    DesktopLaunchPlatform platform(nullptr);
+    const QString address = QStringLiteral("http://example.org/go?a=1;b=$(touch%20x)&c='d'");
+    handler.ExitWith(0);
+    EXPECT_TRUE(LaunchSucceeded(platform.OpenWithDesktop(address)));
+    EXPECT_EQ(handler.arguments(), QStringList{address});
+    handler.ExitWith(3); // xdg-open: no program for this kind of address
+    EXPECT_FALSE(LaunchSucceeded(platform.OpenWithDesktop(address)));
+    // Still running after the wait: it keeps a browser it found in its foreground.
+    handler.ExitWith(4, 30);
+    EXPECT_TRUE(LaunchSucceeded(platform.OpenWithDesktop(address)));
+}
+
+// The whole way on the real desktop: the handler fails, the player is asked for a browser,
+// cancels, and is warned.
+TEST(WebLauncher, FailingDesktopHandlerLeadsToTheChoiceAndTheWarning) {
+    FakeDesktopHandler handler;
+    handler.ExitWith(4);
+    QWidget owner;
+    QStringList seen;
+    WhenModalOpens([&seen](QWidget* chooser) {
+        seen << chooser->metaObject()->className();
+        WhenModalOpens([&seen](QWidget* warning) {
+            seen << qobject_cast<QMessageBox*>(warning)->text();
+            qobject_cast<QDialog*>(warning)->reject();
+        });
+        qobject_cast<QDialog*>(chooser)->reject();
+    });
+    QString browserPath;
+    EXPECT_FALSE(LaunchSucceeded(OpenWebAddress(kAddress, browserPath, &owner)));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("QFileDialog"),
+                                 QStringLiteral("Internet connection failed")}));
+    EXPECT_EQ(handler.arguments(), QStringList{kAddress});
+    EXPECT_TRUE(browserPath.isEmpty());
+}
+
+// "Programs" lets the player click through folders to the programs in them; "All Files"
+// shows everything.
+TEST(WebLauncher, BrowserDialogListsFoldersAndProgramsThenAllFiles) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("browsers"));
+    for (const char* name : {"program", "notes.txt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+    }
+    QFile(folder.filePath(QStringLiteral("program")))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString savedDirectory = QDir::currentPath();
+    QDir::setCurrent(folder.path()); // the dialog opens in the current folder
+
+    QStringList programs;
+    QStringList allFiles;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* list = modal->findChild<QListView*>(QStringLiteral("listView"));
+        const auto shown = [list](int atLeast) {
+            // The folder is read on another thread; the comparisons tell if it never was.
+            (void)QTest::qWaitFor(
+                [&] { return list->model()->rowCount(list->rootIndex()) >= atLeast; });
+            QStringList names;
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+            return names;
+        };
+        programs = shown(2);
+        QTest::keyClick(modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
+                        Qt::Key_Down);
+        allFiles = shown(3);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    DesktopLaunchPlatform(nullptr).ChooseBrowser(QStringLiteral("title"));
+    QDir::setCurrent(savedDirectory);
+    EXPECT_EQ(programs, (QStringList{QStringLiteral("browsers"), QStringLiteral("program")}));
+    EXPECT_EQ(allFiles, (QStringList{QStringLiteral("browsers"), QStringLiteral("notes.txt"),
+                                     QStringLiteral("program")}));
 }
 
 TEST(WebLauncher, ProgramThatDoesNotExistReportsFailure) {

@@ -66,12 +66,13 @@ protected:
         widget = std::make_unique<CellWidget>(kIndex, game, images);
     }
     Cell& cell() { return game.board.cells[kIndex]; }
-    // The widget as drawn, one pixel for each logical pixel whatever the screen's density.
-    QImage Shown() {
-        return widget->grab()
-            .toImage()
-            .scaled(kCellPixels, kCellPixels, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-            .convertToFormat(QImage::Format_RGB32);
+    // The widget as drawn on a screen of `ratio` device pixels per logical pixel.
+    QImage Rendered(int ratio) {
+        QImage image(QSize(kCellPixels, kCellPixels) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        widget->render(&image);
+        image.setDevicePixelRatio(1);
+        return image;
     }
 
     GameState game;
@@ -117,30 +118,50 @@ TEST_F(AccessibleCell, ReportsFocusWhileTheKeyboardCursorIsOnIt) {
     EXPECT_FALSE(Accessible(*widget)->state().focused);
 }
 
-// The ring is drawn over the picture, never into it, and shows black and white on every
-// colour; taking it away leaves the cell exactly as before.
+// The ring is drawn over the picture, never into it: a black ring two pixels wide round a
+// white one, at one and two device pixels per pixel. All the way round, one of the two stands
+// out from the picture under it, whatever the colour; the rest of the cell stays as it was.
 TEST_F(AccessibleCell, KeyboardMarkIsAnOverlayVisibleOnEveryColour) {
-    for (std::int32_t colour = kNoColour; colour <= kJoker; ++colour) {
-        cell() = colour == kNoColour ? Cell{} : Cell{CellState::Occupied, 1, colour};
-        widget->RedrawNow();
-        const QImage plain = widget->picture();
-        widget->SetKeyboardMark(true);
-        EXPECT_EQ(widget->picture(), plain) << colour;
-        const QImage marked = Shown();
-        int black = 0;
-        int white = 0;
-        for (int y = 3; y <= 38; ++y) {
-            for (const int x : {3, 4, 37, 38}) {
-                black += Pixel(marked, x, y) == kBlack ? 1 : 0;
-                white += Pixel(marked, x, y) == kWhite ? 1 : 0;
+    for (const int ratio : {1, 2}) {
+        for (std::int32_t colour = kNoColour; colour <= kJoker; ++colour) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", colour " << colour);
+            cell() = colour == kNoColour ? Cell{} : Cell{CellState::Occupied, 1, colour};
+            widget->RedrawNow();
+            const QImage picture = widget->picture();
+            const QImage plain = Rendered(ratio);
+            widget->SetKeyboardMark(true);
+            EXPECT_EQ(widget->picture(), picture);
+            const QImage marked = Rendered(ratio);
+
+            // Outer and inner ring pixels side by side, along the four sides, in device pixels.
+            const int near = 4 * ratio;
+            const int far = 38 * ratio - 1;
+            int hidden = 0;
+            for (int along = 8 * ratio; along < 34 * ratio; ++along) {
+                const std::pair<QPoint, QPoint> pairs[] = {
+                    {{along, near}, {along, near + 2 * ratio}},
+                    {{along, far}, {along, far - 2 * ratio}},
+                    {{near, along}, {near + 2 * ratio, along}},
+                    {{far, along}, {far - 2 * ratio, along}},
+                };
+                for (const auto& [outer, inner] : pairs) {
+                    ASSERT_EQ(Pixel(marked, outer.x(), outer.y()), kBlack);
+                    ASSERT_EQ(Pixel(marked, inner.x(), inner.y()), kWhite);
+                    hidden += marked.pixel(outer) == plain.pixel(outer) &&
+                              marked.pixel(inner) == plain.pixel(inner);
+                }
             }
+            EXPECT_EQ(hidden, 0);
+            const int ringEnd = 38 * ratio;
+            EXPECT_TRUE(SamePixels(marked, QPoint(), plain, QRect(0, 0, 42 * ratio, near)));
+            EXPECT_TRUE(SamePixels(marked, QPoint(), plain,
+                                   QRect(0, ringEnd, 42 * ratio, 42 * ratio - ringEnd)));
+            const int inside = 8 * ratio;
+            EXPECT_TRUE(
+                SamePixels(marked, QPoint(), plain, QRect(inside, inside, 26 * ratio, 26 * ratio)));
+            widget->SetKeyboardMark(false);
+            EXPECT_EQ(Rendered(ratio), plain);
         }
-        EXPECT_GT(black, 20) << colour;
-        EXPECT_GT(white, 20) << colour;
-        EXPECT_TRUE(SamePixels(marked, QPoint(), plain, QRect(0, 0, 42, 3))) << "frame kept";
-        EXPECT_TRUE(SamePixels(marked, QPoint(), plain, QRect(5, 5, 32, 32))) << "inside kept";
-        widget->SetKeyboardMark(false);
-        EXPECT_EQ(Shown(), plain.convertToFormat(QImage::Format_RGB32)) << colour;
     }
 }
 

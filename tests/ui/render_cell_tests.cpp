@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -248,6 +249,27 @@ TEST_F(CellRendering, HandOverLoneBallsAndWhileABallIsSelected) {
     game.phase = GamePhase::Selected;
     widget->UpdateCursor();
     EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST(HandCursor, DrawnPixelForPixelForTheScreensRatio) {
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            picture.setPixel(x, y, std::array{kBlack, kWhite, qRgba(0, 0, 0, 0)}[(x + 2 * y) % 3]);
+    }
+    const QCursor loaded(QPixmap::fromImage(picture), 6, 0);
+    EXPECT_EQ(CursorForPixelRatio(loaded, 1, true).pixmap().size(), QSize(32, 32));
+
+    const QCursor doubled = CursorForPixelRatio(loaded, 2, false);
+    EXPECT_EQ(doubled.pixmap().devicePixelRatio(), 2);
+    EXPECT_EQ(doubled.hotSpot(), QPoint(6, 0));
+    const QImage shown = doubled.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), QSize(64, 64));
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(shown.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+    }
+    EXPECT_EQ(CursorForPixelRatio(loaded, 2, true).hotSpot(), QPoint(12, 0));
 }
 
 TEST_F(CellRendering, ArrowWhileAClickIsHandledThenTheRuleAgain) {

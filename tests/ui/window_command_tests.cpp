@@ -7,11 +7,16 @@
 #include "ui/toolbar_panels.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace cw::test {
 namespace {
@@ -97,6 +102,36 @@ TEST_F(WindowCommands, FaceTimerRestsWhileMinimised) {
     const QRgb centre = CentreIn(pauses_.front().presented, 10);
     EXPECT_EQ(qGreen(centre), qGreen(FaceTileColour(0))) << "a face tile is on screen";
     EXPECT_EQ(qBlue(centre), qBlue(FaceTileColour(0)));
+}
+
+// A face may not come before its drawn time, nor the blink drift: Qt's coarse timers can be
+// 5 % off. The event loop runs undisturbed meanwhile (QTest::qWait naps between its turns).
+TEST_F(WindowCommands, TimersKeepTheirPeriodsWithinOnePercent) {
+    Start();
+    SetBoard({{10, 0}});
+    Click(10); // the selection blinks every 300 ms; the face timer only ticks meanwhile
+    QElapsedTimer clock;
+    std::vector<qint64> blinks;
+    qint64 face = -1;
+    QObject::connect(&window_->timer(kBlinkTimer), &QTimer::timeout,
+                     [&] { blinks.push_back(clock.elapsed()); });
+    QObject::connect(&window_->timer(kFaceTimer), &QTimer::timeout, [&] {
+        if (face < 0)
+            face = clock.elapsed();
+    });
+    clock.start();
+    window_->StartTimer(kFaceTimer, 3000);
+    QEventLoop loop;
+    QTimer::singleShot(3200, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    EXPECT_NEAR(face, 3000, 30);
+    ASSERT_GE(blinks.size(), 9u);
+    std::vector<qint64> periods;
+    for (std::size_t i = 1; i < blinks.size(); ++i)
+        periods.push_back(blinks[i] - blinks[i - 1]);
+    std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
+    EXPECT_NEAR(periods[periods.size() / 2], 300, 3);
 }
 
 TEST_F(WindowCommands, NewEndsTheSelectionAndDealsAnew) {

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# End-to-end session under a headless Wayland compositor (sway), with Qt's Wayland plugin: the
+# window appears with the desktop entry's id as its app id, a ball moves by keyboard, the
+# Options dialog opens and closes, and a second start finds the running game and adds no
+# window. sway refuses to run as root, so as root the script makes a user of its own for the
+# session and runs sway, the game and the tools as that user.
+#
+#   wayland_session.sh PROGRAM SCREEN_CHECK DESKTOP_FILE SHOTS_DIR
+#
+# Exit 0 pass, 1 fail, 77 skipped (sway, its tools or Qt's Wayland plugin are missing).
+# Screenshots go to SHOTS_DIR.
+set -uo pipefail
+
+program=$1
+checker=$2
+app_id=$(basename "$3" .desktop)
+shots=$4
+source "$(dirname "$0")/lib.sh"
+require_tools sway swaymsg grim wtype jq qtpaths6 setpriv
+[[ -e $(qtpaths6 --plugin-dir)/platforms/libqwayland-generic.so ]] ||
+    { echo "skipped: Qt's Wayland plugin (qt6-wayland) is not installed"; exit 77; }
+
+readonly session_user=cobblewell-e2e
+readonly title='Cobblewell (Beginner)'
+readonly centre=40
+
+work=$(mktemp -d)
+sway_pid=""
+game_pid=""
+status=1
+wayland_cleanup() {
+    stop "$game_pid"
+    stop "$sway_pid"
+    if ((status != 0)) && compgen -G "$work/*.png" >/dev/null; then
+        mkdir -p e2e-artifacts && cp "$work"/*.png e2e-artifacts/
+        echo "screenshots kept in $PWD/e2e-artifacts"
+    fi
+    rm -rf "$work"
+}
+trap wayland_cleanup EXIT
+trap 'exit 1' INT TERM
+
+as_player=()
+if ((EUID == 0)); then
+    id -u "$session_user" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+            "$session_user" || fail "cannot create the user $session_user"
+    chown "$session_user": "$work"
+    as_player=(setpriv --reuid="$session_user" --regid="$session_user" --init-groups)
+fi
+# Everything of the session runs as its user, with the session's own folders only.
+session_env=(PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache")
+in_session() {
+    "${as_player[@]}" env -i "${session_env[@]}" "$@"
+}
+in_session mkdir -p "$work/home" "$work/config" "$work/data" "$work/cache"
+in_session mkdir -m 700 "$work/runtime"
+in_session test -x "$program" || fail "$session_user cannot run $program"
+
+printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$work/sway.conf"
+# Started directly, not through in_session, so that the process id is sway's own.
+"${as_player[@]}" env -i "${session_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER=pixman sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+sway_pid=$!
+socket="" ipc=""
+sway_ready() {
+    socket=$(find "$work/runtime" -maxdepth 1 -name 'wayland-[0-9]*' ! -name '*.lock' -printf '%f\n')
+    ipc=$(find "$work/runtime" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit)
+    [[ -n $socket && -n $ipc ]]
+}
+wait_for 15 sway_ready || fail "sway did not start: $(tail -n 5 "$work/sway.log")"
+session_env+=(WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc" QT_QPA_PLATFORM=wayland)
+
+# The windows of the game as sway lists them: one JSON object a line.
+game_windows() {
+    in_session swaymsg -t get_tree | jq -c --arg id "$app_id" '.. | objects | select(.app_id? == $id)'
+}
+has_window() { # title
+    game_windows | jq -e --arg name "$1" 'select(.name == $name)' >/dev/null
+}
+no_window() { # title
+    ! has_window "$1"
+}
+shoot() { # name
+    in_session grim "$work/$1.png" || fail "screenshot $1"
+}
+# wtype's virtual keyboard must live a moment before and after its keys, or the game never
+# sees them.
+press() { # key...
+    local args=(-s 700) key
+    for key in "$@"; do args+=(-k "$key" -s 80); done
+    in_session wtype "${args[@]}" -s 400 || fail "keys $*"
+}
+arrows_between() { # from to
+    local dr=$(($2 / 9 - $1 / 9)) dc=$(($2 % 9 - $1 % 9)) keys=()
+    for (( ; dr > 0; dr--)); do keys+=(Down); done
+    for (( ; dr < 0; dr++)); do keys+=(Up); done
+    for (( ; dc > 0; dc--)); do keys+=(Right); done
+    for (( ; dc < 0; dc++)); do keys+=(Left); done
+    echo "${keys[@]}"
+}
+
+"${as_player[@]}" env -i "${session_env[@]}" "$program" >>"$work/game.log" 2>&1 &
+game_pid=$!
+wait_for 15 has_window "$title" || fail "no window with app id $app_id: $(cat "$work/game.log")"
+echo "ok: the window appears with the app id $app_id"
+
+# The client area (378 x 409) sits at the bottom of the window's surface, under the menu bar.
+# The compositor lists the window before it places it and shows its first picture.
+dealt() {
+    read -r client_x client_y <<<"$(game_windows | jq -r --arg name "$title" 'select(.name == $name) |
+        "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y + .window_rect.height - 409)"')"
+    shoot started
+    read -ra balls <<<"$("$checker" balls "$work/started.png" "$client_x" "$client_y")"
+    ((${#balls[@]} == 5))
+}
+wait_for 10 dealt || fail "expected the 5 balls of a new game, found: ${balls[*]}"
+
+farthest_move "${balls[@]}"
+# The first arrow shows the cursor at the centre; the last ones take it off the target again.
+away=$((target / 9 < 8 ? target + 9 : target - 9))
+press Up $(arrows_between "$centre" "$source") space
+press $(arrows_between "$source" "$target") Return $(arrows_between "$target" "$away")
+moved() {
+    shoot moved
+    contains "$target" $("$checker" match "$work/started.png" "$source" "$work/moved.png" \
+        "$client_x" "$client_y")
+}
+wait_for 10 moved || fail "the ball from $source is not on its target $target"
+echo "ok: the keyboard moved the ball from $source to $target"
+
+in_session wtype -s 700 -M ctrl -k o -m ctrl -s 400 || fail "Ctrl+O"
+wait_for 10 has_window "Cobblewell Options" || fail "Ctrl+O opened no Options dialog"
+shoot options
+press Escape
+wait_for 10 no_window "Cobblewell Options" || fail "Escape left the Options dialog open"
+echo "ok: the Options dialog opens and closes"
+
+timeout 15 "${as_player[@]}" env -i "${session_env[@]}" "$program" >>"$work/second.log" 2>&1
+code=$?
+((code == 0)) || fail "the second start ended with status $code: $(cat "$work/second.log")"
+kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
+(($(game_windows | jq -s --arg name "$title" 'map(select(.name == $name)) | length') == 1)) ||
+    fail "a second start added a window"
+echo "ok: a second start finds the running game and ends with status 0"
+
+mkdir -p "$shots" && cp "$work"/*.png "$shots"/
+status=0
