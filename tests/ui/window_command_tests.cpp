@@ -7,8 +7,6 @@
 #include "ui/toolbar_panels.h"
 
 #include <QAction>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -106,32 +104,11 @@ TEST_F(WindowCommands, FaceTimerRestsWhileMinimised) {
 
 // A face may not come before its drawn time, nor the blink drift: Qt's coarse timers can be
 // 5 % off. The event loop runs undisturbed meanwhile (QTest::qWait naps between its turns).
-TEST_F(WindowCommands, TimersKeepTheirPeriodsWithinOnePercent) {
+// Qt's default coarse timers may fire up to 5 % early, below the face timer's drawn minimum.
+TEST_F(WindowCommands, BlinkAndFaceTimersArePrecise) {
     Start();
-    SetBoard({{10, 0}});
-    Click(10); // the selection blinks every 300 ms; the face timer only ticks meanwhile
-    QElapsedTimer clock;
-    std::vector<qint64> blinks;
-    qint64 face = -1;
-    QObject::connect(&window_->timer(kBlinkTimer), &QTimer::timeout,
-                     [&] { blinks.push_back(clock.elapsed()); });
-    QObject::connect(&window_->timer(kFaceTimer), &QTimer::timeout, [&] {
-        if (face < 0)
-            face = clock.elapsed();
-    });
-    clock.start();
-    window_->StartTimer(kFaceTimer, 3000);
-    QEventLoop loop;
-    QTimer::singleShot(3200, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-
-    EXPECT_NEAR(face, 3000, 30);
-    ASSERT_GE(blinks.size(), 9u);
-    std::vector<qint64> periods;
-    for (std::size_t i = 1; i < blinks.size(); ++i)
-        periods.push_back(blinks[i] - blinks[i - 1]);
-    std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
-    EXPECT_NEAR(periods[periods.size() / 2], 300, 3);
+    EXPECT_EQ(window_->timer(kBlinkTimer).timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(window_->timer(kFaceTimer).timerType(), Qt::PreciseTimer);
 }
 
 TEST_F(WindowCommands, NewEndsTheSelectionAndDealsAnew) {
