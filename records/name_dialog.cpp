@@ -1,9 +1,9 @@
 #include "records/name_dialog.h"
 
-#include "records/center_dialog.h"
 #include "records/entry_text.h"
-#include "resources/dialog_units.h"
 #include "ui_NAME.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
 
 #include <QLineEdit>
 #include <QPushButton>

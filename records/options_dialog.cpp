@@ -1,11 +1,12 @@
 #include "records/options_dialog.h"
 
-#include "records/center_dialog.h"
 #include "records/option_values.h"
 #include "records/shape_table.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "ui_SHAPE.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
+#include "widgets/draw_helpers.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -24,25 +25,6 @@ constexpr int kPreview = 1014;
 constexpr int kOkButton = 1;
 constexpr int kCancelButton = 2;
 constexpr int kIconSize = 32;
-
-const QColor kLightGrey(192, 192, 192);
-const QColor kDarkGrey(128, 128, 128);
-
-// Black outline, light grey inside and a one-pixel raised edge: white on the left and top,
-// dark grey on the right and bottom.
-void DrawRaisedFrame(QPainter& painter, const QRect& item) {
-    const int right = item.right() + 1;
-    const int bottom = item.bottom() + 1;
-    painter.fillRect(item, kLightGrey);
-    painter.setPen(Qt::black);
-    painter.drawRect(item.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
-    painter.drawLine(1, 1, 1, bottom - 2);
-    painter.drawLine(1, 1, right - 2, 1);
-    painter.setPen(kDarkGrey);
-    painter.drawLine(1, bottom - 2, right - 2, bottom - 2);
-    painter.drawLine(right - 2, bottom - 2, right - 2, 2);
-}
 
 } // namespace
 
@@ -104,18 +86,13 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void OptionsDialog::PaintPreview(QWidget* preview) {
     QPainter painter(preview);
-    const QRect item = preview->rect();
-    DrawRaisedFrame(painter, item);
+    DrawFramedRect(painter, 0, 0, preview->width(), preview->height(), 1);
     const QListWidget* list = ShapeList();
     const int row = list != nullptr ? list->currentRow() : -1;
     if (row < 0 || row >= static_cast<int>(kShapeTable.size()))
         return;
-    const QImage icon = LoadIconImage(kShapeTable[row].iconNumber);
-    if (icon.isNull())
-        return;
-    const int right = item.right() + 1;
-    const int bottom = item.bottom() + 1;
-    painter.drawImage(QPoint((right - kIconSize) / 2, (bottom - kIconSize) / 2), icon);
+    BlitBitmap(painter, LoadIconImage(kShapeTable[row].iconNumber),
+               (preview->width() - kIconSize) / 2, (preview->height() - kIconSize) / 2);
 }
 
 void OptionsDialog::accept() {

@@ -2,14 +2,10 @@
 
 #include "game/state.h"
 
-#include <QPainter>
-
 #include <utility>
 
 namespace cw {
 namespace {
-
-constexpr int kFaceOffset = 3;
 
 const QImage& NullImage() {
     static const QImage null;
@@ -17,14 +13,6 @@ const QImage& NullImage() {
 }
 
 } // namespace
-
-QImage FramedCellPicture(const QImage& face) {
-    QImage picture(kCellPixels, kCellPixels, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    DrawFramedRect(painter, 0, 0, kCellPixels, kCellPixels, 1);
-    BlitBitmap(painter, face, kFaceOffset, kFaceOffset);
-    return picture;
-}
 
 QString ShapeFamilyPrefix(std::int32_t shape) {
     static const std::array<const char*, 9> prefixes = {

@@ -4,6 +4,7 @@
 #include "resources/resource_lookup.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
+#include "widgets/cell_picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int kBandRowPauseMs = 15;
 constexpr int kBottomRow = 41;
-constexpr int kFirstBandColumn = 1;
-constexpr int kLastBandColumn = 40;
 // The keyboard cursor: a black and white dashed ring two pixels wide, inside the cell frame
 // and its bevel, so it shows on every ball colour and on the grey of an empty cell.
 constexpr QRectF kKeyboardMarkRect(4, 4, 34, 34);
@@ -45,21 +44,6 @@ bool HasBand(std::int32_t stack) {
 }
 
 } // namespace
-
-int StackBandTop(std::int32_t stack) {
-    return 51 - 10 * stack;
-}
-
-void RecolourBandRow(QImage& picture, int y, QRgb colour) {
-    if (y < 0 || y >= picture.height() || picture.width() <= kLastBandColumn ||
-        picture.depth() != 32)
-        return;
-    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = kFirstBandColumn; x <= kLastBandColumn; ++x) {
-        if ((row[x] & RGB_MASK) == (kLightGrey & RGB_MASK))
-            row[x] = colour;
-    }
-}
 
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
                         const CellImages& images) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/draw_helpers.h"
+#include "widgets/draw_helpers.h"
 
 #include <QImage>
 

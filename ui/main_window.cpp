@@ -5,8 +5,8 @@
 #include "resources/menu_table.h"
 #include "resources/resource_lookup.h"
 #include "ui/cell_widget.h"
-#include "ui/draw_helpers.h"
 #include "ui/toolbar_panels.h"
+#include "widgets/draw_helpers.h"
 
 #include <QLayout>
 #include <QMenuBar>

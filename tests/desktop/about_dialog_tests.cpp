@@ -1,8 +1,8 @@
 #include "desktop/about_dialog.h"
 #include "desktop/sparkle_request.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "test_support.h"
+#include "widgets/dialog_units.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "desktop/sparkle.h"
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
-#include "resources/dialog_units.h"
 #include "test_support.h"
+#include "widgets/dialog_units.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

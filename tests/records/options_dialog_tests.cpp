@@ -1,7 +1,7 @@
 #include "records/options_dialog.h"
 #include "records_test_support.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
+#include "widgets/dialog_units.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "resources/dialog_units.h"
+#include "widgets/dialog_units.h"
 
 #include "ui_ABOUT.h"
 #include "ui_NAME.h"

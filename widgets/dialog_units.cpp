@@ -1,4 +1,4 @@
-#include "resources/dialog_units.h"
+#include "widgets/dialog_units.h"
 
 #include "resources/resource_lookup.h"
 
