@@ -5,7 +5,7 @@
 #include "desktop/web_launcher.h"
 #include "resources/resource_lookup.h"
 #include "resources/version.h"
-#include "ui_ABOUT.h"
+#include "ui_about_dialog.h"
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
 #include "widgets/draw_helpers.h"

@@ -82,15 +82,4 @@ void ApplyDialogUnits(QWidget* dialog) {
                            Qt::MSWindowsFixedSizeDialogHint);
 }
 
-QWidget* FindControl(const QWidget* dialog, int id) {
-    if (dialog == nullptr || id == kNoControlId)
-        return nullptr;
-    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        bool hasId = false;
-        if (control->property(kControlIdProperty).toInt(&hasId) == id && hasId)
-            return control;
-    }
-    return nullptr;
-}
-
 } // namespace cw

@@ -3,7 +3,7 @@
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
 #include "test_support.h"
-#include "widgets/dialog_units.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -16,6 +16,8 @@
 
 namespace cw {
 namespace {
+
+using test::FindControl;
 
 constexpr int kStripWidth = 160;
 constexpr int kStripHeight = 28;

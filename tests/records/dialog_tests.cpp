@@ -4,7 +4,7 @@
 #include "records/score_table.h"
 #include "records/top_players_dialog.h"
 #include "records_test_support.h"
-#include "widgets/dialog_units.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -19,6 +19,7 @@
 namespace cw {
 namespace {
 
+using test::FindControl;
 using test::MakeEntry;
 using test::ModalScript;
 
@@ -168,6 +169,26 @@ protected:
     }
     RecordsState records;
 };
+
+TEST_F(TopPlayersTest, NameAndTopPlayersAreLaidOutFromTheirForms) {
+    ScoreEntry pending;
+    NameDialog name(pending, nullptr);
+    EXPECT_EQ(name.windowTitle(), "New High Score!");
+    test::ExpectLaidOutFromItsForm(name, 1);
+    TopPlayersDialog top(records, Beginner, nullptr);
+    test::ExpectLaidOutFromItsForm(top, 2);
+}
+
+TEST_F(TopPlayersTest, ARedRowKeepsTheGreyFrameOfItsFields) {
+    records.pending = records.tables[Expert][0];
+    TopPlayersDialog dialog(records, Expert, nullptr);
+    dialog.show();
+    const QImage image = Field(&dialog, 421)->grab().toImage();
+    EXPECT_EQ(image.pixel(0, image.height() / 2), qRgb(128, 128, 128));
+    EXPECT_EQ(image.pixel(image.width() / 2, 0), qRgb(128, 128, 128));
+    EXPECT_GT(RedPixels(Field(&dialog, 421)), 0);
+    EXPECT_EQ(RedPixels(Field(&dialog, 422)), 0);
+}
 
 TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
     TopPlayersDialog dialog(records, Beginner, nullptr);
