@@ -2,9 +2,10 @@
 // hicolor size, OUTPUT/<side>x<side>/apps/NAME.png, from the game's 32 x 32 icon file and the
 // hand-drawn sizes in GRIDS.
 
+#include "icon_set.h"
+#include "text_grid.h"
+
 #include "resources/icon_file.h"
-#include "tools/icons/icon_set.h"
-#include "tools/icons/text_grid.h"
 
 #include <QCoreApplication>
 #include <QDir>
