@@ -1,23 +1,7 @@
 # `cpack` in the build folder makes the Debian package cobblewell_<version>_<arch>.deb from the
-# "cobblewell" install component; its dependencies are worked out from the program's shared
+# "cobblewell" install component (the program from ui/, the desktop files from resources/linux
+# and the icons from tools/icons); its dependencies are worked out from the program's shared
 # libraries (dpkg-shlibdeps, from dpkg-dev).
-set(cobblewell_debian_dir ${PROJECT_SOURCE_DIR}/resources/linux/debian)
-set(cobblewell_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/cobblewell)
-
-# Debian wants the copyright and the changelog of every package in its documentation folder.
-set(cobblewell_changelog ${CMAKE_BINARY_DIR}/generated/debian/changelog)
-add_custom_command(
-    OUTPUT ${cobblewell_changelog}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${cobblewell_debian_dir}/changelog ${cobblewell_changelog}
-    COMMAND gzip -9nf ${cobblewell_changelog}
-    DEPENDS ${cobblewell_debian_dir}/changelog
-    COMMENT "Compressing the package changelog"
-    VERBATIM
-)
-add_custom_target(cobblewell_changelog ALL DEPENDS ${cobblewell_changelog}.gz)
-install(FILES ${cobblewell_debian_dir}/copyright ${cobblewell_changelog}.gz
-    DESTINATION ${cobblewell_doc_dir} COMPONENT cobblewell)
-
 set(CPACK_PACKAGE_NAME cobblewell)
 set(CPACK_PACKAGE_VENDOR "The Cobblewell developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -48,7 +32,3 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
-
-if(BUILD_TESTING)
-    add_subdirectory(${PROJECT_SOURCE_DIR}/tests/package ${CMAKE_BINARY_DIR}/tests/package)
-endif()

@@ -3,40 +3,18 @@
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
 #include "desktop/web_launcher.h"
-#include "records/center_dialog.h"
 #include "resources/art_names.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "resources/version.h"
-#include "ui_ABOUT.h"
+#include "ui_about_dialog.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
+#include "widgets/draw_helpers.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
 namespace cw {
-namespace {
-
-const QColor kFrameBlack(0, 0, 0);
-const QColor kFrameFace(192, 192, 192);
-const QColor kBevelLight(255, 255, 255);
-const QColor kBevelShadow(128, 128, 128);
-
-// The raised cell frame: a black outline around light grey and a one-pixel bevel, white
-// along the top and left, dark grey along the bottom and right.
-void DrawRaisedFrame(QPainter& painter, const QRect& rect) {
-    const int l = rect.left();
-    const int t = rect.top();
-    const int w = rect.width();
-    const int h = rect.height();
-    painter.fillRect(rect, kFrameBlack);
-    painter.fillRect(l + 1, t + 1, w - 2, h - 2, kFrameFace);
-    painter.fillRect(l + 1, t + 1, 1, h - 2, kBevelLight);
-    painter.fillRect(l + 1, t + 1, w - 2, 1, kBevelLight);
-    painter.fillRect(l + 1, t + h - 2, w - 2, 1, kBevelShadow);
-    painter.fillRect(l + w - 2, t + 2, 1, h - 3, kBevelShadow);
-}
-
-} // namespace
 
 QString AboutVersionLine() {
     return QStringLiteral("Version %1, compiled: %2")
@@ -90,14 +68,10 @@ void AboutDialog::closeEvent(QCloseEvent* event) {
 
 void AboutDialog::PaintPicture(QWidget* button) const {
     QPainter painter(button);
-    const QRect rect = button->rect();
-    DrawRaisedFrame(painter, rect);
-    if (picture_.isNull())
-        return;
+    DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
     // Each halving truncates towards zero, as the picture was always placed.
-    painter.drawImage(
-        QPoint((rect.width() - picture_.width()) / 2, (rect.height() - picture_.height()) / 2),
-        picture_);
+    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
+               (button->height() - picture_.height()) / 2);
 }
 
 // A request that arrives while a sparkle plays is dropped rather than nested.

@@ -1,45 +1,28 @@
 #include "records/name_dialog.h"
 
-#include "records/center_dialog.h"
 #include "records/entry_text.h"
-#include "resources/dialog_units.h"
-#include "ui_NAME.h"
-
-#include <QLineEdit>
-#include <QPushButton>
+#include "ui_name_dialog.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
 
 namespace cw {
-namespace {
 
-constexpr int kNameField = 501;
-constexpr int kOkButton = 1;
-constexpr int kCancelButton = 2;
-
-} // namespace
-
-NameDialog::NameDialog(ScoreEntry& pending, QWidget* owner) : QDialog(owner), pending_(pending) {
-    Ui::NameDialog form;
-    form.setupUi(this);
+NameDialog::NameDialog(ScoreEntry& pending, QWidget* owner)
+    : QDialog(owner), ui_(std::make_unique<Ui::NameDialog>()), pending_(pending) {
+    ui_->setupUi(this);
     ApplyDialogUnits(this);
-    auto* ok = qobject_cast<QPushButton*>(FindControl(this, kOkButton));
-    auto* cancel = qobject_cast<QPushButton*>(FindControl(this, kCancelButton));
-    if (ok != nullptr) {
-        ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, &NameDialog::accept);
-    }
-    if (cancel != nullptr)
-        connect(cancel, &QPushButton::clicked, this, &NameDialog::reject);
-    if (auto* field = qobject_cast<QLineEdit*>(FindControl(this, kNameField))) {
-        field->setText(NameText(pending_));
-        field->selectAll();
-        field->setFocus();
-    }
+    connect(ui_->okButton, &QPushButton::clicked, this, &NameDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &NameDialog::reject);
+    ui_->nameEdit->setText(NameText(pending_));
+    ui_->nameEdit->selectAll();
+    ui_->nameEdit->setFocus();
     CenterDialog(this, owner);
 }
 
+NameDialog::~NameDialog() = default;
+
 void NameDialog::accept() {
-    if (auto* field = qobject_cast<QLineEdit*>(FindControl(this, kNameField)))
-        StoreName(pending_, field->text());
+    StoreName(pending_, ui_->nameEdit->text());
     QDialog::accept();
 }
 

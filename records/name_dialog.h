@@ -4,6 +4,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class NameDialog;
+}
+
 namespace cw {
 
 // "New High Score!": asks for the name of a new top-ten row, prefilled with the last name
@@ -12,9 +18,12 @@ class NameDialog : public QDialog {
     Q_OBJECT
 public:
     NameDialog(ScoreEntry& pending, QWidget* owner);
+    ~NameDialog() override;
+
     void accept() override;
 
 private:
+    std::unique_ptr<Ui::NameDialog> ui_;
     ScoreEntry& pending_;
 };
 

@@ -1,135 +1,78 @@
 #include "records/options_dialog.h"
 
-#include "records/center_dialog.h"
 #include "records/option_values.h"
 #include "resources/art_names.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
-#include "ui_SHAPE.h"
+#include "ui_options_dialog.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
+#include "widgets/draw_helpers.h"
 
-#include <QCheckBox>
 #include <QEvent>
-#include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 
 namespace cw {
 namespace {
 
-constexpr int kTraceAllMovesBox = 1009;
-constexpr int kShowNextColorsBox = 1010;
-constexpr int kAnimatedFacesBox = 1011;
-constexpr int kShapeList = 1012;
-constexpr int kPreview = 1014;
-constexpr int kOkButton = 1;
-constexpr int kCancelButton = 2;
 constexpr int kIconSize = 32;
-
-const QColor kLightGrey(192, 192, 192);
-const QColor kDarkGrey(128, 128, 128);
-
-// Black outline, light grey inside and a one-pixel raised edge: white on the left and top,
-// dark grey on the right and bottom.
-void DrawRaisedFrame(QPainter& painter, const QRect& item) {
-    const int right = item.right() + 1;
-    const int bottom = item.bottom() + 1;
-    painter.fillRect(item, kLightGrey);
-    painter.setPen(Qt::black);
-    painter.drawRect(item.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
-    painter.drawLine(1, 1, 1, bottom - 2);
-    painter.drawLine(1, 1, right - 2, 1);
-    painter.setPen(kDarkGrey);
-    painter.drawLine(1, bottom - 2, right - 2, bottom - 2);
-    painter.drawLine(right - 2, bottom - 2, right - 2, 2);
-}
 
 } // namespace
 
 OptionsDialog::OptionsDialog(GameState& game, RecordsState& records, OptionsTarget& target,
                              QWidget* owner)
-    : QDialog(owner), game_(game), records_(records), target_(target), savedShape_(records.shape) {
-    Ui::ShapeDialog form;
-    form.setupUi(this);
+    : QDialog(owner), ui_(std::make_unique<Ui::OptionsDialog>()), game_(game), records_(records),
+      target_(target), savedShape_(records.shape) {
+    ui_->setupUi(this);
     ApplyDialogUnits(this);
     SetUpControls();
     CenterDialog(this, owner);
 }
 
-QCheckBox* OptionsDialog::Box(int id) const {
-    return qobject_cast<QCheckBox*>(FindControl(this, id));
-}
-
-QListWidget* OptionsDialog::ShapeList() const {
-    return qobject_cast<QListWidget*>(FindControl(this, kShapeList));
-}
+OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::SetUpControls() {
-    const std::pair<int, std::int32_t> boxes[] = {
-        {kTraceAllMovesBox, game_.options.traceAllMoves},
-        {kAnimatedFacesBox, game_.options.animatedFaces},
-        {kShowNextColorsBox, game_.options.showNextColors}};
-    for (const auto& [id, on] : boxes) {
-        if (QCheckBox* box = Box(id))
-            box->setChecked(on != 0);
-    }
-    QWidget* preview = FindControl(this, kPreview);
-    if (preview != nullptr)
-        preview->installEventFilter(this);
-    if (QListWidget* list = ShapeList()) {
-        list->clear();
-        for (const art::ShapeFamily& shape : art::kShapeFamilies)
-            list->addItem(ArtName(shape.listText));
-        list->setCurrentRow(ValidShape(records_.shape) - 1);
-        if (preview != nullptr)
-            connect(list, &QListWidget::currentRowChanged, preview, qOverload<>(&QWidget::repaint));
-    }
-    if (auto* ok = qobject_cast<QPushButton*>(FindControl(this, kOkButton))) {
-        ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    }
-    if (auto* cancel = qobject_cast<QPushButton*>(FindControl(this, kCancelButton)))
-        connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    ui_->traceAllMovesCheck->setChecked(game_.options.traceAllMoves != 0);
+    ui_->animatedSmileysCheck->setChecked(game_.options.animatedFaces != 0);
+    ui_->showNextColorsCheck->setChecked(game_.options.showNextColors != 0);
+    ui_->previewButton->installEventFilter(this);
+    ui_->shapeList->clear();
+    for (const art::ShapeFamily& shape : art::kShapeFamilies)
+        ui_->shapeList->addItem(ArtName(shape.listText));
+    ui_->shapeList->setCurrentRow(ValidShape(records_.shape) - 1);
+    connect(ui_->shapeList, &QListWidget::currentRowChanged, ui_->previewButton,
+            qOverload<>(&QWidget::repaint));
+    connect(ui_->okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
 }
 
 // The preview is drawn here instead of by the button itself: it shows the icon of the
 // shape selected in the list, framed like a board cell.
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && watched == FindControl(this, kPreview)) {
-        PaintPreview(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Paint && watched == ui_->previewButton) {
+        PaintPreview();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void OptionsDialog::PaintPreview(QWidget* preview) {
+void OptionsDialog::PaintPreview() {
+    QWidget* preview = ui_->previewButton;
     QPainter painter(preview);
-    const QRect item = preview->rect();
-    DrawRaisedFrame(painter, item);
-    const QListWidget* list = ShapeList();
-    const int row = list != nullptr ? list->currentRow() : -1;
+    DrawFramedRect(painter, 0, 0, preview->width(), preview->height(), 1);
+    const int row = ui_->shapeList->currentRow();
     if (row < 0 || row >= static_cast<int>(art::kShapeFamilies.size()))
         return;
-    const QImage icon = LoadIconImage(art::kShapeFamilies[row].iconNumber);
-    if (icon.isNull())
-        return;
-    const int right = item.right() + 1;
-    const int bottom = item.bottom() + 1;
-    painter.drawImage(QPoint((right - kIconSize) / 2, (bottom - kIconSize) / 2), icon);
+    BlitBitmap(painter, LoadIconImage(art::kShapeFamilies[row].iconNumber),
+               (preview->width() - kIconSize) / 2, (preview->height() - kIconSize) / 2);
 }
 
 void OptionsDialog::accept() {
-    const auto ticked = [this](int id) {
-        const QCheckBox* box = Box(id);
-        return box != nullptr && box->isChecked() ? 1 : 0;
-    };
-    game_.options.traceAllMoves = ticked(kTraceAllMovesBox);
-    game_.options.animatedFaces = ticked(kAnimatedFacesBox);
-    game_.options.showNextColors = ticked(kShowNextColorsBox);
+    game_.options.traceAllMoves = ui_->traceAllMovesCheck->isChecked() ? 1 : 0;
+    game_.options.animatedFaces = ui_->animatedSmileysCheck->isChecked() ? 1 : 0;
+    game_.options.showNextColors = ui_->showNextColorsCheck->isChecked() ? 1 : 0;
     target_.ShowNextColors(game_.options.showNextColors != 0);
-    const QListWidget* list = ShapeList();
-    if (list != nullptr && list->currentRow() >= 0)
-        records_.shape = list->currentRow() + 1;
+    if (ui_->shapeList->currentRow() >= 0)
+        records_.shape = ui_->shapeList->currentRow() + 1;
     if (records_.shape != savedShape_)
         target_.RebuildCellPictures();
     QDialog::accept();

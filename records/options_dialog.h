@@ -7,8 +7,11 @@
 
 #include <QDialog>
 
-class QCheckBox;
-class QListWidget;
+#include <memory>
+
+namespace Ui {
+class OptionsDialog;
+}
 
 namespace cw {
 
@@ -28,6 +31,7 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     OptionsDialog(GameState& game, RecordsState& records, OptionsTarget& target, QWidget* owner);
+    ~OptionsDialog() override;
 
     void accept() override;
 
@@ -35,11 +39,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QCheckBox* Box(int id) const;
-    QListWidget* ShapeList() const;
     void SetUpControls();
-    void PaintPreview(QWidget* preview);
+    void PaintPreview();
 
+    std::unique_ptr<Ui::OptionsDialog> ui_;
     GameState& game_;
     RecordsState& records_;
     OptionsTarget& target_;

@@ -77,12 +77,9 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
     const QByteArray bytes = file.read(static_cast<qint64>(kScoreFileBytes));
     if (ScoreHeaderInForce())
         ApplyHeader(ParseScoreHeader(AsBytes(bytes)), game, records);
-    // The best scores are taken from the parsed copy, not from records.tables after the
-    // assignment: GCC 12 at -O2 reads the first of them from the old table otherwise.
-    const ScoreTables tables = ParseScoreTables(AsBytes(bytes));
-    records.tables = tables;
+    records.tables = ParseScoreTables(AsBytes(bytes));
     for (int level = 0; level < kLevelCount; ++level)
-        game.best[level] = tables[level][0].score;
+        game.best[level] = records.tables[level][0].score;
     return 1;
 }
 

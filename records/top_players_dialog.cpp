@@ -1,22 +1,12 @@
 #include "records/top_players_dialog.h"
 
-#include "records/center_dialog.h"
 #include "records/entry_text.h"
-#include "resources/dialog_units.h"
-#include "ui_TOP.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
+#include "ui_top_players_dialog.h"
+#include "widgets/center_dialog.h"
+#include "widgets/dialog_units.h"
 
 namespace cw {
 namespace {
-
-constexpr int kLevelCombo = 101;
-constexpr int kOkButton = 2;
-constexpr int kFirstNameField = 421;
-constexpr int kFirstScoreField = 431;
-constexpr int kFirstDateField = 510;
 
 // The field's own frame, as the form draws it; DrawFieldText adds fill and text colour.
 constexpr char kFrameStyleProperty[] = "frameStyle";
@@ -28,24 +18,29 @@ bool IsHighlighted(const ScoreEntry& entry, const ScoreEntry& pending) {
 } // namespace
 
 TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidget* owner)
-    : QDialog(owner), records_(records), shownLevel_(level) {
-    Ui::TopDialog form;
-    form.setupUi(this);
+    : QDialog(owner), ui_(std::make_unique<Ui::TopPlayersDialog>()), records_(records),
+      shownLevel_(level) {
+    ui_->setupUi(this);
     ApplyDialogUnits(this);
-    if (auto* combo = qobject_cast<QComboBox*>(FindControl(this, kLevelCombo))) {
-        combo->clear();
-        combo->addItems({tr("Beginner"), tr("Intermediate"), tr("Expert")});
-        combo->setCurrentIndex(shownLevel_);
-        connect(combo, &QComboBox::currentIndexChanged, this, &TopPlayersDialog::OnLevelChosen);
-    }
-    if (auto* ok = qobject_cast<QPushButton*>(FindControl(this, kOkButton))) {
-        ok->setDefault(true);
-        ok->setFocus();
-        connect(ok, &QPushButton::clicked, this, &TopPlayersDialog::reject);
-    }
+    names_ = {ui_->placeName1, ui_->placeName2, ui_->placeName3, ui_->placeName4, ui_->placeName5,
+              ui_->placeName6, ui_->placeName7, ui_->placeName8, ui_->placeName9, ui_->placeName10};
+    scores_ = {ui_->placeScore1, ui_->placeScore2, ui_->placeScore3, ui_->placeScore4,
+               ui_->placeScore5, ui_->placeScore6, ui_->placeScore7, ui_->placeScore8,
+               ui_->placeScore9, ui_->placeScore10};
+    dates_ = {ui_->placeDate1, ui_->placeDate2, ui_->placeDate3, ui_->placeDate4, ui_->placeDate5,
+              ui_->placeDate6, ui_->placeDate7, ui_->placeDate8, ui_->placeDate9, ui_->placeDate10};
+    ui_->levelCombo->clear();
+    ui_->levelCombo->addItems({tr("Beginner"), tr("Intermediate"), tr("Expert")});
+    ui_->levelCombo->setCurrentIndex(shownLevel_);
+    connect(ui_->levelCombo, &QComboBox::currentIndexChanged, this,
+            &TopPlayersDialog::OnLevelChosen);
+    ui_->okButton->setFocus();
+    connect(ui_->okButton, &QPushButton::clicked, this, &TopPlayersDialog::reject);
     PaintScoreTable(shownLevel_);
     CenterDialog(this, owner);
 }
+
+TopPlayersDialog::~TopPlayersDialog() = default;
 
 void TopPlayersDialog::OnLevelChosen(int index) {
     if (index < 0 || index >= kLevelCount || index == shownLevel_)
@@ -58,25 +53,22 @@ void TopPlayersDialog::PaintScoreTable(int level) {
     if (level < 0 || level >= kLevelCount)
         return;
     const LevelTable& table = records_.tables[level];
-    const auto field = [this](int id) { return qobject_cast<QLabel*>(FindControl(this, id)); };
     for (int row = 0; row < kTableRows; ++row) {
         const bool red = IsHighlighted(table[row], records_.pending);
-        DrawFieldText(field(kFirstNameField + row), NameText(table[row]), red);
+        DrawFieldText(names_[row], NameText(table[row]), red);
     }
     for (int row = 0; row < kTableRows; ++row) {
         const bool red = IsHighlighted(table[row], records_.pending);
-        DrawFieldText(field(kFirstScoreField + row), QString::number(table[row].score), red);
+        DrawFieldText(scores_[row], QString::number(table[row].score), red);
     }
     for (int row = 0; row < kTableRows; ++row) {
         const QString date = DateText(table[row].time);
         const bool red = !date.isEmpty() && IsHighlighted(table[row], records_.pending);
-        DrawFieldText(field(kFirstDateField + row), date, red);
+        DrawFieldText(dates_[row], date, red);
     }
 }
 
 void TopPlayersDialog::DrawFieldText(QLabel* field, const QString& text, bool red) {
-    if (field == nullptr)
-        return;
     if (!field->property(kFrameStyleProperty).isValid())
         field->setProperty(kFrameStyleProperty, field->styleSheet());
     const QString frame = field->property(kFrameStyleProperty).toString();

@@ -4,7 +4,14 @@
 
 #include <QDialog>
 
+#include <array>
+#include <memory>
+
 class QLabel;
+
+namespace Ui {
+class TopPlayersDialog;
+}
 
 namespace cw {
 
@@ -14,6 +21,7 @@ class TopPlayersDialog : public QDialog {
     Q_OBJECT
 public:
     TopPlayersDialog(const RecordsState& records, int level, QWidget* owner);
+    ~TopPlayersDialog() override;
 
     int shownLevel() const { return shownLevel_; }
 
@@ -22,6 +30,13 @@ private:
     void PaintScoreTable(int level);
     void DrawFieldText(QLabel* field, const QString& text, bool red);
 
+    using Column = std::array<QLabel*, kTableRows>;
+
+    std::unique_ptr<Ui::TopPlayersDialog> ui_;
+    // The fields of each column, top row first.
+    Column names_;
+    Column scores_;
+    Column dates_;
     const RecordsState& records_;
     int shownLevel_ = 0;
 };

@@ -4,14 +4,11 @@
 #include "resources/art_names.h"
 #include "resources/resource_lookup.h"
 
-#include <QPainter>
-
 #include <utility>
 
 namespace cw {
 namespace {
 
-constexpr int kFaceOffset = 3;
 // Shape 0 has no family of its own and borrows the balls of shape 2.
 constexpr std::int32_t kShapeZeroStandIn = 2;
 
@@ -21,14 +18,6 @@ const QImage& NullImage() {
 }
 
 } // namespace
-
-QImage FramedCellPicture(const QImage& face) {
-    QImage picture(kCellPixels, kCellPixels, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    DrawFramedRect(painter, 0, 0, kCellPixels, kCellPixels, 1);
-    BlitBitmap(painter, face, kFaceOffset, kFaceOffset);
-    return picture;
-}
 
 QString ShapeFamilyPrefix(std::int32_t shape) {
     if (shape < 0 || shape > static_cast<std::int32_t>(art::kShapeFamilies.size()))

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/draw_helpers.h"
+#include "widgets/cell_picture.h"
+#include "widgets/draw_helpers.h"
 
 #include <QImage>
 
@@ -8,8 +9,6 @@
 #include <cstdint>
 
 namespace cw {
-
-inline constexpr int kCellPixels = 42;
 
 // The sixteen prebuilt 42 x 42 cell pictures of the current shape: for each colour index a
 // normal and an alternate picture, each the raised cell frame with a 36 x 36 image at (3, 3).
@@ -33,10 +32,6 @@ private:
     std::array<QImage, 8> normal_;
     std::array<QImage, 8> alternate_;
 };
-
-// The raised cell frame (black outline, white top and left edge, dark grey bottom and right
-// edge, light grey inside) with `face` copied at (3, 3); a null face leaves the empty cell.
-QImage FramedCellPicture(const QImage& face = QImage());
 
 // The bitmap-name prefix of a shape 1..8; shape 0 borrows "BALL".
 QString ShapeFamilyPrefix(std::int32_t shape);

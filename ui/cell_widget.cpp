@@ -5,6 +5,7 @@
 #include "resources/resource_lookup.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
+#include "widgets/cell_picture.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -19,8 +20,6 @@ namespace {
 
 constexpr int kBandRowPauseMs = 15;
 constexpr int kBottomRow = 41;
-constexpr int kFirstBandColumn = 1;
-constexpr int kLastBandColumn = 40;
 // The keyboard cursor: a black ring with a white ring inside it, two pixels each, clear of the
 // cell's frame and bevel. One of the two stands out from whatever lies under it (every ball
 // colour, the jokers, the grey of an empty cell), so the cursor reads as one unbroken ring.
@@ -57,21 +56,6 @@ bool HasBand(std::int32_t stack) {
 }
 
 } // namespace
-
-int StackBandTop(std::int32_t stack) {
-    return 51 - 10 * stack;
-}
-
-void RecolourBandRow(QImage& picture, int y, QRgb colour) {
-    if (y < 0 || y >= picture.height() || picture.width() <= kLastBandColumn ||
-        picture.depth() != 32)
-        return;
-    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = kFirstBandColumn; x <= kLastBandColumn; ++x) {
-        if ((row[x] & RGB_MASK) == (kLightGrey & RGB_MASK))
-            row[x] = colour;
-    }
-}
 
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
                         const CellImages& images) {

@@ -18,12 +18,6 @@ namespace cw {
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
                         const CellImages& images);
 
-// Top row of the stack band of a stack of 2..6 (stack 2: 31, stack 5: 1).
-int StackBandTop(std::int32_t stack);
-// Recolours the light-grey pixels of columns 1..40 of row y of a 32-bit picture; rows outside
-// the picture are left alone.
-void RecolourBandRow(QImage& picture, int y, QRgb colour);
-
 // `cursor` for a screen of `ratio` device pixels per logical pixel: its picture scaled up pixel
 // for pixel by the nearest whole factor, so it stays crisp at its logical size. Qt shows a
 // cursor's picture at its own size in device pixels, whatever the ratio. The hot spot stays

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "resources/art_names.h"
-#include "ui/draw_helpers.h"
+#include "widgets/draw_helpers.h"
 
 #include <QImage>
 

@@ -4,8 +4,8 @@
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
 #include "ui/cell_widget.h"
-#include "ui/draw_helpers.h"
 #include "ui/toolbar_panels.h"
+#include "widgets/draw_helpers.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

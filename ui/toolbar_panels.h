@@ -2,7 +2,7 @@
 
 #include "game/state.h"
 #include "ui/cell_images.h"
-#include "ui/draw_helpers.h"
+#include "widgets/draw_helpers.h"
 
 #include <QAbstractButton>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "desktop/about_dialog.h"
 #include "desktop/sparkle_request.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
 #include "test_support.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +13,8 @@
 
 namespace cw {
 namespace {
+
+using test::FindControl;
 
 QPushButton* Button(QWidget* dialog, int id) {
     return qobject_cast<QPushButton*>(FindControl(dialog, id));
@@ -75,6 +77,7 @@ TEST(AboutBox, ShowsTheVersionLineAndStartsOnOk) {
     Random random;
     AboutDialog box(random, nullptr);
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About Cobblewell"));
+    test::ExpectLaidOutFromItsForm(box, 1);
     auto* version = qobject_cast<QLabel*>(FindControl(&box, 105));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Version v1.0a, compiled: Sat May  9 14:49:16 1998"));

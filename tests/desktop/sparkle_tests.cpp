@@ -2,8 +2,8 @@
 #include "desktop/sparkle.h"
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
-#include "resources/dialog_units.h"
 #include "test_support.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -16,6 +16,8 @@
 
 namespace cw {
 namespace {
+
+using test::FindControl;
 
 constexpr int kStripWidth = 160;
 constexpr int kStripHeight = 28;

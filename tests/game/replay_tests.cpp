@@ -119,7 +119,8 @@ TEST(ReplayErrorTest, HostileInputNeverCrashesOrHangs) {
 }
 
 TEST(ReplayStateTest, ShowPrintsTheDocumentedKeysInOrder) {
-    const RunResult result = RunReplay("level 1\nscore 7\nbest 1 9\nnext 7 6 5 4 3\nput 0 1 7 2\nshow\n");
+    const RunResult result =
+        RunReplay("level 1\nscore 7\nbest 1 9\nnext 7 6 5 4 3\nput 0 1 7 2\nshow\n");
     const std::string& out = result.out;
     EXPECT_EQ(out.rfind("{\"level\":1,\"score\":7,\"phase\":0,\"selected\":-1,\"blink\":0,"
                         "\"next\":[7,6,5,4,3],\"faceTimer\":0,\"cells\":[[0,0,-1],[1,2,7],",

@@ -1,5 +1,5 @@
-#include "tools/icons/icon_set.h"
-#include "tools/icons/text_grid.h"
+#include "icon_set.h"
+#include "text_grid.h"
 
 #include <gtest/gtest.h>
 

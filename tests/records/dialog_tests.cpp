@@ -1,11 +1,10 @@
-#include "records/center_dialog.h"
 #include "records/entry_text.h"
 #include "records/name_dialog.h"
 #include "records/score_file.h"
 #include "records/score_table.h"
 #include "records/top_players_dialog.h"
 #include "records_test_support.h"
-#include "resources/dialog_units.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -13,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <ctime>
 #include <gtest/gtest.h>
@@ -21,6 +19,7 @@
 namespace cw {
 namespace {
 
+using test::FindControl;
 using test::MakeEntry;
 using test::ModalScript;
 
@@ -171,6 +170,26 @@ protected:
     RecordsState records;
 };
 
+TEST_F(TopPlayersTest, NameAndTopPlayersAreLaidOutFromTheirForms) {
+    ScoreEntry pending;
+    NameDialog name(pending, nullptr);
+    EXPECT_EQ(name.windowTitle(), "New High Score!");
+    test::ExpectLaidOutFromItsForm(name, 1);
+    TopPlayersDialog top(records, Beginner, nullptr);
+    test::ExpectLaidOutFromItsForm(top, 2);
+}
+
+TEST_F(TopPlayersTest, ARedRowKeepsTheGreyFrameOfItsFields) {
+    records.pending = records.tables[Expert][0];
+    TopPlayersDialog dialog(records, Expert, nullptr);
+    dialog.show();
+    const QImage image = Field(&dialog, 421)->grab().toImage();
+    EXPECT_EQ(image.pixel(0, image.height() / 2), qRgb(128, 128, 128));
+    EXPECT_EQ(image.pixel(image.width() / 2, 0), qRgb(128, 128, 128));
+    EXPECT_GT(RedPixels(Field(&dialog, 421)), 0);
+    EXPECT_EQ(RedPixels(Field(&dialog, 422)), 0);
+}
+
 TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
     TopPlayersDialog dialog(records, Beginner, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Top Players of Cobblewell");
@@ -205,36 +224,6 @@ TEST_F(TopPlayersTest, NothingIsRedBeforeAnEntryWasAccepted) {
     dialog.show();
     for (int id : {421, 431, 510, 430, 440})
         EXPECT_EQ(RedPixels(Field(&dialog, id)), 0) << id;
-}
-
-TEST(CenterDialog, CentresOverTheOwnerAndStaysOnTheScreen) {
-    QWidget owner;
-    owner.setGeometry(200, 150, 400, 300);
-    QDialog dialog(&owner);
-    dialog.resize(100, 60);
-    CenterDialog(&dialog, &owner);
-    const QRect frame = owner.frameGeometry();
-    EXPECT_EQ(dialog.pos().x(),
-              frame.left() + (frame.width() - dialog.frameGeometry().width()) / 2);
-    EXPECT_EQ(dialog.pos().y(),
-              frame.top() + (frame.height() - dialog.frameGeometry().height()) / 2);
-
-    const QRect screen = owner.screen()->geometry();
-    owner.move(screen.right() - 50, -500);
-    CenterDialog(&dialog, &owner);
-    EXPECT_EQ(dialog.pos().x() + dialog.frameGeometry().width(), screen.right() + 1);
-    EXPECT_EQ(dialog.pos().y(), screen.top());
-}
-
-TEST(CenterDialog, WithoutAnOwnerCentresOnTheScreen) {
-    QDialog dialog;
-    dialog.resize(100, 60);
-    CenterDialog(&dialog, nullptr);
-    const QRect screen = dialog.screen()->geometry();
-    EXPECT_EQ(dialog.pos().x(),
-              screen.left() + (screen.width() - dialog.frameGeometry().width()) / 2);
-    EXPECT_EQ(dialog.pos().y(),
-              screen.top() + (screen.height() - dialog.frameGeometry().height()) / 2);
 }
 
 } // namespace

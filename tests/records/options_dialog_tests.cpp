@@ -1,13 +1,14 @@
 #include "records/options_dialog.h"
 #include "records_test_support.h"
 #include "resources/art_names.h"
-#include "resources/dialog_units.h"
 #include "resources/resource_lookup.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,6 +16,8 @@
 
 namespace cw {
 namespace {
+
+using test::FindControl;
 
 class RecordingTarget : public OptionsTarget {
 public:
@@ -59,6 +62,19 @@ TEST_F(OptionsDialogTest, OpensWithTheCurrentOptionsAndShape) {
     for (int row = 0; row < 8; ++row)
         EXPECT_EQ(list->item(row)->text(), ArtName(art::kShapeFamilies[std::size_t(row)].listText));
     EXPECT_EQ(list->currentRow(), 4);
+}
+
+TEST_F(OptionsDialogTest, IsLaidOutFromItsFormAndClicksPassThroughItsGroupBoxes) {
+    OptionsDialog dialog(game, records, target, nullptr);
+    test::ExpectLaidOutFromItsForm(dialog, 1);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QCheckBox* trace = Box(&dialog, 1009);
+    ASSERT_TRUE(trace->isChecked());
+    const QPoint inBox = trace->mapTo(&dialog, QPoint(5, trace->height() / 2));
+    QWidget* hit = dialog.childAt(inBox);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&dialog, inBox));
+    EXPECT_FALSE(trace->isChecked());
 }
 
 TEST_F(OptionsDialogTest, OkWithTheSameShapeAppliesTheBoxesAndRebuildsNothing) {
@@ -111,6 +127,7 @@ TEST_F(OptionsDialogTest, ThePreviewIsAFramedCellThatFollowsTheSelectionAtOnce) 
     dialog.show();
     QWidget* preview = FindControl(&dialog, 1014);
     ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->focusPolicy(), Qt::NoFocus);
     const auto onScreen = [&] {
         // What was really presented, not a fresh rendering.
         const QImage window = dialog.screen()->grabWindow(dialog.winId()).toImage();

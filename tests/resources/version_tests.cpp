@@ -5,16 +5,12 @@
 
 namespace {
 
-TEST(VersionInformation, AgreesWithTheBuildsProjectVersion) {
-    EXPECT_STREQ(cw::kFileVersion, COBBLEWELL_PROJECT_VERSION);
-    EXPECT_STREQ(cw::kProductVersion, COBBLEWELL_PROJECT_VERSION);
-}
-
-TEST(VersionInformation, NamesTheRunningApplication) {
+TEST(VersionInformation, NamesTheRunningApplicationAndItsDesktopEntry) {
     cw::ApplyVersionInformation(*QCoreApplication::instance());
+    // The name is the folder of the player's score and settings files: it never changes.
     EXPECT_EQ(QCoreApplication::applicationName(), "Cobblewell");
-    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.0.0.0");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "example.cobblewell.Cobblewell");
+    EXPECT_EQ(QCoreApplication::applicationVersion(), COBBLEWELL_PROJECT_VERSION);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), COBBLEWELL_APP_ID);
 }
 
 } // namespace

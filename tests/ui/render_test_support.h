@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/host.h"
-#include "ui/draw_helpers.h"
+#include "widgets/draw_helpers.h"
 
 #include <QImage>
 #include <QStringList>

@@ -2,8 +2,8 @@
 
 #include "game/state.h"
 #include "records/records_state.h"
-#include "ui/draw_helpers.h"
 #include "ui/main_window.h"
+#include "widgets/draw_helpers.h"
 
 #include <QImage>
 #include <QStringList>

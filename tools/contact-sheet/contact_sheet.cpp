@@ -2,6 +2,8 @@
 
 #include "resources/art_names.h"
 #include "resources/resource_lookup.h"
+#include "widgets/cell_picture.h"
+#include "widgets/draw_helpers.h"
 
 #include <QFile>
 #include <QPainter>
@@ -17,7 +19,6 @@ constexpr int kZoom = 4;
 constexpr int kGap = 16;
 constexpr int kLabelHeight = 18;
 constexpr int kSheetWidth = 1400;
-constexpr int kCellSize = 42;
 
 using cw::ArtName;
 namespace art = cw::art;
@@ -36,41 +37,18 @@ QStringList Faces() {
         faces << ArtName(face);
     return faces;
 }
-const std::array<QColor, 8> kBallPalette{
-    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),     QColor(255, 255, 0),
-    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 0)};
-const QColor kLightGrey(192, 192, 192);
-const QColor kDarkGrey(128, 128, 128);
 
 QImage Zoom(const QImage& image, int zoom = kZoom) {
     return image.convertToFormat(QImage::Format_ARGB32)
         .scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// The game's framed cell with the picture at (3, 3) and, for a stack above 1, its band: the
-// light-grey pixels of the lower rows recoloured in the ball colour.
-QImage FramedCell(const QImage& picture, int stack, const QColor& bandColour) {
-    QImage cell(kCellSize, kCellSize, QImage::Format_ARGB32);
-    cell.fill(kLightGrey);
-    QPainter painter(&cell);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, kCellSize - 1, kCellSize - 1);
-    painter.setPen(Qt::white);
-    painter.drawLine(1, 1, 1, 39);
-    painter.drawLine(1, 1, 40, 1);
-    painter.setPen(kDarkGrey);
-    painter.drawLine(1, 40, 40, 40);
-    painter.drawLine(40, 2, 40, 40);
-    painter.drawImage(3, 3, picture);
-    painter.end();
+// The game's framed cell with the picture and, for a stack above 1, its band.
+QImage FramedCell(const QImage& picture, int stack, QRgb bandColour) {
+    QImage cell = cw::FramedCellPicture(picture);
     if (stack >= 2) {
-        for (int y = 41; y >= 51 - 10 * stack && y >= 0; --y) {
-            for (int x = 1; x <= 40; ++x) {
-                if (cell.pixelColor(x, y) == kLightGrey) {
-                    cell.setPixelColor(x, y, bandColour);
-                }
-            }
-        }
+        for (int y = cw::kCellPixels - 1; y >= cw::StackBandTop(stack); --y)
+            cw::RecolourBandRow(cell, y, bandColour);
     }
     return cell;
 }
@@ -159,11 +137,11 @@ void PlaceCells(SheetLayout& layout, const QDir& folder) {
     for (const QString& family : Families()) {
         for (int colour = 0; colour < 7; ++colour) {
             const QImage picture = Bitmap(folder, family + QString::number(colour));
-            layout.place(Zoom(FramedCell(picture, 2 + colour % 3, kBallPalette[colour]), 2),
+            layout.place(Zoom(FramedCell(picture, 2 + colour % 3, cw::Palette(colour)), 2),
                          family + QString::number(colour));
         }
         const QString grey = family + QString::number(art::kGreyPicture);
-        layout.place(Zoom(FramedCell(Bitmap(folder, grey), 2, kBallPalette[0]), 2), grey);
+        layout.place(Zoom(FramedCell(Bitmap(folder, grey), 2, cw::Palette(0)), 2), grey);
         layout.newRow();
     }
 }
@@ -175,23 +153,24 @@ void PlaceFaces(SheetLayout& layout, const QDir& folder) {
     }
     layout.heading("Joker cells, and the next-colours piece of SMALLSMILE");
     for (const QString& face : Faces()) {
-        layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, kBallPalette[7]), 2), face);
+        layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, cw::Palette(7)), 2), face);
     }
     const QImage smallCell =
-        FramedCell(Bitmap(folder, ArtName(art::kJokerAlternatePicture)), 1, kBallPalette[7]);
+        FramedCell(Bitmap(folder, ArtName(art::kJokerAlternatePicture)), 1, cw::Palette(7));
     layout.place(Zoom(smallCell.copy(10, 10, 21, 21)), "next piece");
 }
 
-QImage LcdPanel(const QImage& strip, const QString& text, const QColor& segments) {
+QImage LcdPanel(const QImage& strip, const QString& text, QRgb segments) {
     QImage glyphs = strip.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < glyphs.height(); ++y) {
         for (int x = 0; x < glyphs.width(); ++x) {
             glyphs.setPixelColor(x, y,
-                                 glyphs.pixelColor(x, y).lightness() > 127 ? segments : Qt::black);
+                                 glyphs.pixelColor(x, y).lightness() > 127 ? QColor(segments)
+                                                                           : QColor(Qt::black));
         }
     }
     QImage panel(54, 25, QImage::Format_ARGB32);
-    panel.fill(kLightGrey);
+    panel.fill(cw::kLightGrey);
     QPainter painter(&panel);
     for (int i = 0; i < text.size(); ++i) {
         // Digits by their character code; the minus and the blank sit above '9'.
@@ -206,9 +185,9 @@ void PlacePanels(SheetLayout& layout, const QDir& folder) {
     layout.heading("LCD strip, score panels, NEW, SPARKLE");
     const QImage lcd = Bitmap(folder, ArtName(art::kLcdPicture));
     layout.place(Zoom(lcd.transformed(QTransform().rotate(-90))), "LCD (turned left)");
-    layout.place(Zoom(LcdPanel(lcd, "0123", kBallPalette[1])), "0123");
-    layout.place(Zoom(LcdPanel(lcd, "4567", kBallPalette[0])), "4567");
-    layout.place(Zoom(LcdPanel(lcd, "8 -9", kBallPalette[1])), "8 -9");
+    layout.place(Zoom(LcdPanel(lcd, "0123", cw::Palette(1))), "0123");
+    layout.place(Zoom(LcdPanel(lcd, "4567", cw::Palette(0))), "4567");
+    layout.place(Zoom(LcdPanel(lcd, "8 -9", cw::Palette(1))), "8 -9");
     for (const std::string_view name : {art::kNewButtonPicture, art::kSparklePicture})
         layout.place(Zoom(Bitmap(folder, ArtName(name))), ArtName(name));
     layout.heading(ArtName(art::kAboutPicture));

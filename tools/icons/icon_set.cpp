@@ -1,4 +1,4 @@
-#include "tools/icons/icon_set.h"
+#include "icon_set.h"
 
 #include <stdexcept>
 #include <string>

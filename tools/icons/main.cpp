@@ -2,8 +2,8 @@
 // hicolor size, OUTPUT/<side>x<side>/apps/NAME.png, from the game's 32 x 32 icon file and the
 // hand-drawn sizes in GRIDS.
 
-#include "tools/icons/icon_set.h"
-#include "tools/icons/text_grid.h"
+#include "icon_set.h"
+#include "text_grid.h"
 
 #include <QCoreApplication>
 #include <QDir>

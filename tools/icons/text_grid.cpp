@@ -1,4 +1,4 @@
-#include "tools/icons/text_grid.h"
+#include "text_grid.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "resources/dialog_units.h"
+#include "widgets/dialog_units.h"
 
 #include "resources/resource_lookup.h"
 
@@ -80,17 +80,6 @@ void ApplyDialogUnits(QWidget* dialog) {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
-}
-
-QWidget* FindControl(const QWidget* dialog, int id) {
-    if (dialog == nullptr || id == kNoControlId)
-        return nullptr;
-    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        bool hasId = false;
-        if (control->property(kControlIdProperty).toInt(&hasId) == id && hasId)
-            return control;
-    }
-    return nullptr;
 }
 
 } // namespace cw

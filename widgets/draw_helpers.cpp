@@ -1,4 +1,4 @@
-#include "ui/draw_helpers.h"
+#include "widgets/draw_helpers.h"
 
 #include "resources/resource_lookup.h"
 

@@ -11,11 +11,12 @@
 
 namespace cw {
 
-// Dynamic properties that the forms put on the dialog and each of its controls.
+// Dynamic properties that the forms put on the dialog and each of its controls. The control
+// id (-1 for none) is the number the rules know a control by, such as 1019 for the About
+// box's web-site button; the code reaches controls by name.
 inline constexpr char kDialogUnitsProperty[] = "dlu";           // QRect in dialog units
-inline constexpr char kControlIdProperty[] = "controlId";       // int; kNoControlId for none
+inline constexpr char kControlIdProperty[] = "controlId";       // int
 inline constexpr char kIconResourceProperty[] = "iconResource"; // "#<n>" on a static icon
-inline constexpr int kNoControlId = -1;
 
 struct DialogBaseUnits {
     int x = 0; // pixels per 4 horizontal dialog units: the average character width
@@ -33,8 +34,5 @@ QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base);
 // captioned pop-up with a close box. The template's position is not used: each dialog
 // places itself when it opens.
 void ApplyDialogUnits(QWidget* dialog);
-
-// The control of the dialog carrying that id, or nullptr (always for kNoControlId).
-QWidget* FindControl(const QWidget* dialog, int id);
 
 } // namespace cw

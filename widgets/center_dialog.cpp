@@ -1,4 +1,4 @@
-#include "records/center_dialog.h"
+#include "widgets/center_dialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
