@@ -29,7 +29,7 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr int kRequestDeadlineMs = 1000;
 // How long an answer waits for the game's own thread. A thread that takes longer is in a pause
 // of the rules, when no dialog is open, so "shown" is true: the window comes forward once free.
-constexpr int kActivationWaitMs = 200;
+constexpr int kActivationWaitMs = 300;
 // Few connections at a time; a flood of idle ones costs the game nothing but these.
 constexpr std::size_t kMaxConnections = 8;
 constexpr int kAcceptsPerWake = 16;

@@ -38,7 +38,7 @@ public:
     // Asks a running game to come forward. Only a game of this user that answers within
     // `answerTimeoutMs` counts; a squatter on the name (silent, answering garbage, of another
     // user) is no game, and this start goes on.
-    RunningInstance AskRunningInstance(int answerTimeoutMs = 500) const;
+    RunningInstance AskRunningInstance(int answerTimeoutMs = 600) const;
 
     // Starts answering later starts, on a thread of its own so that a game blocked in a pause of
     // the rules still answers in time. `activate` runs on this object's thread, brings the window
