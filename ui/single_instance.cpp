@@ -1,97 +1,284 @@
 #include "ui/single_instance.h"
 
+#include "ui/single_instance_protocol.h"
+
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QSemaphore>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace cw {
 namespace {
 
-constexpr QByteArrayView kActivateRequest = "activate\n";
-constexpr QByteArrayView kBusyAnswer = "busy\n";
-constexpr QByteArrayView kShownAnswer = "shown\n";
 constexpr int kConnectTimeoutMs = 500;
-// A request is one short line; anything longer is not from a game of ours.
-constexpr qint64 kMaxRequestBytes = 64;
+// A later start sends its request as soon as it is connected.
+constexpr int kRequestDeadlineMs = 1000;
+// How long an answer waits for the game's own thread. A thread that takes longer is in a pause
+// of the rules, when no dialog is open, so "shown" is true: the window comes forward once free.
+constexpr int kActivationWaitMs = 300;
+// Few connections at a time; a flood of idle ones costs the game nothing but these.
+constexpr std::size_t kMaxConnections = 8;
+constexpr int kAcceptsPerWake = 16;
+constexpr int kAcceptRetryMs = 100;
+constexpr int kListenBacklog = 64;
+constexpr int kStartWaitMs = 2000;
 
-QString DisplayName() {
-    const QString platform = QGuiApplication::platformName();
-    if (platform == u"wayland")
-        return platform + u':' + qEnvironmentVariable("WAYLAND_DISPLAY");
-    return platform + u':' + qEnvironmentVariable("DISPLAY");
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 // Abstract socket names carry no file permissions, so the peer's user is checked instead.
-bool PeerIsSameUser(const QLocalSocket& socket) {
+bool PeerIsSameUser(int descriptor) {
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    const int descriptor = static_cast<int>(socket.socketDescriptor());
     if (getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
         return false;
     return credentials.uid == getuid();
 }
 
+// The same bytes QLocalSocket connects to with its abstract-namespace option.
+int ListenOn(const QString& key) {
+    const QByteArray name = key.toUtf8();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(name.size()) + 1 > sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const int listener = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listener < 0)
+        return -1;
+    if (bind(listener, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
+        listen(listener, kListenBacklog) != 0) {
+        const int error = errno;
+        close(listener);
+        errno = error;
+        return -1;
+    }
+    return listener;
+}
+
 } // namespace
 
+// Answers later starts on its own thread. It accepts with its own descriptor rather than
+// through QLocalServer, which gives up the name for good after one failed accept.
+class InstanceServer : public QObject {
+public:
+    InstanceServer(int listener, std::function<void(quint64)> askGame)
+        : listener_(listener), askGame_(std::move(askGame)) {}
+
+    ~InstanceServer() override {
+        delete notifier_;
+        close(listener_);
+    }
+
+    // On the server's thread, once it runs.
+    void Start() {
+        notifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+        connect(notifier_, &QSocketNotifier::activated, this, &InstanceServer::AcceptPending);
+        started_.release();
+    }
+
+    // Until then the thread may still need descriptors of its own (its event dispatcher's).
+    void WaitUntilStarted() { started_.tryAcquire(1, kStartWaitMs); }
+
+    void Answer(quint64 request, bool busy) {
+        const auto peer = std::find_if(peers_.begin(), peers_.end(),
+                                       [request](const Peer& p) { return p.request == request; });
+        if (peer == peers_.end())
+            return; // answered already, or gone
+        QLocalSocket* socket = peer->socket;
+        peers_.erase(peer);
+        const std::string_view answer = busy ? kBusyAnswer : kShownAnswer;
+        socket->write(answer.data(), static_cast<qint64>(answer.size()));
+        socket->disconnectFromServer(); // its disconnected() then deletes it
+    }
+
+private:
+    struct Peer {
+        QLocalSocket* socket = nullptr;
+        QByteArray received;
+        quint64 request = 0; // nonzero once the request is complete and handed to the game
+    };
+
+    void AcceptPending() {
+        for (int i = 0; i < kAcceptsPerWake; ++i) {
+            const int descriptor =
+                accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (descriptor >= 0) {
+                Adopt(descriptor);
+                continue;
+            }
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK)
+                return;
+            // Out of descriptors or memory: the connection stays queued until some are free.
+            // The notifier rests meanwhile, or it would fire again at once.
+            if (!acceptFailureLogged_)
+                qWarning("Cobblewell: cannot accept a later start (%s); trying again",
+                         std::strerror(errno));
+            acceptFailureLogged_ = true;
+            notifier_->setEnabled(false);
+            QTimer::singleShot(kAcceptRetryMs, this, [this] { notifier_->setEnabled(true); });
+            return;
+        }
+    }
+
+    void Adopt(int descriptor) {
+        if (!PeerIsSameUser(descriptor)) {
+            close(descriptor);
+            return;
+        }
+        if (peers_.size() >= kMaxConnections) {
+            // The oldest connection still owing its request makes room; one whose request is
+            // being answered is kept.
+            const auto idle = std::find_if(peers_.begin(), peers_.end(),
+                                           [](const Peer& p) { return p.request == 0; });
+            if (idle == peers_.end()) {
+                close(descriptor);
+                return;
+            }
+            Drop(idle->socket);
+        }
+        auto* socket = new QLocalSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            close(descriptor);
+            return;
+        }
+        peers_.push_back(Peer{socket, {}, 0});
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { Drop(socket); });
+        QTimer::singleShot(kRequestDeadlineMs, socket, [this, socket] {
+            const auto peer = std::find_if(peers_.begin(), peers_.end(),
+                                           [socket](const Peer& p) { return p.socket == socket; });
+            if (peer != peers_.end() && peer->request == 0)
+                Drop(socket);
+        });
+        Read(socket); // the request may have come with the connection
+    }
+
+    void Read(QLocalSocket* socket) {
+        const auto peer = std::find_if(peers_.begin(), peers_.end(),
+                                       [socket](const Peer& p) { return p.socket == socket; });
+        if (peer == peers_.end() || peer->request != 0)
+            return;
+        peer->received +=
+            socket->read(static_cast<qint64>(kMaxExchangeLine) - peer->received.size());
+        const int verdict = MatchLine(View(peer->received), {kActivateRequest});
+        if (verdict == kLineIncomplete)
+            return;
+        if (verdict != 0) {
+            Drop(socket);
+            return;
+        }
+        const quint64 request = ++lastRequest_;
+        peer->request = request;
+        askGame_(request);
+        QTimer::singleShot(kActivationWaitMs, socket, [this, request] { Answer(request, false); });
+    }
+
+    void Drop(QLocalSocket* socket) {
+        std::erase_if(peers_, [socket](const Peer& p) { return p.socket == socket; });
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+    }
+
+    const int listener_;
+    const std::function<void(quint64)> askGame_;
+    QSocketNotifier* notifier_ = nullptr;
+    std::vector<Peer> peers_;
+    quint64 lastRequest_ = 0;
+    bool acceptFailureLogged_ = false;
+    QSemaphore started_;
+};
+
 QString SingleInstanceKey() {
-    return QStringLiteral("CW:MAIN-%1-%2").arg(getuid()).arg(DisplayName());
+    return QStringLiteral("CW:MAIN-%1").arg(getuid());
 }
 
 SingleInstance::SingleInstance(QString key, QObject* parent)
-    : QObject(parent), key_(std::move(key)) {
-    server_.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::AnswerRequest);
+    : QObject(parent), key_(std::move(key)) {}
+
+SingleInstance::~SingleInstance() {
+    thread_.quit();
+    thread_.wait();
 }
 
 RunningInstance SingleInstance::AskRunningInstance(int answerTimeoutMs) const {
     QLocalSocket socket;
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.connectToServer(key_);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
+    if (!socket.waitForConnected(kConnectTimeoutMs) ||
+        !PeerIsSameUser(static_cast<int>(socket.socketDescriptor())))
         return RunningInstance::None;
-    socket.write(kActivateRequest.data(), kActivateRequest.size());
-    socket.waitForBytesWritten(answerTimeoutMs);
-    while (!socket.canReadLine() && socket.waitForReadyRead(answerTimeoutMs)) {
+    socket.write(kActivateRequest.data(), static_cast<qint64>(kActivateRequest.size()));
+    socket.flush();
+    const QDeadlineTimer deadline(answerTimeoutMs);
+    QByteArray received;
+    for (;;) {
+        received += socket.read(static_cast<qint64>(kMaxExchangeLine) - received.size());
+        switch (MatchLine(View(received), {kShownAnswer, kBusyAnswer})) {
+        case 0:
+            return RunningInstance::Activated;
+        case 1:
+            return RunningInstance::Busy;
+        case kLineIncomplete:
+            break;
+        default:
+            return RunningInstance::None;
+        }
+        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            return RunningInstance::None;
     }
-    return socket.readLine(kMaxRequestBytes) == kBusyAnswer ? RunningInstance::Busy
-                                                            : RunningInstance::Activated;
 }
 
 bool SingleInstance::Listen(std::function<bool()> activate) {
+    if (server_ != nullptr)
+        return true;
+    const int listener = ListenOn(key_);
+    if (listener < 0) {
+        qWarning("Cobblewell: cannot take the name %s (%s); this game runs without the "
+                 "single-instance rule",
+                 qPrintable(key_), std::strerror(errno));
+        return false;
+    }
     activate_ = std::move(activate);
-    return server_.listen(key_);
+    server_ = new InstanceServer(listener, [this](quint64 request) {
+        QMetaObject::invokeMethod(
+            this, [this, request] { Activate(request); }, Qt::QueuedConnection);
+    });
+    server_->moveToThread(&thread_);
+    connect(&thread_, &QThread::started, server_, &InstanceServer::Start);
+    connect(&thread_, &QThread::finished, server_, &QObject::deleteLater);
+    thread_.start();
+    server_->WaitUntilStarted();
+    return true;
 }
 
-void SingleInstance::AnswerRequest() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (!PeerIsSameUser(*socket)) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        const auto answer = [this, socket] {
-            if (socket->bytesAvailable() > kMaxRequestBytes) {
-                socket->abort();
-                return;
-            }
-            if (!socket->canReadLine())
-                return;
-            if (socket->readLine(kMaxRequestBytes) == kActivateRequest) {
-                const bool busy = activate_ && activate_();
-                const QByteArrayView reply = busy ? kBusyAnswer : kShownAnswer;
-                socket->write(reply.data(), reply.size());
-            }
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, socket, answer);
-        answer(); // the request may have arrived with the connection
-    }
+void SingleInstance::Activate(quint64 request) {
+    const bool busy = activate_ && activate_();
+    InstanceServer* server = server_;
+    QMetaObject::invokeMethod(
+        server, [server, request, busy] { server->Answer(request, busy); }, Qt::QueuedConnection);
 }
 
 bool ActivateUnlessBusy(QWidget* window) {

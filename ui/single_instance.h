@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QThread>
 
 #include <functional>
 
@@ -10,43 +10,51 @@ class QWidget;
 
 namespace cw {
 
+class InstanceServer;
+
 // What a later start learns from the game that already runs.
 enum class RunningInstance {
-    None,      // nobody answered: this start becomes the game
+    None,      // no game of this player answered: this start becomes the game
     Activated, // the running game came forward; this start ends
     Busy,      // the running game shows a modal dialog; this start beeps and ends
 };
 
-// The per-user, per-display name under which the running game listens: one game per player
-// and screen, and a game on another display is none of this start's business.
+// The name under which the running game listens. It depends on the user alone: a start from
+// another display or platform of the same player finds the game too, since two games would
+// overwrite each other's records.
 QString SingleInstanceKey();
 
 // The running game's side of the single-instance rule, and the check a new start makes first.
 // The name lives in the abstract socket namespace, so a crashed game leaves no file behind
-// that could stop the next start.
+// that could stop the next start; any local process can take such a name, though, so neither
+// side believes a peer that is not of this user or does not speak the exchange.
 class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
     explicit SingleInstance(QString key = SingleInstanceKey(), QObject* parent = nullptr);
+    ~SingleInstance() override;
 
-    // Asks a running game to come forward. Any game that accepts the connection counts as
-    // running, even when it is too busy to answer in time (a long move blocks it).
-    RunningInstance AskRunningInstance(int answerTimeoutMs = 3000) const;
+    // Asks a running game to come forward. Only a game of this user that answers within
+    // `answerTimeoutMs` counts; a squatter on the name (silent, answering garbage, of another
+    // user) is no game, and this start goes on.
+    RunningInstance AskRunningInstance(int answerTimeoutMs = 600) const;
 
-    // Starts answering later starts; `activate` brings the window forward and returns true
-    // when it could not because a modal dialog is open. False when the name is held by
-    // something that does not answer: the game then runs without the rule.
+    // Starts answering later starts, on a thread of its own so that a game blocked in a pause of
+    // the rules still answers in time. `activate` runs on this object's thread, brings the window
+    // forward and returns true when it could not because a modal dialog is open. False, logged,
+    // when something else holds the name: the game then runs without the rule.
     bool Listen(std::function<bool()> activate);
 
     const QString& key() const { return key_; }
 
 private:
-    void AnswerRequest();
+    void Activate(quint64 request);
 
     QString key_;
-    QLocalServer server_;
     std::function<bool()> activate_;
+    QThread thread_;
+    InstanceServer* server_ = nullptr; // lives on thread_, deleted as it finishes
 };
 
 // Brings `window` forward, restored if minimised; returns true instead (touching nothing) while

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -49,17 +53,50 @@ TEST(GoldenReplayTest, ScriptsProduceTheirWorkedOutOutput) {
     EXPECT_GE(checked, 4);
 }
 
-TEST(ReplayProgramTest, ReadsAFileAndTracesLikeTheLibrary) {
-    const std::filesystem::path script = std::filesystem::path(GOLDEN_DIR) / "faces.script";
-    const std::string command = std::string(REPLAY_PROGRAM) + " --trace " + script.string();
+struct ProgramResult {
+    int status;
+    std::string output; // standard output and error together
+};
+
+// Bounded by `timeout`, so a driver that blocks fails the test (status 124) instead of hanging it.
+ProgramResult RunProgram(const std::string& arguments) {
+    const std::string command = "timeout 10 " + std::string(REPLAY_PROGRAM) + " " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
+    if (pipe == nullptr)
+        return {-1, {}};
+    std::string output;
     char buffer[4096];
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(out, ReadFile(std::filesystem::path(GOLDEN_DIR) / "faces.expected"));
+        output.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST(ReplayProgramTest, ReadsAFileAndTracesLikeTheLibrary) {
+    const std::filesystem::path script = std::filesystem::path(GOLDEN_DIR) / "faces.script";
+    const ProgramResult result = RunProgram("--trace " + script.string());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, ReadFile(std::filesystem::path(GOLDEN_DIR) / "faces.expected"));
+}
+
+// A folder once read as an empty script (status 0), a pipe blocked at open and /dev/zero never
+// ended; on standard input an endless line is refused once it is too long.
+TEST(ReplayProgramTest, RefusesScriptsThatAreNoRegularFileWithoutBlocking) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("replay-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path pipe = folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& script : {folder.string(), pipe.string(), std::string("/dev/zero")}) {
+        const ProgramResult result = RunProgram(script + " 2>&1");
+        EXPECT_EQ(result.status, 2) << script;
+        EXPECT_EQ(result.output, "cobblewell-replay: not a regular file: " + script + "\n");
+    }
+    std::filesystem::remove_all(folder);
+
+    const ProgramResult endless = RunProgram("< /dev/zero 2>&1");
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_EQ(endless.output, "line 1: line longer than 4096 characters\n");
 }
 
 TEST(ReplayErrorTest, BadLineStopsWithItsNumberAfterRunningTheLinesBefore) {
@@ -88,6 +125,9 @@ TEST(ReplayErrorTest, MalformedAndOutOfRangeFields) {
         {"put 0 0 -2 0\n", "line 1: colour -2 out of range -1..7\n"},
         {"click 0 x1\n", "line 1: not a number: 'x1'\n"},
         {"best 1 +5\n", "line 1: not a number: '+5'\n"},
+        {"seed 00000000000004294967296\n", "line 1: seed 4294967296 out of range 0..4294967295\n"},
+        {"score 0001000000000000\n", "line 1: number too large: '0001000000000000'\n"},
+        {"level -\n", "line 1: not a number: '-'\n"},
     };
     for (const auto& [script, message] : cases) {
         const RunResult result = RunReplay(script);
@@ -118,9 +158,11 @@ TEST(ReplayErrorTest, HostileInputNeverCrashesOrHangs) {
     EXPECT_EQ(RunReplay("click 4 4\nface\nclick 4 4\nshow\n").status, 0);
 }
 
+// Leading zeros do not count against the width of a number: any value in range is taken.
 TEST(ReplayStateTest, ShowPrintsTheDocumentedKeysInOrder) {
-    const RunResult result =
-        RunReplay("level 1\nscore 7\nbest 1 9\nnext 7 6 5 4 3\nput 0 1 7 2\nshow\n");
+    const RunResult result = RunReplay("level 00000000000000000001\nscore 7\nbest 1 9\n"
+                                       "next 7 6 5 4 3\nput 0 00000000000001 7 000000000000002\n"
+                                       "show\n");
     const std::string& out = result.out;
     EXPECT_EQ(out.rfind("{\"level\":1,\"score\":7,\"phase\":0,\"selected\":-1,\"blink\":0,"
                         "\"next\":[7,6,5,4,3],\"faceTimer\":0,\"cells\":[[0,0,-1],[1,2,7],",

@@ -1,6 +1,7 @@
 #include "tools/replay/replay.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -29,6 +30,13 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     if (path == nullptr || std::strcmp(path, "-") == 0)
         return cw::RunScript(std::cin, std::cout, std::cerr, trace);
+    // A folder reads as an empty script and a pipe or a device may never end or block at
+    // open: only a regular file (or a link to one) is a script.
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        std::cerr << "cobblewell-replay: not a regular file: " << path << '\n';
+        return 2;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::cerr << "cobblewell-replay: cannot open " << path << '\n';

@@ -2,6 +2,7 @@
 
 #include "game/rules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -37,16 +38,18 @@ std::string Printable(std::string_view token) {
     return token.size() > 24 ? shown + "..." : shown;
 }
 
+// Leading zeros carry no value, so only the digits after them count against the width limit.
 std::optional<std::int64_t> ParseNumber(std::string_view token) {
+    const bool negative = !token.empty() && token.front() == '-';
+    std::string_view digits = token.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() > 12)
+        return std::nullopt;
     std::int64_t value = 0;
-    const char* first = token.data();
-    const char* last = token.data() + token.size();
-    if (token.size() > 12)
-        return std::nullopt;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last)
-        return std::nullopt;
-    return value;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return negative ? -value : value;
 }
 
 bool LooksNumeric(std::string_view token) {
@@ -212,14 +215,11 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, bool trace
     std::string line;
     for (long number = 1;; ++number) {
         line.clear();
-        bool tooLong = false;
-        int c;
-        while ((c = in.get()) != EOF && c != '\n') {
-            if (line.size() < kMaxLineLength)
-                line += static_cast<char>(c);
-            else
-                tooLong = true;
-        }
+        int c = 0;
+        while (line.size() <= kMaxLineLength && (c = in.get()) != EOF && c != '\n')
+            line += static_cast<char>(c);
+        // Refused as soon as it is too long: the rest of such a line may never end.
+        const bool tooLong = line.size() > kMaxLineLength;
         if (c == EOF && line.empty() && !tooLong)
             return 0;
         if (!line.empty() && line.back() == '\r')
