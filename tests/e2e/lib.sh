@@ -32,7 +32,7 @@ process_gone() { # pid
 }
 cleanup() {
     local i
-    # Newest first: the game before the server it runs on.
+    # Newest first: the game and the window manager before the server they run on.
     for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do stop "${e2e_pids[i]}"; done
     if ((status != 0)) && compgen -G "$work/*.png" >/dev/null; then
         mkdir -p e2e-artifacts && cp "$work"/*.png e2e-artifacts/
@@ -83,6 +83,23 @@ e2e_begin() {
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
+}
+
+# A window manager on the private display, for checks that need one (placement, focus); the
+# tests run without one otherwise. Returns once openbox has taken the display, so every window
+# mapped afterwards is managed. Options go to openbox (e.g. --config-file FILE).
+start_window_manager() { # [openbox-option...]
+    require_tools openbox xprop
+    start_background openbox --sm-disable "$@" >>"$work/openbox.log" 2>&1
+    wait_for 10 window_manager_named Openbox ||
+        fail "openbox did not take the display: $(cat "$work/openbox.log")"
+}
+# A window manager announces itself with a check window that carries its name.
+window_manager_named() { # name
+    local check
+    check=$(timeout 5 xprop -root -notype _NET_SUPPORTING_WM_CHECK) || return 1
+    [[ $check =~ (0x[0-9a-f]+) ]] || return 1
+    [[ $(timeout 5 xprop -id "${BASH_REMATCH[1]}" -notype _NET_WM_NAME) == *"= \"$1\"" ]]
 }
 
 # Settings as the game stores them: every byte as two hex digits, low half first. The game
