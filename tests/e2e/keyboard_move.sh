@@ -55,7 +55,7 @@ shoot_until 5 "$work/cursor.png" looks_changed before "$centre" cursor ||
     fail "the first arrow key showed no cursor on the centre cell"
 echo "ok: the first arrow key shows the cursor on the centre cell"
 
-# The ball and empty cell farthest apart, as the traced move takes them.
+# The ball and the reachable empty cell farthest apart, as the traced move takes them.
 farthest_move "${balls[@]}"
 
 # The keys wait in the queue while the move and the drop after it hold the window; the last

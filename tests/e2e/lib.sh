@@ -190,12 +190,33 @@ contains() { # word list...
     [[ " $* " == *" $word "* ]]
 }
 
-farthest_move() { # ball... : sets source, target and best, the ball and empty cell farthest apart
+# The empty cells that the ball on the first cell can reach along free paths of empty cells
+# (up, down, left, right) among the given balls.
+reachable_from() { # cell ball...
+    local -A taken=() seen=([$1]=1)
+    local -a queue=("$1")
+    local ball cell next i=0
+    for ball in "${@:2}"; do taken[$ball]=1; done
+    while ((i < ${#queue[@]})); do
+        cell=${queue[i++]}
+        for next in $((cell - 9)) $((cell + 9)) $((cell % 9 > 0 ? cell - 1 : -1)) \
+            $((cell % 9 < 8 ? cell + 1 : -1)); do
+            ((next >= 0 && next < 81)) || continue
+            [[ -z ${taken[$next]-} && -z ${seen[$next]-} ]] || continue
+            seen[$next]=1
+            queue+=("$next")
+            echo "$next"
+        done
+    done
+}
+# Sets source, target and best: the ball and the empty cell it can reach that lie farthest
+# apart, and their distance in cells. A cell walled in by balls is no target: the game would
+# refuse that move.
+farthest_move() { # ball...
     source=-1 target=-1 best=0
     local ball cell dr dc d
     for ball in "$@"; do
-        for ((cell = 0; cell < 81; cell++)); do
-            contains "$cell" "$@" && continue
+        for cell in $(reachable_from "$ball" "$@"); do
             dr=$((ball / 9 - cell / 9)) dc=$((ball % 9 - cell % 9))
             d=$((${dr#-} + ${dc#-}))
             ((d > best)) && { best=$d source=$ball target=$cell; }

@@ -24,7 +24,7 @@ shoot_until 10 "$work/before.png" shows_new_game "$work/before.png" ||
     fail "expected the 5 balls of a new game, found: $(balls_on "$work/before.png")"
 read -ra balls <<<"$(balls_on "$work/before.png")"
 
-# The ball and empty cell farthest apart give the longest walk to watch.
+# The ball and the reachable empty cell farthest apart give the longest walk to watch.
 farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
