@@ -42,11 +42,15 @@ cleanup() {
 }
 process_state() { # pid
     if kill -0 "$1" 2>/dev/null; then
-        echo "the process runs"
+        echo "runs"
     else
         wait "$1"
-        echo "the process ended with status $?"
+        echo "ended with status $?"
     fi
+}
+start_failure() { # why a game did not show: its state and the server's, with their logs
+    echo "the game $(process_state "$game_pid"): $(cat "$work/game.log")"
+    echo "the server on $DISPLAY $(process_state "$xvfb_pid"): $(cat "$work/xvfb.log")"
 }
 fail() {
     echo "FAIL: $*"
@@ -74,6 +78,7 @@ e2e_begin() {
     # The server picks a free display itself and tells us which.
     start_background Xvfb -displayfd 3 -screen 0 640x520x24 -nolisten tcp \
         3>"$work/display" 2>"$work/xvfb.log"
+    xvfb_pid=$last_pid
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(cat "$work/display")"
 
@@ -128,8 +133,7 @@ game_window() {
 start_game() {
     start_background "$program" >>"$work/game.log" 2>&1
     game_pid=$last_pid
-    wait_for 15 game_window || fail "no game window appeared ($(process_state "$game_pid")):" \
-        "$(cat "$work/game.log")"
+    wait_for 15 game_window || fail "no game window appeared; $(start_failure)"
     window=$(game_window | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X

@@ -47,8 +47,7 @@ start_game_at() { # start-time level-name
         start_background "$program" >>"$work/game.log" 2>&1
     game_pid=$last_pid
     game_title="^Cobblewell \\($2\\)\$"
-    window=$(wait_window "$game_title") ||
-        fail "no game window \"$2\" ($(process_state "$game_pid")): $(cat "$work/game.log")"
+    window=$(wait_window "$game_title") || fail "no game window \"$2\"; $(start_failure)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
