@@ -34,47 +34,45 @@ arrows_between() { # from to
 looking_like() { # reference cell shot
     "$checker" match "$work/$1.png" "$2" "$work/$3.png" "$client_x" "$client_y"
 }
+looks_alike() { # reference cell shot cell
+    contains "$4" $(looking_like "$1" "$2" "$3")
+}
+looks_changed() { # reference cell shot: the cell no longer looks as it did
+    ! looks_alike "$1" "$2" "$3" "$2"
+}
 
+# Beginner, shape Ball, traced moves and next colours on, no faces: a face's pause would hold
+# the keys back at a time of its own.
+write_settings "0,2,0,0,0" "3,0,0,0"
 start_game
-sleep 0.5
-shoot before
 # No cursor yet: it would make a sixth cell look different.
-read -ra balls <<<"$("$checker" balls "$work/before.png" "$client_x" "$client_y")"
-((${#balls[@]} == 5)) || fail "expected the 5 balls of a new game, found: ${balls[*]}"
+shoot_until 10 "$work/before.png" shows_new_game "$work/before.png" ||
+    fail "expected the 5 balls of a new game, found: $(balls_on "$work/before.png")"
+read -ra balls <<<"$(balls_on "$work/before.png")"
 
 press Up
-sleep 0.3
-shoot cursor
-contains "$centre" $(looking_like before "$centre" cursor) &&
+shoot_until 5 "$work/cursor.png" looks_changed before "$centre" cursor ||
     fail "the first arrow key showed no cursor on the centre cell"
 echo "ok: the first arrow key shows the cursor on the centre cell"
 
-# The ball and empty cell farthest apart, as the traced move takes them.
+# The ball and the reachable empty cell farthest apart, as the traced move takes them.
 farthest_move "${balls[@]}"
 
-press $(arrows_between "$centre" "$source") space
-sleep 0.4
-# The last arrow waits for the move to end, then takes the cursor off the target so the
-# ball there shows as it did before.
+# The keys wait in the queue while the move and the drop after it hold the window; the last
+# arrow then takes the cursor off the target so the ball there shows as it did before.
 away=$((target / 9 < 8 ? target + 9 : target - 9))
-press $(arrows_between "$source" "$target") Return $(arrows_between "$target" "$away")
-deadline=$((SECONDS + 10))
-while true; do
-    sleep 0.3
-    shoot after
-    contains "$target" $(looking_like before "$source" after) && break
-    ((SECONDS < deadline)) || fail "the ball from $source is not on its target $target"
-done
+press $(arrows_between "$centre" "$source") space \
+    $(arrows_between "$source" "$target") Return $(arrows_between "$target" "$away")
+shoot_until 10 "$work/after.png" looks_alike before "$source" after "$target" ||
+    fail "the ball from $source is not on its target $target"
 echo "ok: Space and Enter moved the ball from $source to $target"
 
-# A click on the toolbar's bare strip hides the cursor and plays nothing. The new balls
-# have landed by then.
-sleep 1
+# The target lost the cursor in the same key press that marked the cell away from it, after
+# the new balls had landed; that mark is on screen by now.
 shoot marked
+# A click on the toolbar's bare strip hides the cursor and plays nothing.
 timeout 5 xdotool mousemove $((client_x + 8)) $((client_y + 8)) click 1
-sleep 0.3
-shoot clicked
-contains "$away" $(looking_like marked "$away" clicked) &&
+shoot_until 5 "$work/clicked.png" looks_changed marked "$away" clicked ||
     fail "the cursor on $away stayed after a mouse click"
 echo "ok: a mouse click hides the cursor"
 

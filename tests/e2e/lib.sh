@@ -1,7 +1,9 @@
+# shellcheck shell=bash
 # Helpers of the end-to-end scripts: a private X server with a private home, the real game on
-# it, screenshots and clicks. Sourced by a script that has set `program`; e2e_begin starts
-# the server and leaves the server, the game and the temporary folder to cleanup on every
-# path out. Screenshots of a failed run are kept in ./e2e-artifacts.
+# it, settings, screenshots, clicks and waits. Sourced by a script that has set `program` (the
+# game) and `checker` (screen_check). e2e_begin starts the server; every process started
+# through start_background, the server and the game among them, goes on every path out, as
+# does the temporary folder. Screenshots of a failed run are kept in ./e2e-artifacts.
 
 # Exit 77 (skipped) when a tool is missing.
 require_tools() { # tool...
@@ -11,26 +13,52 @@ require_tools() { # tool...
     done
 }
 
+# Starts a command in the background and leaves it to cleanup; sets last_pid. The command
+# also gets a parent-death signal, so it goes even when this script is killed outright; call
+# it from the script's own shell, not from a subshell, whose end would send that signal.
+start_background() { # command...
+    setpriv --pdeathsig TERM -- "$@" &
+    last_pid=$!
+    e2e_pids+=("$last_pid")
+}
 stop() { # pid
     [[ -n $1 ]] || return 0
-    kill "$1" 2>/dev/null && { timeout 5 tail --pid="$1" -f /dev/null || kill -9 "$1"; }
+    if kill "$1" 2>/dev/null && ! wait_for 5 process_gone "$1"; then kill -9 "$1"; fi
     wait "$1" 2>/dev/null
     return 0
 }
+process_gone() { # pid
+    ! kill -0 "$1" 2>/dev/null
+}
 cleanup() {
-    stop "$game_pid"
-    stop "$xvfb_pid"
+    local i
+    # Newest first: the game and the window manager before the server they run on.
+    for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do stop "${e2e_pids[i]}"; done
     if ((status != 0)) && compgen -G "$work/*.png" >/dev/null; then
         mkdir -p e2e-artifacts && cp "$work"/*.png e2e-artifacts/
         echo "screenshots kept in $PWD/e2e-artifacts"
     fi
     rm -rf "$work"
 }
+process_state() { # pid
+    if kill -0 "$1" 2>/dev/null; then
+        echo "runs"
+    else
+        wait "$1"
+        echo "ended with status $?"
+    fi
+}
+start_failure() { # why a game did not show: its state and the server's, with their logs
+    echo "the game $(process_state "$game_pid"): $(cat "$work/game.log")"
+    echo "the server on $DISPLAY $(process_state "$xvfb_pid"): $(cat "$work/xvfb.log")"
+}
 fail() {
     echo "FAIL: $*"
     exit 1
 }
 
+# Polls until the command succeeds, for at most the given seconds. The command's output is
+# thrown away, so it must not call fail: a check that fails after the wait says why.
 wait_for() { # seconds command...
     local deadline=$((SECONDS + $1))
     shift
@@ -42,15 +70,15 @@ wait_for() { # seconds command...
 
 e2e_begin() {
     work=$(mktemp -d)
-    xvfb_pid=""
-    game_pid=""
+    e2e_pids=()
     status=1
     trap cleanup EXIT
     trap 'exit 1' INT TERM
 
     # The server picks a free display itself and tells us which.
-    Xvfb -displayfd 3 -screen 0 640x520x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
+    start_background Xvfb -displayfd 3 -screen 0 640x520x24 -nolisten tcp \
+        3>"$work/display" 2>"$work/xvfb.log"
+    xvfb_pid=$last_pid
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(cat "$work/display")"
 
@@ -59,6 +87,43 @@ e2e_begin() {
     unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
+}
+
+# A window manager on the private display, for checks that need one (placement, focus); the
+# tests run without one otherwise. Returns once openbox has taken the display, so every window
+# mapped afterwards is managed. Options go to openbox (e.g. --config-file FILE).
+start_window_manager() { # [openbox-option...]
+    require_tools openbox xprop
+    start_background openbox --sm-disable "$@" >>"$work/openbox.log" 2>&1
+    wait_for 10 window_manager_named Openbox ||
+        fail "openbox did not take the display: $(cat "$work/openbox.log")"
+}
+# A window manager announces itself with a check window that carries its name.
+window_manager_named() { # name
+    local check
+    check=$(timeout 5 xprop -root -notype _NET_SUPPORTING_WM_CHECK) || return 1
+    [[ $check =~ (0x[0-9a-f]+) ]] || return 1
+    [[ $(timeout 5 xprop -id "${BASH_REMATCH[1]}" -notype _NET_WM_NAME) == *"= \"$1\"" ]]
+}
+
+# Settings as the game stores them: every byte as two hex digits, low half first. The game
+# reads them at start-up while there is no score file, as in a fresh private home.
+encode_value() { # text
+    local text=$1 i byte out=""
+    for ((i = 0; i < ${#text}; i++)); do
+        printf -v byte '%d' "'${text:i:1}"
+        out+=$(printf '%X%X' $((byte & 15)) $((byte >> 4)))
+    done
+    echo "$out"
+}
+write_settings() { # options more-options [browser]
+    mkdir -p "$(dirname "$settings")"
+    {
+        printf '[Settings]\nOptions=%s\nMoreOptions=%s\n' "$(encode_value "$1")" \
+            "$(encode_value "$2")"
+        [[ -z ${3-} ]] || printf 'Browser=%s\n' "$(encode_value "$3")"
+    } >"$settings"
 }
 
 game_window() {
@@ -66,24 +131,62 @@ game_window() {
 }
 # Sets window, client_x and client_y.
 start_game() {
-    "$program" >>"$work/game.log" 2>&1 &
-    game_pid=$!
-    wait_for 15 game_window || fail "no game window appeared: $(cat "$work/game.log")"
+    start_background "$program" >>"$work/game.log" 2>&1
+    game_pid=$last_pid
+    wait_for 15 game_window || fail "no game window appeared; $(start_failure)"
     window=$(game_window | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
 }
-shoot() { # name
-    timeout 10 import -window root "$work/$1.png" || fail "screenshot $1"
+
+# Screenshots of the whole display.
+grab() { # file
+    timeout 10 import -window root "$1" 2>/dev/null
+}
+shoot() { # name; into the temporary folder
+    grab "$work/$1.png" || fail "screenshot $1"
+}
+# Takes the screenshot again until the command succeeds (it reads the file), for at most the
+# given seconds; the last one stays for the checks that follow.
+shoot_until() { # seconds file command...
+    local seconds=$1 file=$2
+    shift 2
+    wait_for "$seconds" grab_then "$file" "$@"
+}
+grab_then() { # file command...
+    grab "$1" && "${@:2}"
+}
+# For screenshots kept only to be looked at: the first that shows the same as the one before,
+# or the last of a few seconds.
+shoot_settled() { # file
+    grab "$1" || fail "screenshot $1"
+    cp "$1" "$work/settled.png"
+    shoot_until 5 "$1" same_pictures "$work/settled.png" "$1" || true
+}
+same_pictures() { # previous file; keeps file as the next one's previous
+    local differ
+    differ=$(compare -metric AE "$1" "$2" null: 2>&1)
+    cp "$2" "$1"
+    [[ $differ == 0 ]]
+}
+
+# The cells of a screenshot that hold a ball (or show anything but the empty cell).
+balls_on() { # shot
+    "$checker" balls "$1" "$client_x" "$client_y"
+}
+ball_count_is() { # count shot
+    local -a balls
+    read -ra balls <<<"$(balls_on "$2")"
+    ((${#balls[@]} == $1))
+}
+# A new game shows its five first balls, each in its own cell.
+shows_new_game() { # shot
+    ball_count_is 5 "$1"
 }
 click_cell() { # cell
     timeout 5 xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) \
         $((client_y + 31 + 42 * ($1 / 9) + 21)) click 1
-}
-distance() { # a b
-    local dr=$(($1 / 9 - $2 / 9)) dc=$(($1 % 9 - $2 % 9))
-    echo $((${dr#-} + ${dc#-}))
 }
 contains() { # word list...
     local word=$1
@@ -91,13 +194,35 @@ contains() { # word list...
     [[ " $* " == *" $word "* ]]
 }
 
-farthest_move() { # ball... : sets source, target and best, the ball and empty cell farthest apart
+# The empty cells that the ball on the first cell can reach along free paths of empty cells
+# (up, down, left, right) among the given balls.
+reachable_from() { # cell ball...
+    local -A taken=() seen=([$1]=1)
+    local -a queue=("$1")
+    local ball cell next i=0
+    for ball in "${@:2}"; do taken[$ball]=1; done
+    while ((i < ${#queue[@]})); do
+        cell=${queue[i++]}
+        for next in $((cell - 9)) $((cell + 9)) $((cell % 9 > 0 ? cell - 1 : -1)) \
+            $((cell % 9 < 8 ? cell + 1 : -1)); do
+            ((next >= 0 && next < 81)) || continue
+            [[ -z ${taken[$next]-} && -z ${seen[$next]-} ]] || continue
+            seen[$next]=1
+            queue+=("$next")
+            echo "$next"
+        done
+    done
+}
+# Sets source, target and best: the ball and the empty cell it can reach that lie farthest
+# apart, and their distance in cells. A cell walled in by balls is no target: the game would
+# refuse that move.
+farthest_move() { # ball...
     source=-1 target=-1 best=0
-    local ball cell d
+    local ball cell dr dc d
     for ball in "$@"; do
-        for ((cell = 0; cell < 81; cell++)); do
-            contains "$cell" "$@" && continue
-            d=$(distance "$ball" "$cell")
+        for cell in $(reachable_from "$ball" "$@"); do
+            dr=$((ball / 9 - cell / 9)) dc=$((ball % 9 - cell % 9))
+            d=$((${dr#-} + ${dc#-}))
             ((d > best)) && { best=$d source=$ball target=$cell; }
         done
     done

@@ -29,9 +29,8 @@ readonly second_start="2026-01-02 12:00:00"
 readonly browser="/opt/Web Browser/bin/browse"
 readonly player="Ada E2E"
 
-start_xvfb
+e2e_begin
 rm -rf "$shots" && mkdir -p "$shots"
-settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
 scores="$XDG_DATA_HOME/Cobblewell/cobblewell.top"
 
 # Beginner, shape Ball, next colours shown, no traced moves and no faces (which would draw
@@ -66,8 +65,7 @@ dialog_keys '^New High Score!$'
 timeout 5 xdotool type --delay 30 "$player"
 keys Return
 top=$(wait_window '^Top Players of Cobblewell$') || fail "no Top Players dialog after the name"
-sleep 0.5
-snap 03-top-players
+snap_until 5 03-top-players shows_red "$top" 03-top-players
 check_red_first_row "$top" 03-top-players
 dialog_keys '^Top Players of Cobblewell$' Return
 wait_gone '^Top Players of Cobblewell$' || fail "the Top Players dialog did not close"
@@ -81,29 +79,29 @@ check_menu_marks
 echo "ok: titles and check marks follow the level"
 
 echo "== Options dialog"
-snap 05-before-options
+# The level commands dealt three new games, still the replay's.
+board_after_options=$(replay_then $'new\nlevel 2\nnew\nlevel 0\nnew\nlevel 1\nnew\n')
+expected=$(occupied_cells "$board_after_options")
+snap_until 5 05-before-options board_is "$expected" "$shots/05-before-options.png" ||
+    fail "the board differs from the replay's after the level commands"
 game_keys ctrl+o
 wait_window '^Cobblewell Options$' >/dev/null || fail "Ctrl+O opened no Options dialog"
 # Next colours off, trace on, and the shape after Ball in the list: Dice.
 dialog_keys '^Cobblewell Options$' alt+n alt+t Tab Tab Tab Down
-snap 05-options-dialog
+shoot_settled "$shots/05-options-dialog.png"
 dialog_keys '^Cobblewell Options$' alt+o
 wait_gone '^Cobblewell Options$' || fail "OK did not close the Options dialog"
-wait_for 5 shot_shows_no_next_colours 06-after-options
-sleep 0.3 # the cells are redrawn after the panel goes
-snap 06-after-options
+# The cells that the dialog covered are painted again after it has gone.
+snap_until 5 06-after-options options_shown "$expected" 06-after-options
 check_options_applied 05-before-options 06-after-options
-# The level commands dealt three new games, still the replay's.
-board_after_options=$(replay_then $'new\nlevel 2\nnew\nlevel 0\nnew\nlevel 1\nnew\n')
-[[ $("$checker" balls "$shots/06-after-options.png" "$client_x" "$client_y") == \
-    "$(occupied_cells "$board_after_options")" ]] ||
-    fail "the board differs from the replay's after the level commands"
+board_is "$expected" "$shots/06-after-options.png" ||
+    fail "the board differs from the replay's after the Options dialog"
 echo "ok: the shape changed and the next colours are hidden"
 
 echo "== About"
 menu_item help a
 wait_window '^About Cobblewell$' >/dev/null || fail "Help > About opened no About box"
-snap 07-about
+shoot_settled "$shots/07-about.png"
 dialog_keys '^About Cobblewell$' Return
 wait_gone '^About Cobblewell$' || fail "OK did not close the About box"
 echo "ok: the About box opens and closes"

@@ -1,13 +1,7 @@
 # shellcheck shell=bash
-# The steps of the end-to-end player session: a private X server, the game under a fixed
-# start time, keys and clicks, and the checks on screenshots and files. Sourced by
-# player_session.sh after lib.sh; it sets program, checker, replay and shots.
-
-# The private server of lib.sh, and the settings folder the game reads from.
-start_xvfb() {
-    e2e_begin
-    mkdir -p "$XDG_CONFIG_HOME/Cobblewell"
-}
+# The steps of the end-to-end player session: the game under a fixed start time, keys and
+# clicks, and the checks on screenshots and files. Sourced by player_session.sh after lib.sh;
+# it sets program, checker, replay and shots.
 
 # Windows and keys. Without a window manager the keyboard follows the pointer or the window
 # that Qt activated, which is the game or its open dialog.
@@ -21,11 +15,8 @@ wait_gone() { # title-pattern
     wait_for 10 bash -c "! timeout 5 xdotool search --onlyvisible --name '$1'"
 }
 keys() { # key...
-    local key
-    for key in "$@"; do
-        timeout 5 xdotool key "$key"
-        sleep 0.15
-    done
+    (($#)) || return 0
+    timeout 10 xdotool key --delay 60 "$@" || fail "keys $*"
 }
 # Keys for the game window itself: without a window manager nobody gives it the focus back
 # after a dialog closes.
@@ -42,7 +33,10 @@ dialog_keys() { # title-pattern key...
 }
 # Screenshots of this session are kept, under SHOTS_DIR.
 snap() { # name
-    timeout 10 import -window root "$shots/$1.png" || fail "screenshot $1"
+    grab "$shots/$1.png" || fail "screenshot $1"
+}
+snap_until() { # seconds name command...; the command reads the shot
+    shoot_until "$1" "$shots/$2.png" "${@:3}"
 }
 
 # The game at a fixed start time that then runs at normal speed; Qt's timers keep the real
@@ -50,15 +44,16 @@ snap() { # name
 start_game_at() { # start-time level-name
     FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
         LD_PRELOAD="${LD_PRELOAD:+$LD_PRELOAD:}$(faketime_library)" \
-        "$program" >>"$work/game.log" 2>&1 &
-    game_pid=$!
+        start_background "$program" >>"$work/game.log" 2>&1
+    game_pid=$last_pid
     game_title="^Cobblewell \\($2\\)\$"
-    window=$(wait_window "$game_title") || fail "no game window \"$2\": $(cat "$work/game.log")"
+    window=$(wait_window "$game_title") || fail "no game window \"$2\"; $(start_failure)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
     timeout 5 xdotool mousemove $((client_x + 189)) $((client_y + 15))
-    sleep 0.5
+    shoot_until 10 "$work/board.png" shows_new_game "$work/board.png" ||
+        fail "the new game shows no 5 balls: $(balls_on "$work/board.png")"
 }
 faketime_library() {
     local library
@@ -70,7 +65,7 @@ exit_game() {
     # Windows without a manager open over the game; a player would bring it forward.
     timeout 5 xdotool windowraise "$window"
     menu_item game x
-    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "Exit did not end the game"
+    wait_for 10 process_gone "$game_pid" || fail "Exit did not end the game"
     wait "$game_pid" 2>/dev/null
     game_pid=""
 }
@@ -87,9 +82,14 @@ find_seed() { # start-time level options shot
     return 1
 }
 
+board_is() { # expected-cells shot
+    [[ $(balls_on "$2") == "$1" ]]
+}
+board_hidden() { # cells shot
+    ! board_is "$@"
+}
 board_shows() { # expected-cells
-    timeout 10 import -window root "$work/board.png" &&
-        [[ $("$checker" balls "$work/board.png" "$client_x" "$client_y") == "$1" ]]
+    grab "$work/board.png" && board_is "$1" "$work/board.png"
 }
 
 # Plays planned moves on the window until the score is positive; after each move the screen
@@ -104,12 +104,11 @@ play_until_score() { # most-moves
         read -r source target <<<"$planned"
         plan_move "$source" "$target"
         expected=$(occupied_cells "$(replay_show)")
+        # The game handles clicks in the order they came, the second after the selection.
         click_cell "$source"
-        sleep 0.2
         click_cell "$target"
         wait_for 10 board_shows "$expected" ||
             fail "after moving $source to $target the board differs from the replay's"
-        sleep 0.3
     done
     read_state "$(replay_show)"
     ((score > 0)) || fail "no score after $1 moves"
@@ -122,9 +121,8 @@ check_second_start() { # shot-of-board
     board=$("$checker" balls "$shots/$1.png" "$client_x" "$client_y")
     game_keys F1
     wait_window '^Cobblewell Help' >/dev/null || fail "F1 opened no help viewer"
-    sleep 0.5
-    snap 01-help-over-game
-    board_shows "$board" && fail "the help viewer does not cover the game"
+    snap_until 10 01-help-over-game board_hidden "$board" "$shots/01-help-over-game.png" ||
+        fail "the help viewer does not cover the game"
     timeout 10 "$program" >>"$work/game.log" 2>&1 || fail "a second start did not end cleanly"
     kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
     wait_for 5 board_shows "$board" || fail "the running game did not come forward"
@@ -140,31 +138,45 @@ check_second_start() { # shot-of-board
 check_red_first_row() { # window shot
     local X Y WIDTH HEIGHT box
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    box=$(convert "$shots/$2.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage \
-        -fuzz 8% -fill black +opaque 'rgb(255,0,0)' -format '%@' info:)
+    box=$(red_in_window "$1" "$2")
     [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no red in the Top Players dialog"
     local height=${BASH_REMATCH[2]} top=${BASH_REMATCH[4]}
     ((height > 3 && height < 20)) || fail "the red text spans $height pixels, not one row"
     ((top < HEIGHT / 4)) || fail "the red row is not the first ($top of $HEIGHT)"
 }
+red_in_window() { # window shot; prints the box around the red pixels inside the window
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    convert "$shots/$2.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage \
+        -fuzz 8% -fill black +opaque 'rgb(255,0,0)' -format '%@' info:
+}
+shows_red() { # window shot
+    [[ $(red_in_window "$1" "$2") =~ ^[1-9][0-9]*x[1-9][0-9]*\+ ]]
+}
 
 # Opens a menu of the menu bar with the mouse, which gives the popup the keyboard, and
 # chooses an item by its mnemonic.
+menu_x() { # game|help: where the menu's title stands on the bar
+    if [[ $1 == help ]]; then echo 74; else echo 27; fi
+}
 open_menu() { # game|help
-    local x=27
-    [[ $1 == help ]] && x=74
-    timeout 5 xdotool mousemove $((client_x + x)) $((client_y - 10)) click 1
-    sleep 0.5
+    timeout 5 xdotool mousemove $((client_x + $(menu_x "$1"))) $((client_y - 10)) click 1
+    shoot_until 5 "$work/menu.png" menu_shown "$1" "$work/menu.png" ||
+        fail "the $1 menu did not open"
 }
 menu_item() { # game|help mnemonic
     open_menu "$1"
     keys "$2"
 }
-# The Game menu covers the toolbar's light grey at the left end of the strip.
-menu_shown() { # shot
-    snap "$1"
-    [[ $(convert "$shots/$1.png" -crop "1x1+$((client_x + 10))+$((client_y + 10))" \
+# An open menu covers the light grey of the toolbar's bare strip below its title. A closed
+# one stays on screen until the window paints there again, which waits for a new game's
+# landings.
+menu_shown() { # game|help shot
+    [[ $(convert "$2" -crop "1x1+$((client_x + $(menu_x "$1") + 6))+$((client_y + 10))" \
         -format '%[hex:u.p{0,0}]' info:) != C0C0C0* ]]
+}
+menu_gone() { # game|help shot
+    ! menu_shown "$@"
 }
 title_is() { # level-name
     [[ $(timeout 5 xdotool getwindowname "$window") == "Cobblewell ($1)" ]]
@@ -175,10 +187,13 @@ choose_level() { # mnemonic level-name level
     game_title="^Cobblewell \\($2\\)\$"
     wait_for 5 title_is "$2" ||
         fail "the title does not name $2"
-    sleep 1.5 # the new game's landings block the window
+    shoot_until 10 "$work/menu.png" menu_gone game "$work/menu.png" ||
+        fail "the Game menu stayed on screen after choosing $2"
     open_menu game
-    wait_for 5 menu_shown "04-menu-level-$3" || fail "the Game menu did not open"
+    cp "$work/menu.png" "$shots/04-menu-level-$3.png"
     keys Escape
+    shoot_until 5 "$work/menu.png" menu_gone game "$work/menu.png" ||
+        fail "Escape did not close the Game menu"
 }
 
 # The level items' check column: in each menu shot the mark is the only dark spot that is not
@@ -211,8 +226,8 @@ next_colours_hidden() { # shot
         +repage -format '%k' info:)
     ((colours == 1))
 }
-shot_shows_no_next_colours() { # shot
-    snap "$1" && next_colours_hidden "$1"
+options_shown() { # expected-cells shot
+    next_colours_hidden "$2" && board_is "$1" "$shots/$2.png"
 }
 check_options_applied() { # before after
     next_colours_hidden "$1" && fail "the next colours were hidden before the Options dialog"
@@ -225,25 +240,13 @@ check_options_applied() { # before after
     return 0
 }
 
-# Settings as the game stores them: every byte as two hex digits, low half first.
-encode_value() { # text
-    local text=$1 i byte out=""
-    for ((i = 0; i < ${#text}; i++)); do
-        printf -v byte '%d' "'${text:i:1}"
-        out+=$(printf '%X%X' $((byte & 15)) $((byte >> 4)))
-    done
-    echo "$out"
-}
+# A settings value read back, the reverse of encode_value in lib.sh.
 decode_value() { # stored
     local stored=$1 i out=""
     for ((i = 0; i + 1 < ${#stored}; i += 2)); do
         out+="\\x${stored:i+1:1}${stored:i:1}"
     done
     printf '%b' "$out"
-}
-write_settings() { # options more-options browser
-    printf '[Settings]\nOptions=%s\nMoreOptions=%s\nBrowser=%s\n' "$(encode_value "$1")" \
-        "$(encode_value "$2")" "$(encode_value "$3")" >"$settings"
 }
 expect_setting() { # key value
     local stored

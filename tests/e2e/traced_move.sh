@@ -16,19 +16,21 @@ source "$(dirname "$0")/lib.sh"
 require_tools Xvfb xdotool import
 e2e_begin
 
+# Beginner, shape Ball, traced moves and next colours on, no faces: a face on the moved ball
+# would hide it on its target.
+write_settings "0,2,0,0,0" "3,0,0,0"
 start_game
-sleep 0.5
-shoot before
-read -ra balls <<<"$("$checker" balls "$work/before.png" "$client_x" "$client_y")"
-((${#balls[@]} == 5)) || fail "expected the 5 balls of a new game, found: ${balls[*]}"
+shoot_until 10 "$work/before.png" shows_new_game "$work/before.png" ||
+    fail "expected the 5 balls of a new game, found: $(balls_on "$work/before.png")"
+read -ra balls <<<"$(balls_on "$work/before.png")"
 
-# The ball and empty cell farthest apart give the longest walk to watch.
+# The ball and the reachable empty cell farthest apart give the longest walk to watch.
 farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
 
+# The game handles clicks in the order they came, the second after the selection.
 click_cell "$source"
-sleep 0.4
 click_cell "$target"
 walk_seen=0
 deadline=$((SECONDS + 6))
@@ -43,8 +45,9 @@ for ((shot = 0; SECONDS < deadline; shot++)); do
 done
 ((walk_seen)) || fail "the ball was never seen between $source and $target ($shot shots)"
 
-sleep 1.5
-shoot after
+# A move into an empty cell of a new game brings three balls, each into an empty cell.
+shoot_until 10 "$work/after.png" ball_count_is 8 "$work/after.png" ||
+    fail "no three new balls after the move: $(balls_on "$work/after.png")"
 read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/after.png" \
     "$client_x" "$client_y")"
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
