@@ -25,7 +25,7 @@ void Check(bool condition) {
 }
 
 bool SameTables(const cw::ScoreTables& a, const cw::ScoreTables& b) {
-    for (int level = 0; level < cw::kTableLevels; ++level)
+    for (int level = 0; level < cw::kLevelCount; ++level)
         for (int row = 0; row < cw::kTableRows; ++row)
             if (cw::EntryToBytes(a[level][row]) != cw::EntryToBytes(b[level][row]))
                 return false;
@@ -73,7 +73,7 @@ void SaveThenLoad(std::string_view bytes, std::uint8_t change, bool headerInForc
     againRecords.scoreFilePath = records.scoreFilePath;
     Check(cw::LoadScoreFile(again, againRecords) == 1);
     Check(SameTables(againRecords.tables, records.tables));
-    for (int level = 0; level < cw::kTableLevels; ++level)
+    for (int level = 0; level < cw::kLevelCount; ++level)
         Check(again.best[level] == records.tables[level][0].score);
     const cw::GameState fresh;
     const cw::RecordsState freshRecords;
