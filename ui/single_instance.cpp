@@ -136,7 +136,10 @@ private:
                          std::strerror(errno));
             acceptFailureLogged_ = true;
             notifier_->setEnabled(false);
-            QTimer::singleShot(kAcceptRetryMs, this, [this] { notifier_->setEnabled(true); });
+            // The notifier is the timer's context: a server closed meanwhile cancels the retry.
+            QSocketNotifier* notifier = notifier_;
+            QTimer::singleShot(kAcceptRetryMs, notifier,
+                               [notifier] { notifier->setEnabled(true); });
             return;
         }
     }
