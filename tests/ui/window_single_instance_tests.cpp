@@ -280,6 +280,11 @@ TEST(SingleInstance, HundredsOfIdleConnectionsNeitherStopNorSilenceTheGame) {
 // Out of descriptors for a moment, the game cannot accept a connection; it keeps its name and
 // answers that connection and later ones once descriptors are free again.
 TEST(SingleInstance, ServerKeepsListeningAfterAFailedAccept) {
+#if defined(__SANITIZE_ADDRESS__)
+    // With no descriptor left, the sanitizers' own runtime cannot read the memory map its type
+    // checks need, and reports a false fault; the plain build runs this test.
+    GTEST_SKIP() << "no descriptors for the sanitizer runtime";
+#endif
     const QString key = TestKey();
     SingleInstance running(key);
     ASSERT_TRUE(running.Listen([] { return false; }));
