@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # GCC 12.2 at -O2 and above moves the read of a field of a large aggregate ahead of the block
 # copy that assigns the aggregate, when the aggregate holds a char array and comes by value
 # from a function the optimiser cannot see into: after `records.tables = ParseScoreTables(...)`

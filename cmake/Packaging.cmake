@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack` in the build folder makes the Debian package cobblewell_<version>_<arch>.deb from the
 # "cobblewell" install component (the program from ui/, the desktop files from resources/linux
 # and the icons from tools/icons); its dependencies are worked out from the program's shared

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The About box's twinkle: eight frames of a strip of sprites, each combined with the

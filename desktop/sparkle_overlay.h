@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A transparent layer over a whole dialog, controls included, that a sparkle draws on.

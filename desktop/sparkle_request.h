@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // While a modal dialog waits for input, each moment its event loop runs dry becomes one

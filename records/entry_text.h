@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The texts of a top-ten row as the dialogs show and take them. Names are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Options dialog "SHAPE" (command 40001): the three display options and the ball shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Plain records of the top-ten tables; no Qt, so the file parsers stay cheap to fuzz.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "cobblewell.top" in the per-user data folder: the three top-ten tables and a header with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The byte layout of the score file, apart from any file access: a 36-byte header and 30

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/score_table.h"
 
 #include "records/name_dialog.h"

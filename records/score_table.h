@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Offering a finished or abandoned game a place in the top ten, and the Top Players dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The player's settings (records/settings_table.h) in "COBWL.INI" and "WIN.INI", both in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/top_players_dialog.h"
 
 #include "records/entry_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A cell reads as a push button named by its position and described by its content ("row 3,
 // column 5, push button, red ball"), which is how a player moving over the board wants to hear
 // it; pressing it is a click. While the keyboard cursor rests on it, it reports itself focused

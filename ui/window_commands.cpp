@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command table and its orderly leave.
 
 #include "desktop/about_dialog.h"

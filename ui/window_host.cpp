@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the rules' screen and clock. Every drawing request is painted and put on
 // the screen before it returns (repaint, never update), because the rules follow many of them
 // with a blocking pause during which nothing else gets painted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play: the arrow keys move a cursor over the cells and Space or Enter clicks the
 // cell under it. The keys are taken by the window, not the cells, and only once nothing
 // else wanted them: a menu bar in keyboard mode, a popup menu or a dialog takes them first,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/cell_picture.h"
 
 #include "widgets/draw_helpers.h"

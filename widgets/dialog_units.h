@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The dialog forms keep every control's place in dialog units, as the templates were drawn:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pixel-exact drawing of the game's framed cells, bevels and colour squares. Every line is an

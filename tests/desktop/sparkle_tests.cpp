@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/about_dialog.h"
 #include "desktop/sparkle.h"
 #include "desktop/sparkle_overlay.h"

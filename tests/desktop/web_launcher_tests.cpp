@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/web_launcher.h"
 #include "test_support.h"
 

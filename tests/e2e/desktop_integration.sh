@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the game as the desktop sees it, on a private X server: docks match the
 # window to its desktop entry by the window's class, and the window carries its icon at every
 # size from 16 to 256. A window destroyed by another client ends the game with status 0 and

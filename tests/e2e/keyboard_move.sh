@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of keyboard play on a private X server: the first arrow key shows the
 # keyboard cursor on the centre cell, the arrows walk it to a ball, Space selects the ball,
 # Enter moves it to an empty cell, and the screen shows it there; a mouse click hides the

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the end-to-end scripts: a private X server with a private home, the real game on
 # it, settings, screenshots, clicks and waits. Sourced by a script that has set `program` (the
 # game) and `checker` (screen_check). e2e_begin starts the server; every process started

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end session of the real program on a private X server, played as a player would:
 # start-up creates the score file; F1 opens the help viewer over the game and a second start
 # brings the game forward; moves by mouse, planned in the headless rules, until the score

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plans moves of a real game in the headless rules. Sourced by the end-to-end scripts.
 #
 # The game seeds its one generator with its start time in seconds, and with animated faces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads screenshots of the board for the end-to-end script; knows nothing of the game's art.
 //
 //   screen_check balls SHOT X Y

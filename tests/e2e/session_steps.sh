@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The steps of the end-to-end player session: the game under a fixed start time, keys and
 # clicks, and the checks on screenshots and files. Sourced by player_session.sh after lib.sh;
 # it sets program, checker, replay and shots.

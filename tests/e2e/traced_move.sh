@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real program on a private X server: a selected ball walks across
 # the board cell by cell and stands on its target afterwards; a second start leaves the
 # running game alone; a game killed outright does not keep the next one from starting.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end session under a headless Wayland compositor (sway), with Qt's Wayland plugin: the
 # window appears with the desktop entry's id as its app id, a ball moves by keyboard, the
 # Options dialog opens and closes, and a second start finds the running game and adds no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as an INI document: read and written back untouched it is the same bytes, and an
 // edit changes the one line of its key (or adds the key, or its section and the key) while
 // every other line comes back from Text() byte for byte, in order.

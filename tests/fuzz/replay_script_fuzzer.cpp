@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a replay script: the driver ends with status 0, or 2 after exactly one
 // printable "line N: reason" line, and runs the same way twice; line by line, no command it
 // accepts breaks the invariant of the board's cells.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all as a score file: reading must not fault, and what it reads must survive
 // a save and a second read unchanged.
 #include "records/option_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file's load and save path end to end on a scratch folder. Whatever bytes the file
 // holds, a load reads them and a save then a load gives back what was saved, keeping the bytes
 // past the format; a file the load cannot read (a folder, a link to one or to nothing, a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any stored text as a settings value: decoding and reading the number lists must not
 // fault, and a decoded value must encode and decode back to itself.
 #include "records/ini_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings read and write path end to end on a scratch folder. Whatever text COBWL.INI and
 // WIN.INI hold, a read gives valid options, and a write then a read gives back what was
 // written; a settings file the read cannot read (a folder, a link to one, a file without read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, arriving in any pieces, as a request to the running game or as its answer: the
 // verdict on what has arrived never changes once given, is given by the longest line of the
 // exchange at the latest, and names a line exactly when the bytes begin with it.

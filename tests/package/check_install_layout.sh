@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game's component of a build into a scratch root with the prefix /usr and checks
 # that every file lands where a Debian desktop looks for it, and nothing else is installed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats a manual page the way Debian's checks do and fails on any warning of the formatter.
 set -euo pipefail
 page=${1:?usage: check_manual_page.sh PAGE}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_package.sh BUILD_DIR: makes the Debian package of a configured and built tree, checks
 # it with lintian, installs it, starts the installed game under a fresh virtual display with a
 # scratch home, checks that its window appears and that its files go to the per-user folders,

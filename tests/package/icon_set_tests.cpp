@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "icon_set.h"
 #include "text_grid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/entry_text.h"
 #include "records_test_support.h"
 

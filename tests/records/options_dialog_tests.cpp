@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/options_dialog.h"
 #include "records_test_support.h"
 #include "resources/art_names.h"

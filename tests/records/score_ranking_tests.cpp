@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/score_ranking.h"
 #include "records_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the generated icons and cursor, read back the way the game reads them.
 #include "art_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_test_support.h"
 
 #include "ui/cell_widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balloon, flake, disc and circles families.
 #include "ball_families.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atom, ball, die and pinwheel families.
 #include "ball_families.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cobblewell-artgen GRID_DIR OUT_DIR: draws every picture of the game into OUT_DIR.
 #include "about_picture.h"
 #include "ball_families.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU cost of the rules with a host whose pauses and drawing cost nothing.
 #include "game/board.h"
 #include "game/rules.h"

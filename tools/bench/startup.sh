@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time, resident memory and idle CPU of the game, measured by peer-bench.sh on a
 # private X server (see `peer-bench.sh -h` for what each figure means).
 #

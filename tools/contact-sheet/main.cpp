@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cobblewell-contact-sheet ART_DIR OUT.png
 #include "contact_sheet.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cobblewell-icons ICON GRIDS OUTPUT NAME: writes the application icon of the desktop at every
 // hicolor size, OUTPUT/<side>x<side>/apps/NAME.png, from the game's 32 x 32 icon file and the
 // hand-drawn sizes in GRIDS.
