@@ -52,11 +52,20 @@ fi
 # Everything of the session runs as its user, with the session's own folders only.
 session_env=(PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
     XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache")
+# A sanitizer build's settings reach the game through the clean environment.
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [[ -z ${!name:-} ]] || session_env+=("$name=${!name}")
+done
 in_session() {
     "${as_player[@]}" env -i "${session_env[@]}" "$@"
 }
 in_session mkdir -p "$work/home" "$work/config" "$work/data" "$work/cache"
 in_session mkdir -m 700 "$work/runtime"
+# Beginner, shape Ball, traced moves and next colours on, no faces: a face's pause would hold
+# the keys back at a time of its own.
+settings="$work/config/Cobblewell/COBWL.INI"
+write_settings "0,2,0,0,0" "3,0,0,0"
+((EUID != 0)) || chown -R "$session_user": "$work/config"
 in_session test -x "$program" || fail "$session_user cannot run $program"
 
 printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$work/sway.conf"
