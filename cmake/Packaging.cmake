@@ -28,8 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Cobblewell developers <developers@cobblewell.example>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin lets the game run natively in a Wayland session (without it, only through
-# Xwayland); xdg-open finds the desktop's browser for the About box's web address.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+# Xwayland); xdg-open finds the desktop's browser for the About box's web address; Qt's
+# catalogues translate its standard buttons and file dialog, and a CJK font shows the Japanese
+# and Chinese texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, xdg-utils, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -18,7 +18,8 @@
 namespace cw {
 
 QString AboutVersionLine() {
-    return QStringLiteral("Version %1, compiled: %2")
+    //: %1 is the version ("v1.0a"), %2 the build's date and time, always in English.
+    return AboutDialog::tr("Version %1, compiled: %2")
         .arg(QString::fromLatin1(kVersionText), QString::fromLatin1(kBuildStamp));
 }
 

@@ -2,7 +2,9 @@
 #include "desktop/help_viewer.h"
 
 #include "resources/menu_table.h"
+#include "resources/translations.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -13,7 +15,6 @@ namespace cw {
 
 namespace {
 
-const QString kHelpTitle = QStringLiteral("Cobblewell Help");
 constexpr QSize kInitialSize(600, 520);
 
 QPushButton* AddButton(QHBoxLayout* row, const QString& text, const QString& name) {
@@ -39,22 +40,23 @@ std::optional<HelpTopic> HelpTopicForCommand(int command) {
     }
 }
 
-// The rules page is the game help's topic number 200.
+// The rules page is the game help's topic number 200. Each language has its pages in a folder
+// of its own; English, the pages' own language, at the top.
 QUrl HelpPageUrl(HelpTopic topic) {
-    switch (topic) {
-    case HelpTopic::Rules:
-        return QUrl(QStringLiteral("qrc:/help/rules.html"));
-    case HelpTopic::UsingHelp:
-        return QUrl(QStringLiteral("qrc:/help/using_help.html"));
-    case HelpTopic::Contents:
-        break;
-    }
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+    QString page = QStringLiteral("index.html");
+    if (topic == HelpTopic::Rules)
+        page = QStringLiteral("rules.html");
+    else if (topic == HelpTopic::UsingHelp)
+        page = QStringLiteral("using_help.html");
+    const QString translated = QStringLiteral("/help/%1/%2").arg(GameLanguage(), page);
+    if (QFile::exists(u':' + translated))
+        return QUrl(QStringLiteral("qrc:") + translated);
+    return QUrl(QStringLiteral("qrc:/help/") + page);
 }
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(kHelpTitle);
+    setWindowTitle(tr("Cobblewell Help"));
     auto* buttons = new QHBoxLayout;
     contentsButton_ = AddButton(buttons, tr("&Contents"), QStringLiteral("contentsButton"));
     backButton_ = AddButton(buttons, tr("&Back"), QStringLiteral("backButton"));
@@ -92,7 +94,10 @@ QUrl HelpViewer::currentPage() const {
 
 void HelpViewer::UpdateTitle() {
     const QString page = browser_->documentTitle();
-    setWindowTitle(page.isEmpty() ? kHelpTitle : kHelpTitle + QStringLiteral(" - ") + page);
+    //: The help window's title while it shows a page; %1 is "Cobblewell Help", %2 the page's
+    //: title.
+    setWindowTitle(page.isEmpty() ? tr("Cobblewell Help")
+                                  : tr("%1 - %2").arg(tr("Cobblewell Help"), page));
 }
 
 void ShowHelp(HelpTopic topic, QWidget* owner) {

@@ -12,9 +12,16 @@
 #include <memory>
 
 namespace cw {
+namespace {
+
+QString LauncherText(const char* text) {
+    return QCoreApplication::translate("WebLauncher", text);
+}
+
+} // namespace
 
 QString ChooseBrowserTitle(const QString& address) {
-    return QString::fromLatin1(kChooseBrowserTitle) + address.left(kTitleAddressRoom);
+    return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
 }
 
 std::int32_t OpenWebAddress(const QString& address, QString& browserPath,
@@ -54,8 +61,9 @@ namespace {
 // does not answer meanwhile, so the wait stays short.
 constexpr int kDesktopHandlerWaitMs = 3000;
 
-const QString kProgramsFilter = QStringLiteral("Programs (*)");
-const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+QString ProgramsFilterText() {
+    return LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "Programs (*)"));
+}
 
 // Linux programs carry no extension, and the file system model's own permission filter hides
 // every readable entry, folders included, when it is asked for executable ones. So "Programs"
@@ -118,11 +126,14 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     auto* programs = new ProgramsFilter(&dialog);
     dialog.setProxyModel(programs);
-    dialog.setNameFilters({kProgramsFilter, kAllFilesFilter});
-    dialog.selectNameFilter(kProgramsFilter);
-    QObject::connect(
-        &dialog, &QFileDialog::filterSelected, programs,
-        [programs](const QString& filter) { programs->setActive(filter == kProgramsFilter); });
+    const QString programsFilter = ProgramsFilterText();
+    dialog.setNameFilters(
+        {programsFilter, LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "All Files (*)"))});
+    dialog.selectNameFilter(programsFilter);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, programs,
+                     [programs, programsFilter](const QString& filter) {
+                         programs->setActive(filter == programsFilter);
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -133,8 +144,7 @@ std::int32_t DesktopLaunchPlatform::StartBrowser(const QString& program, const Q
 }
 
 void DesktopLaunchPlatform::WarnConnectionFailed() {
-    QMessageBox::warning(owner_, QStringLiteral("Cobblewell"),
-                         QString::fromLatin1(kConnectionFailed));
+    QMessageBox::warning(owner_, QStringLiteral("Cobblewell"), LauncherText(kConnectionFailed));
 }
 
 } // namespace cw

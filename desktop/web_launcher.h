@@ -8,6 +8,7 @@
 #include "desktop/browser_control.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 
@@ -27,10 +28,14 @@ inline constexpr bool LaunchSucceeded(std::int32_t result) {
     return result > 32;
 }
 
-inline constexpr char kChooseBrowserTitle[] = "Select Web Browser to go to ";
-// The title lived in a 256-character buffer: the address keeps its first 227 characters.
-inline constexpr int kTitleAddressRoom = 256 - 1 - (sizeof(kChooseBrowserTitle) - 1);
-inline constexpr char kConnectionFailed[] = "Internet connection failed";
+// Texts in the context "WebLauncher"; %1 is the address.
+inline constexpr char kChooseBrowserTitle[] =
+    QT_TRANSLATE_NOOP("WebLauncher", "Select Web Browser to go to %1");
+// The title lived in a 256-character buffer: the address keeps its first 227 characters, in
+// every language.
+inline constexpr int kTitleAddressRoom = 256 - 1 - (sizeof(kChooseBrowserTitle) - 1 - 2);
+inline constexpr char kConnectionFailed[] =
+    QT_TRANSLATE_NOOP("WebLauncher", "Internet connection failed");
 
 // The desktop services the launcher goes through, in the order it tries them.
 class LaunchPlatform {

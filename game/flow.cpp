@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/board.h"
+#include "game/player_text.h"
 #include "game/rules.h"
 
 namespace cw {
@@ -45,7 +46,7 @@ void GameOver(GameState& game, Host& host, std::int32_t level) {
         host.StopTimer(kFaceTimer);
         game.faceTimerArmed = 0;
     }
-    host.Message("No more moves available, the game is over!");
+    host.Message(TranslatableText("Rules", "No more moves available, the game is over!"));
     host.OfferScoreEntry(level);
     NewGame(game, host, level);
 }

@@ -26,7 +26,8 @@ public:
     virtual void StartTimer(int id, int milliseconds) = 0;
     virtual void StopTimer(int id) = 0;
     virtual void Beep() = 0;
-    // A modal message box with the caption "Cobblewell"; returns once it is closed.
+    // A modal message box with the caption "Cobblewell"; returns once it is closed. The text is
+    // English, marked with TranslatableText in the context "Rules".
     virtual void Message(const std::string& text) = 0;
     // Draw face tile `face` (0..11) over the whole cell at once.
     virtual void ShowFace(int cell, int face) = 0;

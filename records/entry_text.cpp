@@ -2,6 +2,11 @@
 #include "records/entry_text.h"
 
 #include "records/score_format.h"
+#include "resources/translations.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 
 #include <cstring>
 #include <ctime>
@@ -11,6 +16,15 @@ namespace {
 
 bool IsContinuationByte(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// English shows the C library's text, two-space day and all; another language shows the same
+// fields through QLocale in its own words and order.
+QString LocalDateText(std::int32_t time) {
+    //: The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day,
+    //: HH:mm:ss time, yyyy year) with all five fields in this language's usual order.
+    const QString pattern = QCoreApplication::translate("TopPlayers", "ddd MMM d HH:mm:ss yyyy");
+    return QLocale(GameLanguage()).toString(QDateTime::fromSecsSinceEpoch(time), pattern);
 }
 
 } // namespace
@@ -42,6 +56,8 @@ void StoreName(ScoreEntry& entry, const QString& name) {
 QString DateText(std::int32_t time) {
     if (time == 0)
         return QString();
+    if (GameLanguage() != QLatin1String("en"))
+        return LocalDateText(time);
     const std::time_t seconds = time;
     const char* text = std::ctime(&seconds);
     if (text == nullptr)

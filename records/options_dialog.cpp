@@ -4,6 +4,7 @@
 #include "records/option_values.h"
 #include "resources/art_names.h"
 #include "resources/resource_lookup.h"
+#include "resources/translations.h"
 #include "ui_options_dialog.h"
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
@@ -38,7 +39,7 @@ void OptionsDialog::SetUpControls() {
     ui_->previewButton->installEventFilter(this);
     ui_->shapeList->clear();
     for (const art::ShapeFamily& shape : art::kShapeFamilies)
-        ui_->shapeList->addItem(ArtName(shape.listText));
+        ui_->shapeList->addItem(ShapeName(shape.listText));
     ui_->shapeList->setCurrentRow(ValidShape(records_.shape) - 1);
     connect(ui_->shapeList, &QListWidget::currentRowChanged, ui_->previewButton,
             qOverload<>(&QWidget::repaint));

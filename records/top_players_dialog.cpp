@@ -2,6 +2,7 @@
 #include "records/top_players_dialog.h"
 
 #include "records/entry_text.h"
+#include "resources/translations.h"
 #include "ui_top_players_dialog.h"
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
@@ -31,7 +32,8 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
     dates_ = {ui_->placeDate1, ui_->placeDate2, ui_->placeDate3, ui_->placeDate4, ui_->placeDate5,
               ui_->placeDate6, ui_->placeDate7, ui_->placeDate8, ui_->placeDate9, ui_->placeDate10};
     ui_->levelCombo->clear();
-    ui_->levelCombo->addItems({tr("Beginner"), tr("Intermediate"), tr("Expert")});
+    for (int level = 0; level < kLevelCount; ++level)
+        ui_->levelCombo->addItem(LevelName(level));
     ui_->levelCombo->setCurrentIndex(shownLevel_);
     connect(ui_->levelCombo, &QComboBox::currentIndexChanged, this,
             &TopPlayersDialog::OnLevelChosen);

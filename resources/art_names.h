@@ -4,6 +4,8 @@
 // The names of the game's pictures, read by the art generator that draws them, the contact
 // sheet that shows them and the game that loads them. Plain C++: the generator has no Qt.
 
+#include "game/player_text.h"
+
 #include <array>
 #include <string_view>
 
@@ -13,19 +15,19 @@ namespace cw::art {
 // the prefix followed by a digit: 0..6 the ball colours, 7 the grey form of every colour.
 struct ShapeFamily {
     std::string_view prefix;
-    std::string_view listText; // in the Options dialog
+    std::string_view listText; // in the Options dialog, translated in the context "Shape"
     int iconNumber;            // its preview there; the numbers do not follow the shapes
 };
 
 inline constexpr std::array<ShapeFamily, 8> kShapeFamilies{{
-    {"ATOM", "Atom", 11},
-    {"BALL", "Ball", 12},
-    {"DICE", "Dice", 15},
-    {"SPIR", "Spiral", 18},
-    {"BALU", "Balloon", 13},
-    {"FLAKE", "Flake", 16},
-    {"PILL", "Round", 17},
-    {"ROUND", "Circles", 14},
+    {"ATOM", TranslatableText("Shape", "Atom"), 11},
+    {"BALL", TranslatableText("Shape", "Ball"), 12},
+    {"DICE", TranslatableText("Shape", "Dice"), 15},
+    {"SPIR", TranslatableText("Shape", "Spiral"), 18},
+    {"BALU", TranslatableText("Shape", "Balloon"), 13},
+    {"FLAKE", TranslatableText("Shape", "Flake"), 16},
+    {"PILL", TranslatableText("Shape", "Round"), 17},
+    {"ROUND", TranslatableText("Shape", "Circles"), 14},
 }};
 inline constexpr int kFamilyPictures = 8;
 inline constexpr int kGreyPicture = 7;

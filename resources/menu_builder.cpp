@@ -3,6 +3,7 @@
 
 #include "resources/menu_table.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -13,6 +14,11 @@ namespace {
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every text of the menu table is a literal, so its view ends at a terminator.
+QString MenuText(std::string_view text) {
+    return QCoreApplication::translate("Menu", text.data());
 }
 
 QString CommandActionName(int id) {
@@ -47,14 +53,14 @@ QAction* CreateCommandAction(QWidget* owner, const QString& text, int id,
 
 void AddPopup(QMenuBar* menuBar, QWidget* owner, const MenuPopup& popup,
               const std::function<void(int)>& onCommand) {
-    QMenu* menu = menuBar->addMenu(FromView(popup.title));
+    QMenu* menu = menuBar->addMenu(MenuText(popup.title));
     menu->setObjectName(MenuObjectName(popup.title));
     for (const MenuEntry& entry : popup.entries) {
         if (entry.IsSeparator())
             menu->addSeparator();
         else
             menu->addAction(
-                CreateCommandAction(owner, FromView(entry.text), entry.command, onCommand));
+                CreateCommandAction(owner, MenuText(entry.text), entry.command, onCommand));
     }
 }
 

@@ -4,6 +4,8 @@
 // The main window's menu and keyboard accelerators as plain data, so the window, the tests
 // and any headless tool agree on one table of texts and command ids.
 
+#include "game/player_text.h"
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -25,7 +27,8 @@ enum Command : int {
     CmdMinimize = 40008,
 };
 
-// A text with a tab shows the part after it, as written, in the shortcut column.
+// A text with a tab shows the part after it, as written, in the shortcut column. The texts are
+// English, translated in the context "Menu".
 struct MenuEntry {
     std::string_view text;
     int command = 0;
@@ -36,23 +39,25 @@ struct MenuEntry {
 inline constexpr MenuEntry kMenuSeparator{};
 
 inline constexpr std::array kGameMenuEntries{
-    MenuEntry{"&New\tCtrl-N", CmdNew},
+    MenuEntry{TranslatableText("Menu", "&New\tCtrl-N"), CmdNew},
     kMenuSeparator,
-    MenuEntry{"&Beginner", CmdBeginner},
-    MenuEntry{"&Intermediate", CmdIntermediate},
-    MenuEntry{"&Expert", CmdExpert},
+    MenuEntry{TranslatableText("Menu", "&Beginner"), CmdBeginner},
+    MenuEntry{TranslatableText("Menu", "&Intermediate"), CmdIntermediate},
+    MenuEntry{TranslatableText("Menu", "&Expert"), CmdExpert},
     kMenuSeparator,
-    MenuEntry{"&High Scores...", CmdHighScores},
+    MenuEntry{TranslatableText("Menu", "&High Scores..."), CmdHighScores},
     kMenuSeparator,
-    MenuEntry{"&Options...\tCtrl-O", CmdOptions},
+    MenuEntry{TranslatableText("Menu", "&Options...\tCtrl-O"), CmdOptions},
     kMenuSeparator,
-    MenuEntry{"E&xit", CmdExit},
+    MenuEntry{TranslatableText("Menu", "E&xit"), CmdExit},
 };
 
 inline constexpr std::array kHelpMenuEntries{
-    MenuEntry{"&Index\tF1", CmdHelpIndex},  MenuEntry{"Ru&les", CmdHelpRules},
-    MenuEntry{"&Using Help", CmdHelpUsing}, kMenuSeparator,
-    MenuEntry{"&About...", CmdAbout},
+    MenuEntry{TranslatableText("Menu", "&Index\tF1"), CmdHelpIndex},
+    MenuEntry{TranslatableText("Menu", "Ru&les"), CmdHelpRules},
+    MenuEntry{TranslatableText("Menu", "&Using Help"), CmdHelpUsing},
+    kMenuSeparator,
+    MenuEntry{TranslatableText("Menu", "&About..."), CmdAbout},
 };
 
 struct MenuPopup {
@@ -61,8 +66,8 @@ struct MenuPopup {
 };
 
 inline constexpr std::array kMainMenu{
-    MenuPopup{"&Game", kGameMenuEntries},
-    MenuPopup{"&Help", kHelpMenuEntries},
+    MenuPopup{TranslatableText("Menu", "&Game"), kGameMenuEntries},
+    MenuPopup{TranslatableText("Menu", "&Help"), kHelpMenuEntries},
 };
 
 // The level items, indexed by level (0 Beginner, 1 Intermediate, 2 Expert); they carry the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessible_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -8,47 +9,77 @@
 namespace cw {
 namespace {
 
-constexpr std::array<const char*, 8> kColourNames = {"red",     "green", "blue",  "yellow",
-                                                     "magenta", "cyan",  "white", "joker"};
+// Whole phrases rather than pieces glued together, so that each language can give the
+// colour the form and place its grammar asks for.
+constexpr std::array<const char*, 8> kColourNames = {
+    QT_TRANSLATE_NOOP("Cell", "red"),     QT_TRANSLATE_NOOP("Cell", "green"),
+    QT_TRANSLATE_NOOP("Cell", "blue"),    QT_TRANSLATE_NOOP("Cell", "yellow"),
+    QT_TRANSLATE_NOOP("Cell", "magenta"), QT_TRANSLATE_NOOP("Cell", "cyan"),
+    QT_TRANSLATE_NOOP("Cell", "white"),   QT_TRANSLATE_NOOP("Cell", "joker"),
+};
+constexpr std::array<const char*, 8> kBallNames = {
+    QT_TRANSLATE_NOOP("Cell", "red ball"),     QT_TRANSLATE_NOOP("Cell", "green ball"),
+    QT_TRANSLATE_NOOP("Cell", "blue ball"),    QT_TRANSLATE_NOOP("Cell", "yellow ball"),
+    QT_TRANSLATE_NOOP("Cell", "magenta ball"), QT_TRANSLATE_NOOP("Cell", "cyan ball"),
+    QT_TRANSLATE_NOOP("Cell", "white ball"),   QT_TRANSLATE_NOOP("Cell", "joker"),
+};
+constexpr std::array<const char*, 8> kSelectedBallNames = {
+    QT_TRANSLATE_NOOP("Cell", "selected red ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected green ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected blue ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected yellow ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected magenta ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected cyan ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected white ball"),
+    QT_TRANSLATE_NOOP("Cell", "selected joker"),
+};
 constexpr int kShownNextColours = 3;
+
+QString CellText(const char* text) {
+    return QCoreApplication::translate("Cell", text);
+}
+
+bool IsColour(std::int32_t colour) {
+    return colour >= 0 && colour <= kJoker;
+}
 
 } // namespace
 
 QString ColourName(std::int32_t colour) {
-    if (colour < 0 || colour > kJoker)
+    if (!IsColour(colour))
         return {};
-    return QLatin1String(kColourNames[static_cast<std::size_t>(colour)]);
+    return CellText(kColourNames[static_cast<std::size_t>(colour)]);
 }
 
 QString CellAccessibleName(int index) {
-    return QStringLiteral("row %1, column %2")
+    return QCoreApplication::translate("Cell", "row %1, column %2")
         .arg(index / kBoardSize + 1)
         .arg(index % kBoardSize + 1);
 }
 
 // A ball passing through a cell during a traced move has a stack of 0; it reads as a ball.
 QString CellDescription(const Cell& cell) {
-    const QString colour = ColourName(cell.colour);
-    if (cell.state == CellState::Empty || colour.isEmpty())
-        return QStringLiteral("empty");
-    QString text = cell.colour == kJoker ? colour : colour + QStringLiteral(" ball");
-    if (cell.state == CellState::Selected)
-        text.prepend(QStringLiteral("selected "));
-    if (cell.stack >= 2)
-        text += QStringLiteral(", stack of %1").arg(cell.stack);
-    return text;
+    if (cell.state == CellState::Empty || !IsColour(cell.colour))
+        return CellText(QT_TRANSLATE_NOOP("Cell", "empty"));
+    const auto& names = cell.state == CellState::Selected ? kSelectedBallNames : kBallNames;
+    const QString ball = CellText(names[static_cast<std::size_t>(cell.colour)]);
+    if (cell.stack < 2)
+        return ball;
+    //: %1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).
+    return QCoreApplication::translate("Cell", "%1, stack of %2").arg(ball).arg(cell.stack);
 }
 
 QString NextColoursDescription(const NextColors& next, bool shown) {
     if (!shown)
-        return QStringLiteral("hidden");
+        return CellText(QT_TRANSLATE_NOOP("Cell", "hidden"));
     QStringList names;
     for (int slot = 0; slot < kShownNextColours; ++slot) {
         const QString name = ColourName(next[static_cast<std::size_t>(slot)]);
         if (!name.isEmpty())
             names.append(name);
     }
-    return names.join(QStringLiteral(", "));
+    //: Separates the colours of the next-colours panel: "red, joker, blue".
+    return names.join(CellText(QT_TRANSLATE_NOOP("Cell", ", ")));
 }
 
 } // namespace cw

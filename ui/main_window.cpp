@@ -4,6 +4,7 @@
 #include "game/rules.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
+#include "resources/translations.h"
 #include "ui/cell_widget.h"
 #include "ui/toolbar_panels.h"
 #include "widgets/draw_helpers.h"
@@ -22,8 +23,6 @@
 
 namespace cw {
 namespace {
-
-constexpr std::array<const char*, kLevelCount> kLevelNames = {"Beginner", "Intermediate", "Expert"};
 
 // Centre of the toolbar strip; the New button and the two LCD panels are placed around it.
 constexpr int kToolbarMiddle = kClientWidth / 2;
@@ -155,8 +154,8 @@ void MainWindow::CreateChildren(QWidget* client, const BitmapLoader& loader) {
 void MainWindow::UpdateTitle(std::int32_t level) {
     if (!IsLevel(level))
         return;
-    setWindowTitle(QStringLiteral("Cobblewell (%1)")
-                       .arg(QLatin1String(kLevelNames[static_cast<std::size_t>(level)])));
+    //: The window title; %1 is the level's name.
+    setWindowTitle(tr("Cobblewell (%1)").arg(LevelName(level)));
 }
 
 void MainWindow::CheckLevelMenu(std::int32_t level) {

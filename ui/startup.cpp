@@ -5,6 +5,7 @@
 #include "game/rules.h"
 #include "records/score_file.h"
 #include "records/score_table.h"
+#include "resources/translations.h"
 #include "resources/version.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
@@ -105,6 +106,7 @@ int RunApplication(QApplication& application) {
     SingleInstance instance;
     if (HandedToRunningGame(instance))
         return 0;
+    InstallTranslations();
     MainWindow* running = nullptr;
     // Requests are answered by the event loop only, by when the window exists.
     instance.Listen([&running] { return running != nullptr && ActivateUnlessBusy(running); });

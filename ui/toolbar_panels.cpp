@@ -6,6 +6,7 @@
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QVariant>
 
@@ -81,7 +82,7 @@ NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
     : QAbstractButton(parent), newBitmap_(loader(ArtName(art::kNewButtonPicture))) {
     setObjectName(QStringLiteral("newButton"));
     setProperty("controlId", kNewButtonControlId);
-    setAccessibleName(QStringLiteral("New game"));
+    setAccessibleName(QCoreApplication::translate("Toolbar", "New game"));
     setFixedSize(kNewButtonSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -107,7 +108,8 @@ LcdPanel::LcdPanel(bool showBest, const GameState& game, QWidget* parent,
     : QWidget(parent), showBest_(showBest), game_(game),
       glyphs_(loader(ArtName(art::kLcdPicture))) {
     setObjectName(showBest ? QStringLiteral("bestPanel") : QStringLiteral("scorePanel"));
-    setAccessibleName(showBest ? QStringLiteral("Best score") : QStringLiteral("Score"));
+    setAccessibleName(showBest ? QCoreApplication::translate("Toolbar", "Best score")
+                               : QCoreApplication::translate("Toolbar", "Score"));
     setFixedSize(kLcdPanelSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateAccessibleText();
@@ -148,7 +150,7 @@ void LcdPanel::paintEvent(QPaintEvent*) {
 NextColorsPanel::NextColorsPanel(const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), game_(game), images_(images) {
     setObjectName(QStringLiteral("nextColorsPanel"));
-    setAccessibleName(QStringLiteral("Next colours"));
+    setAccessibleName(QCoreApplication::translate("Toolbar", "Next colours"));
     setFixedSize(kNextColorsSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateAccessibleText();

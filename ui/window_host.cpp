@@ -69,7 +69,7 @@ void MainWindow::Beep() {
 
 void MainWindow::Message(const std::string& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Cobblewell"),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
+                    QCoreApplication::translate("Rules", text.c_str()), QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "resources/translations.h"
+
+#include "game/player_text.h"
+#include "game/state.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+
+#include <array>
+
+namespace cw {
+namespace {
+
+const QString kCatalogueFolder = QStringLiteral(":/translations");
+const QString kCataloguePrefix = QStringLiteral("cobblewell_");
+const QString kEnglish = QStringLiteral("en");
+
+constexpr std::array<const char*, kLevelCount> kLevelNames{
+    TranslatableText("Level", "Beginner"),
+    TranslatableText("Level", "Intermediate"),
+    TranslatableText("Level", "Expert"),
+};
+
+struct InstalledCatalogues {
+    QPointer<QTranslator> game;
+    QPointer<QTranslator> qt;
+    QString language = kEnglish;
+};
+
+InstalledCatalogues& Installed() {
+    static InstalledCatalogues installed;
+    return installed;
+}
+
+void Uninstall(QPointer<QTranslator>& catalogue) {
+    if (catalogue == nullptr)
+        return;
+    QCoreApplication::removeTranslator(catalogue);
+    delete catalogue;
+}
+
+// Qt's catalogues are optional (Debian's qt6-translations-l10n); without them Qt's own texts
+// stay English.
+QTranslator* LoadQtCatalogue(const QString& language) {
+    auto* catalogue = new QTranslator(QCoreApplication::instance());
+    if (catalogue->load(QStringLiteral("qtbase_") + language,
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return catalogue;
+    delete catalogue;
+    return nullptr;
+}
+
+} // namespace
+
+QStringList TranslatedLanguages() {
+    QStringList languages;
+    const QStringList files =
+        QDir(kCatalogueFolder).entryList({kCataloguePrefix + QStringLiteral("*.qm")});
+    for (const QString& file : files)
+        languages.append(file.mid(kCataloguePrefix.size()).chopped(3));
+    return languages;
+}
+
+QString InstallTranslations(const QLocale& locale) {
+    InstalledCatalogues& installed = Installed();
+    Uninstall(installed.game);
+    Uninstall(installed.qt);
+    installed.language = kEnglish;
+
+    auto* catalogue = new QTranslator(QCoreApplication::instance());
+    // Tries each UI language in turn, each also without its country ("de_AT", then "de").
+    if (!catalogue->load(locale, QStringLiteral("cobblewell"), QStringLiteral("_"),
+                         kCatalogueFolder)) {
+        delete catalogue;
+        return installed.language;
+    }
+    installed.language = catalogue->language();
+    installed.qt = LoadQtCatalogue(installed.language);
+    if (installed.qt != nullptr)
+        QCoreApplication::installTranslator(installed.qt);
+    installed.game = catalogue;
+    QCoreApplication::installTranslator(catalogue);
+    return installed.language;
+}
+
+QString GameLanguage() {
+    return Installed().language;
+}
+
+QString LevelName(std::int32_t level) {
+    if (level < 0 || level >= kLevelCount)
+        return {};
+    return QCoreApplication::translate("Level", kLevelNames[static_cast<std::size_t>(level)]);
+}
+
+QString ShapeName(std::string_view listText) {
+    return QCoreApplication::translate("Shape", listText.data());
+}
+
+} // namespace cw
