@@ -5,317 +5,317 @@
     <name>AboutDialog</name>
     <message>
         <source>About Cobblewell</source>
-        <translation type="vanished">Über Cobblewell</translation>
+        <translation>Über Cobblewell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation type="vanished">Jetzt unsere &amp;Website besuchen!</translation>
+        <translation>Jetzt unsere &amp;Website besuchen!</translation>
     </message>
 </context>
 <context>
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation type="vanished">rot</translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">grün</translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">blau</translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="vanished">gelb</translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="vanished">magenta</translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="vanished">cyan</translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="vanished">weiß</translation>
+        <translation>weiß</translation>
     </message>
     <message>
         <source>joker</source>
-        <translation type="vanished">Joker</translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>red ball</source>
-        <translation type="vanished">rote Kugel</translation>
+        <translation>rote Kugel</translation>
     </message>
     <message>
         <source>green ball</source>
-        <translation type="vanished">grüne Kugel</translation>
+        <translation>grüne Kugel</translation>
     </message>
     <message>
         <source>blue ball</source>
-        <translation type="vanished">blaue Kugel</translation>
+        <translation>blaue Kugel</translation>
     </message>
     <message>
         <source>yellow ball</source>
-        <translation type="vanished">gelbe Kugel</translation>
+        <translation>gelbe Kugel</translation>
     </message>
     <message>
         <source>magenta ball</source>
-        <translation type="vanished">magentafarbene Kugel</translation>
+        <translation>magentafarbene Kugel</translation>
     </message>
     <message>
         <source>cyan ball</source>
-        <translation type="vanished">cyanfarbene Kugel</translation>
+        <translation>cyanfarbene Kugel</translation>
     </message>
     <message>
         <source>white ball</source>
-        <translation type="vanished">weiße Kugel</translation>
+        <translation>weiße Kugel</translation>
     </message>
     <message>
         <source>selected red ball</source>
-        <translation type="vanished">ausgewählte rote Kugel</translation>
+        <translation>ausgewählte rote Kugel</translation>
     </message>
     <message>
         <source>selected green ball</source>
-        <translation type="vanished">ausgewählte grüne Kugel</translation>
+        <translation>ausgewählte grüne Kugel</translation>
     </message>
     <message>
         <source>selected blue ball</source>
-        <translation type="vanished">ausgewählte blaue Kugel</translation>
+        <translation>ausgewählte blaue Kugel</translation>
     </message>
     <message>
         <source>selected yellow ball</source>
-        <translation type="vanished">ausgewählte gelbe Kugel</translation>
+        <translation>ausgewählte gelbe Kugel</translation>
     </message>
     <message>
         <source>selected magenta ball</source>
-        <translation type="vanished">ausgewählte magentafarbene Kugel</translation>
+        <translation>ausgewählte magentafarbene Kugel</translation>
     </message>
     <message>
         <source>selected cyan ball</source>
-        <translation type="vanished">ausgewählte cyanfarbene Kugel</translation>
+        <translation>ausgewählte cyanfarbene Kugel</translation>
     </message>
     <message>
         <source>selected white ball</source>
-        <translation type="vanished">ausgewählte weiße Kugel</translation>
+        <translation>ausgewählte weiße Kugel</translation>
     </message>
     <message>
         <source>selected joker</source>
-        <translation type="vanished">ausgewählter Joker</translation>
+        <translation>ausgewählter Joker</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="vanished">Zeile %1, Spalte %2</translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="vanished">leer</translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation type="vanished">%1, Stapel aus %2</translation>
+        <translation>%1, Stapel aus %2</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="vanished">ausgeblendet</translation>
+        <translation>ausgeblendet</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
-        <translation type="vanished">, </translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Level</name>
     <message>
         <source>Beginner</source>
-        <translation type="vanished">Anfänger</translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="vanished">Fortgeschrittene</translation>
+        <translation>Fortgeschrittene</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="vanished">Experten</translation>
+        <translation>Experten</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation type="vanished">&amp;Neu	Strg+N</translation>
+        <translation>&amp;Neu	Strg+N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="vanished">&amp;Anfänger</translation>
+        <translation>&amp;Anfänger</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation type="vanished">&amp;Fortgeschrittene</translation>
+        <translation>&amp;Fortgeschrittene</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation type="vanished">&amp;Experten</translation>
+        <translation>&amp;Experten</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="vanished">Besten&amp;liste...</translation>
+        <translation>Besten&amp;liste...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation type="vanished">Ein&amp;stellungen...	Strg+O</translation>
+        <translation>Ein&amp;stellungen...	Strg+O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="vanished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation type="vanished">&amp;Inhalt	F1</translation>
+        <translation>&amp;Inhalt	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation type="vanished">&amp;Regeln</translation>
+        <translation>&amp;Regeln</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="vanished">&amp;Hilfe verwenden</translation>
+        <translation>&amp;Hilfe verwenden</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="vanished">Ü&amp;ber...</translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="vanished">&amp;Spiel</translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation type="vanished">Neuer Highscore!</translation>
+        <translation>Neuer Highscore!</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation type="vanished">Glückwunsch!  Sie haben einen neuen Highscore erreicht.  Bitte geben Sie Ihren Namen für die Bestenliste ein:</translation>
+        <translation>Glückwunsch!  Sie haben einen neuen Highscore erreicht.  Bitte geben Sie Ihren Namen für die Bestenliste ein:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Cobblewell Options</source>
-        <translation type="vanished">Cobblewell-Einstellungen</translation>
+        <translation>Cobblewell-Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation type="vanished">&amp;Laufweg zeigen</translation>
+        <translation>&amp;Laufweg zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation type="vanished">&amp;Nächste Farben</translation>
+        <translation>&amp;Nächste Farben</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation type="vanished">Animierte &amp;Smileys</translation>
+        <translation>Animierte &amp;Smileys</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source> Shapes </source>
-        <translation type="vanished"> Formen </translation>
+        <translation> Formen </translation>
     </message>
     <message>
         <source> Appearence </source>
-        <translation type="vanished"> Darstellung </translation>
+        <translation> Darstellung </translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>No more moves available, the game is over!</source>
-        <translation type="vanished">Keine Züge mehr möglich, das Spiel ist vorbei!</translation>
+        <translation>Keine Züge mehr möglich, das Spiel ist vorbei!</translation>
     </message>
 </context>
 <context>
     <name>Shape</name>
     <message>
         <source>Atom</source>
-        <translation type="vanished">Atom</translation>
+        <translation>Atom</translation>
     </message>
     <message>
         <source>Ball</source>
-        <translation type="vanished">Kugel</translation>
+        <translation>Kugel</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="vanished">Würfel</translation>
+        <translation>Würfel</translation>
     </message>
     <message>
         <source>Spiral</source>
-        <translation type="vanished">Spirale</translation>
+        <translation>Spirale</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="vanished">Ballon</translation>
+        <translation>Ballon</translation>
     </message>
     <message>
         <source>Flake</source>
-        <translation type="vanished">Flocke</translation>
+        <translation>Flocke</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Scheibe</translation>
+        <translation>Scheibe</translation>
     </message>
     <message>
         <source>Circles</source>
-        <translation type="vanished">Kreise</translation>
+        <translation>Kreise</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>
-        <translation type="vanished">Neues Spiel</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="vanished">Bestwert</translation>
+        <translation>Bestwert</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="vanished">Punkte</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Next colours</source>
-        <translation type="vanished">Nächste Farben</translation>
+        <translation>Nächste Farben</translation>
     </message>
 </context>
 <context>
@@ -323,37 +323,37 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation type="vanished">ddd, d. MMM yyyy HH:mm:ss</translation>
+        <translation>ddd, d. MMM yyyy HH:mm:ss</translation>
     </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>
     <message>
         <source>Top Players of Cobblewell</source>
-        <translation type="vanished">Die besten Spieler von Cobblewell</translation>
+        <translation>Die besten Spieler von Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>WebLauncher</name>
     <message>
         <source>Programs (*)</source>
-        <translation type="vanished">Programme (*)</translation>
+        <translation>Programme (*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="vanished">Alle Dateien (*)</translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation type="vanished">Webbrowser auswählen zum Öffnen von %1</translation>
+        <translation>Webbrowser auswählen zum Öffnen von %1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
-        <translation type="vanished">Internetverbindung fehlgeschlagen</translation>
+        <translation>Internetverbindung fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation type="vanished">Version %1, kompiliert: %2</translation>
+        <translation>Version %1, kompiliert: %2</translation>
     </message>
 </context>
 <context>
@@ -369,23 +369,23 @@
     <message>
         <source>Cobblewell Help</source>
         <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
-        <translation type="vanished">Cobblewell-Hilfe</translation>
+        <translation>Cobblewell-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="vanished">&amp;Inhalt</translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="vanished">&amp;Zurück</translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="vanished">&amp;Vorwärts</translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="vanished">%1 - %2</translation>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@
     <message>
         <source>Cobblewell (%1)</source>
         <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
-        <translation type="vanished">Cobblewell (%1)</translation>
+        <translation>Cobblewell (%1)</translation>
     </message>
 </context>
 </TS>

@@ -5,317 +5,317 @@
     <name>AboutDialog</name>
     <message>
         <source>About Cobblewell</source>
-        <translation type="vanished">Cobblewell のバージョン情報</translation>
+        <translation>Cobblewell のバージョン情報</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation type="vanished">今すぐ Web サイトへ(&amp;W)！</translation>
+        <translation>今すぐ Web サイトへ(&amp;W)！</translation>
     </message>
 </context>
 <context>
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation type="vanished">赤</translation>
+        <translation>赤</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">緑</translation>
+        <translation>緑</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">青</translation>
+        <translation>青</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="vanished">黄色</translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="vanished">マゼンタ</translation>
+        <translation>マゼンタ</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="vanished">シアン</translation>
+        <translation>シアン</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="vanished">白</translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>joker</source>
-        <translation type="vanished">ジョーカー</translation>
+        <translation>ジョーカー</translation>
     </message>
     <message>
         <source>red ball</source>
-        <translation type="vanished">赤のボール</translation>
+        <translation>赤のボール</translation>
     </message>
     <message>
         <source>green ball</source>
-        <translation type="vanished">緑のボール</translation>
+        <translation>緑のボール</translation>
     </message>
     <message>
         <source>blue ball</source>
-        <translation type="vanished">青のボール</translation>
+        <translation>青のボール</translation>
     </message>
     <message>
         <source>yellow ball</source>
-        <translation type="vanished">黄色のボール</translation>
+        <translation>黄色のボール</translation>
     </message>
     <message>
         <source>magenta ball</source>
-        <translation type="vanished">マゼンタのボール</translation>
+        <translation>マゼンタのボール</translation>
     </message>
     <message>
         <source>cyan ball</source>
-        <translation type="vanished">シアンのボール</translation>
+        <translation>シアンのボール</translation>
     </message>
     <message>
         <source>white ball</source>
-        <translation type="vanished">白のボール</translation>
+        <translation>白のボール</translation>
     </message>
     <message>
         <source>selected red ball</source>
-        <translation type="vanished">選択中の赤のボール</translation>
+        <translation>選択中の赤のボール</translation>
     </message>
     <message>
         <source>selected green ball</source>
-        <translation type="vanished">選択中の緑のボール</translation>
+        <translation>選択中の緑のボール</translation>
     </message>
     <message>
         <source>selected blue ball</source>
-        <translation type="vanished">選択中の青のボール</translation>
+        <translation>選択中の青のボール</translation>
     </message>
     <message>
         <source>selected yellow ball</source>
-        <translation type="vanished">選択中の黄色のボール</translation>
+        <translation>選択中の黄色のボール</translation>
     </message>
     <message>
         <source>selected magenta ball</source>
-        <translation type="vanished">選択中のマゼンタのボール</translation>
+        <translation>選択中のマゼンタのボール</translation>
     </message>
     <message>
         <source>selected cyan ball</source>
-        <translation type="vanished">選択中のシアンのボール</translation>
+        <translation>選択中のシアンのボール</translation>
     </message>
     <message>
         <source>selected white ball</source>
-        <translation type="vanished">選択中の白のボール</translation>
+        <translation>選択中の白のボール</translation>
     </message>
     <message>
         <source>selected joker</source>
-        <translation type="vanished">選択中のジョーカー</translation>
+        <translation>選択中のジョーカー</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="vanished">%1 行目、%2 列目</translation>
+        <translation>%1 行目、%2 列目</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="vanished">空き</translation>
+        <translation>空き</translation>
     </message>
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation type="vanished">%1、%2 個の山</translation>
+        <translation>%1、%2 個の山</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="vanished">非表示</translation>
+        <translation>非表示</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
-        <translation type="vanished">、</translation>
+        <translation>、</translation>
     </message>
 </context>
 <context>
     <name>Level</name>
     <message>
         <source>Beginner</source>
-        <translation type="vanished">初級</translation>
+        <translation>初級</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="vanished">中級</translation>
+        <translation>中級</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="vanished">上級</translation>
+        <translation>上級</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation type="vanished">新しいゲーム(&amp;N)	Ctrl-N</translation>
+        <translation>新しいゲーム(&amp;N)	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="vanished">初級(&amp;B)</translation>
+        <translation>初級(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation type="vanished">中級(&amp;I)</translation>
+        <translation>中級(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation type="vanished">上級(&amp;E)</translation>
+        <translation>上級(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="vanished">ハイスコア(&amp;H)...</translation>
+        <translation>ハイスコア(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation type="vanished">設定(&amp;O)...	Ctrl-O</translation>
+        <translation>設定(&amp;O)...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="vanished">終了(&amp;X)</translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation type="vanished">目次(&amp;I)	F1</translation>
+        <translation>目次(&amp;I)	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation type="vanished">ルール(&amp;L)</translation>
+        <translation>ルール(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="vanished">ヘルプの使い方(&amp;U)</translation>
+        <translation>ヘルプの使い方(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="vanished">バージョン情報(&amp;A)...</translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="vanished">ゲーム(&amp;G)</translation>
+        <translation>ゲーム(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">ヘルプ(&amp;H)</translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation type="vanished">ハイスコア達成！</translation>
+        <translation>ハイスコア達成！</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation type="vanished">おめでとうございます！&#x3000;ハイスコアを達成しました。トップ 10 の表に載せる名前を入力してください：</translation>
+        <translation>おめでとうございます！&#x3000;ハイスコアを達成しました。トップ 10 の表に載せる名前を入力してください：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">キャンセル(&amp;C)</translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Cobblewell Options</source>
-        <translation type="vanished">Cobblewell の設定</translation>
+        <translation>Cobblewell の設定</translation>
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation type="vanished">移動経路を表示(&amp;T)</translation>
+        <translation>移動経路を表示(&amp;T)</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation type="vanished">次の色を表示(&amp;N)</translation>
+        <translation>次の色を表示(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation type="vanished">スマイリーを動かす(&amp;A)</translation>
+        <translation>スマイリーを動かす(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">キャンセル(&amp;C)</translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source> Shapes </source>
-        <translation type="vanished"> 形状 </translation>
+        <translation> 形状 </translation>
     </message>
     <message>
         <source> Appearence </source>
-        <translation type="vanished"> 外観 </translation>
+        <translation> 外観 </translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>No more moves available, the game is over!</source>
-        <translation type="vanished">もう動かせるボールがありません。ゲームオーバーです！</translation>
+        <translation>もう動かせるボールがありません。ゲームオーバーです！</translation>
     </message>
 </context>
 <context>
     <name>Shape</name>
     <message>
         <source>Atom</source>
-        <translation type="vanished">原子</translation>
+        <translation>原子</translation>
     </message>
     <message>
         <source>Ball</source>
-        <translation type="vanished">ボール</translation>
+        <translation>ボール</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="vanished">サイコロ</translation>
+        <translation>サイコロ</translation>
     </message>
     <message>
         <source>Spiral</source>
-        <translation type="vanished">渦巻き</translation>
+        <translation>渦巻き</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="vanished">風船</translation>
+        <translation>風船</translation>
     </message>
     <message>
         <source>Flake</source>
-        <translation type="vanished">雪の結晶</translation>
+        <translation>雪の結晶</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">円盤</translation>
+        <translation>円盤</translation>
     </message>
     <message>
         <source>Circles</source>
-        <translation type="vanished">輪</translation>
+        <translation>輪</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>
-        <translation type="vanished">新しいゲーム</translation>
+        <translation>新しいゲーム</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="vanished">ベストスコア</translation>
+        <translation>ベストスコア</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="vanished">スコア</translation>
+        <translation>スコア</translation>
     </message>
     <message>
         <source>Next colours</source>
-        <translation type="vanished">次の色</translation>
+        <translation>次の色</translation>
     </message>
 </context>
 <context>
@@ -323,37 +323,37 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation type="vanished">yyyy年M月d日(ddd) H:mm:ss</translation>
+        <translation>yyyy年M月d日(ddd) H:mm:ss</translation>
     </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>
     <message>
         <source>Top Players of Cobblewell</source>
-        <translation type="vanished">Cobblewell の上位プレイヤー</translation>
+        <translation>Cobblewell の上位プレイヤー</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>WebLauncher</name>
     <message>
         <source>Programs (*)</source>
-        <translation type="vanished">プログラム(*)</translation>
+        <translation>プログラム(*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="vanished">すべてのファイル(*)</translation>
+        <translation>すべてのファイル(*)</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation type="vanished">次のアドレスを開く Web ブラウザーを選択: %1</translation>
+        <translation>次のアドレスを開く Web ブラウザーを選択: %1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
-        <translation type="vanished">インターネット接続に失敗しました</translation>
+        <translation>インターネット接続に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation type="vanished">バージョン %1、ビルド: %2</translation>
+        <translation>バージョン %1、ビルド: %2</translation>
     </message>
 </context>
 <context>
@@ -369,23 +369,23 @@
     <message>
         <source>Cobblewell Help</source>
         <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
-        <translation type="vanished">Cobblewell ヘルプ</translation>
+        <translation>Cobblewell ヘルプ</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="vanished">目次(&amp;C)</translation>
+        <translation>目次(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="vanished">戻る(&amp;B)</translation>
+        <translation>戻る(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="vanished">進む(&amp;F)</translation>
+        <translation>進む(&amp;F)</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="vanished">%1 - %2</translation>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@
     <message>
         <source>Cobblewell (%1)</source>
         <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
-        <translation type="vanished">Cobblewell (%1)</translation>
+        <translation>Cobblewell (%1)</translation>
     </message>
 </context>
 </TS>

@@ -5,317 +5,317 @@
     <name>AboutDialog</name>
     <message>
         <source>About Cobblewell</source>
-        <translation type="vanished">Over Cobblewell</translation>
+        <translation>Over Cobblewell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation type="vanished">Bezoek nu onze &amp;website!</translation>
+        <translation>Bezoek nu onze &amp;website!</translation>
     </message>
 </context>
 <context>
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation type="vanished">rood</translation>
+        <translation>rood</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">groen</translation>
+        <translation>groen</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">blauw</translation>
+        <translation>blauw</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="vanished">geel</translation>
+        <translation>geel</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="vanished">magenta</translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="vanished">cyaan</translation>
+        <translation>cyaan</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="vanished">wit</translation>
+        <translation>wit</translation>
     </message>
     <message>
         <source>joker</source>
-        <translation type="vanished">joker</translation>
+        <translation>joker</translation>
     </message>
     <message>
         <source>red ball</source>
-        <translation type="vanished">rode bal</translation>
+        <translation>rode bal</translation>
     </message>
     <message>
         <source>green ball</source>
-        <translation type="vanished">groene bal</translation>
+        <translation>groene bal</translation>
     </message>
     <message>
         <source>blue ball</source>
-        <translation type="vanished">blauwe bal</translation>
+        <translation>blauwe bal</translation>
     </message>
     <message>
         <source>yellow ball</source>
-        <translation type="vanished">gele bal</translation>
+        <translation>gele bal</translation>
     </message>
     <message>
         <source>magenta ball</source>
-        <translation type="vanished">magenta bal</translation>
+        <translation>magenta bal</translation>
     </message>
     <message>
         <source>cyan ball</source>
-        <translation type="vanished">cyaan bal</translation>
+        <translation>cyaan bal</translation>
     </message>
     <message>
         <source>white ball</source>
-        <translation type="vanished">witte bal</translation>
+        <translation>witte bal</translation>
     </message>
     <message>
         <source>selected red ball</source>
-        <translation type="vanished">geselecteerde rode bal</translation>
+        <translation>geselecteerde rode bal</translation>
     </message>
     <message>
         <source>selected green ball</source>
-        <translation type="vanished">geselecteerde groene bal</translation>
+        <translation>geselecteerde groene bal</translation>
     </message>
     <message>
         <source>selected blue ball</source>
-        <translation type="vanished">geselecteerde blauwe bal</translation>
+        <translation>geselecteerde blauwe bal</translation>
     </message>
     <message>
         <source>selected yellow ball</source>
-        <translation type="vanished">geselecteerde gele bal</translation>
+        <translation>geselecteerde gele bal</translation>
     </message>
     <message>
         <source>selected magenta ball</source>
-        <translation type="vanished">geselecteerde magenta bal</translation>
+        <translation>geselecteerde magenta bal</translation>
     </message>
     <message>
         <source>selected cyan ball</source>
-        <translation type="vanished">geselecteerde cyaan bal</translation>
+        <translation>geselecteerde cyaan bal</translation>
     </message>
     <message>
         <source>selected white ball</source>
-        <translation type="vanished">geselecteerde witte bal</translation>
+        <translation>geselecteerde witte bal</translation>
     </message>
     <message>
         <source>selected joker</source>
-        <translation type="vanished">geselecteerde joker</translation>
+        <translation>geselecteerde joker</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="vanished">rij %1, kolom %2</translation>
+        <translation>rij %1, kolom %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="vanished">leeg</translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation type="vanished">%1, stapel van %2</translation>
+        <translation>%1, stapel van %2</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="vanished">verborgen</translation>
+        <translation>verborgen</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
-        <translation type="vanished">, </translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Level</name>
     <message>
         <source>Beginner</source>
-        <translation type="vanished">Beginner</translation>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="vanished">Gevorderd</translation>
+        <translation>Gevorderd</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="vanished">Expert</translation>
+        <translation>Expert</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation type="vanished">&amp;Nieuw	Ctrl-N</translation>
+        <translation>&amp;Nieuw	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="vanished">&amp;Beginner</translation>
+        <translation>&amp;Beginner</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation type="vanished">&amp;Gevorderd</translation>
+        <translation>&amp;Gevorderd</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation type="vanished">&amp;Expert</translation>
+        <translation>&amp;Expert</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="vanished">&amp;Topscores...</translation>
+        <translation>&amp;Topscores...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation type="vanished">&amp;Voorkeuren...	Ctrl-O</translation>
+        <translation>&amp;Voorkeuren...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="vanished">&amp;Afsluiten</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation type="vanished">&amp;Inhoud	F1</translation>
+        <translation>&amp;Inhoud	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation type="vanished">&amp;Regels</translation>
+        <translation>&amp;Regels</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="vanished">&amp;Help gebruiken</translation>
+        <translation>&amp;Help gebruiken</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="vanished">&amp;Over...</translation>
+        <translation>&amp;Over...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="vanished">&amp;Spel</translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation type="vanished">Nieuwe topscore!</translation>
+        <translation>Nieuwe topscore!</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation type="vanished">Gefeliciteerd!  Je hebt een nieuwe topscore behaald.  Vul je naam in voor de toptienlijst:</translation>
+        <translation>Gefeliciteerd!  Je hebt een nieuwe topscore behaald.  Vul je naam in voor de toptienlijst:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Annuleren</translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Cobblewell Options</source>
-        <translation type="vanished">Voorkeuren voor Cobblewell</translation>
+        <translation>Voorkeuren voor Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation type="vanished">&amp;Looproute tonen</translation>
+        <translation>&amp;Looproute tonen</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation type="vanished">&amp;Volgende kleuren</translation>
+        <translation>&amp;Volgende kleuren</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation type="vanished">Geanimeerde &amp;smileys</translation>
+        <translation>Geanimeerde &amp;smileys</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Annuleren</translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source> Shapes </source>
-        <translation type="vanished"> Vormen </translation>
+        <translation> Vormen </translation>
     </message>
     <message>
         <source> Appearence </source>
-        <translation type="vanished"> Weergave </translation>
+        <translation> Weergave </translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>No more moves available, the game is over!</source>
-        <translation type="vanished">Er zijn geen zetten meer mogelijk, het spel is afgelopen!</translation>
+        <translation>Er zijn geen zetten meer mogelijk, het spel is afgelopen!</translation>
     </message>
 </context>
 <context>
     <name>Shape</name>
     <message>
         <source>Atom</source>
-        <translation type="vanished">Atoom</translation>
+        <translation>Atoom</translation>
     </message>
     <message>
         <source>Ball</source>
-        <translation type="vanished">Bal</translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="vanished">Dobbelsteen</translation>
+        <translation>Dobbelsteen</translation>
     </message>
     <message>
         <source>Spiral</source>
-        <translation type="vanished">Spiraal</translation>
+        <translation>Spiraal</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="vanished">Ballon</translation>
+        <translation>Ballon</translation>
     </message>
     <message>
         <source>Flake</source>
-        <translation type="vanished">Vlok</translation>
+        <translation>Vlok</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Schijf</translation>
+        <translation>Schijf</translation>
     </message>
     <message>
         <source>Circles</source>
-        <translation type="vanished">Cirkels</translation>
+        <translation>Cirkels</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>
-        <translation type="vanished">Nieuw spel</translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="vanished">Beste score</translation>
+        <translation>Beste score</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="vanished">Score</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Next colours</source>
-        <translation type="vanished">Volgende kleuren</translation>
+        <translation>Volgende kleuren</translation>
     </message>
 </context>
 <context>
@@ -323,37 +323,37 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation type="vanished">ddd d MMM yyyy HH:mm:ss</translation>
+        <translation>ddd d MMM yyyy HH:mm:ss</translation>
     </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>
     <message>
         <source>Top Players of Cobblewell</source>
-        <translation type="vanished">Beste spelers van Cobblewell</translation>
+        <translation>Beste spelers van Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>WebLauncher</name>
     <message>
         <source>Programs (*)</source>
-        <translation type="vanished">Programma’s (*)</translation>
+        <translation>Programma’s (*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="vanished">Alle bestanden (*)</translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation type="vanished">Kies een webbrowser voor %1</translation>
+        <translation>Kies een webbrowser voor %1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
-        <translation type="vanished">Internetverbinding mislukt</translation>
+        <translation>Internetverbinding mislukt</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation type="vanished">Versie %1, gecompileerd: %2</translation>
+        <translation>Versie %1, gecompileerd: %2</translation>
     </message>
 </context>
 <context>
@@ -369,23 +369,23 @@
     <message>
         <source>Cobblewell Help</source>
         <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
-        <translation type="vanished">Cobblewell-help</translation>
+        <translation>Cobblewell-help</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="vanished">&amp;Inhoud</translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="vanished">&amp;Terug</translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="vanished">&amp;Vooruit</translation>
+        <translation>&amp;Vooruit</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="vanished">%1 - %2</translation>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@
     <message>
         <source>Cobblewell (%1)</source>
         <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
-        <translation type="vanished">Cobblewell (%1)</translation>
+        <translation>Cobblewell (%1)</translation>
     </message>
 </context>
 </TS>

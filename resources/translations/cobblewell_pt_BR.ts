@@ -5,317 +5,317 @@
     <name>AboutDialog</name>
     <message>
         <source>About Cobblewell</source>
-        <translation type="vanished">Sobre o Cobblewell</translation>
+        <translation>Sobre o Cobblewell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation type="vanished">Visite nosso &amp;site agora!</translation>
+        <translation>Visite nosso &amp;site agora!</translation>
     </message>
 </context>
 <context>
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation type="vanished">vermelho</translation>
+        <translation>vermelho</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">verde</translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">azul</translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="vanished">amarelo</translation>
+        <translation>amarelo</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="vanished">magenta</translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="vanished">ciano</translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="vanished">branco</translation>
+        <translation>branco</translation>
     </message>
     <message>
         <source>joker</source>
-        <translation type="vanished">curinga</translation>
+        <translation>curinga</translation>
     </message>
     <message>
         <source>red ball</source>
-        <translation type="vanished">bola vermelha</translation>
+        <translation>bola vermelha</translation>
     </message>
     <message>
         <source>green ball</source>
-        <translation type="vanished">bola verde</translation>
+        <translation>bola verde</translation>
     </message>
     <message>
         <source>blue ball</source>
-        <translation type="vanished">bola azul</translation>
+        <translation>bola azul</translation>
     </message>
     <message>
         <source>yellow ball</source>
-        <translation type="vanished">bola amarela</translation>
+        <translation>bola amarela</translation>
     </message>
     <message>
         <source>magenta ball</source>
-        <translation type="vanished">bola magenta</translation>
+        <translation>bola magenta</translation>
     </message>
     <message>
         <source>cyan ball</source>
-        <translation type="vanished">bola ciano</translation>
+        <translation>bola ciano</translation>
     </message>
     <message>
         <source>white ball</source>
-        <translation type="vanished">bola branca</translation>
+        <translation>bola branca</translation>
     </message>
     <message>
         <source>selected red ball</source>
-        <translation type="vanished">bola vermelha selecionada</translation>
+        <translation>bola vermelha selecionada</translation>
     </message>
     <message>
         <source>selected green ball</source>
-        <translation type="vanished">bola verde selecionada</translation>
+        <translation>bola verde selecionada</translation>
     </message>
     <message>
         <source>selected blue ball</source>
-        <translation type="vanished">bola azul selecionada</translation>
+        <translation>bola azul selecionada</translation>
     </message>
     <message>
         <source>selected yellow ball</source>
-        <translation type="vanished">bola amarela selecionada</translation>
+        <translation>bola amarela selecionada</translation>
     </message>
     <message>
         <source>selected magenta ball</source>
-        <translation type="vanished">bola magenta selecionada</translation>
+        <translation>bola magenta selecionada</translation>
     </message>
     <message>
         <source>selected cyan ball</source>
-        <translation type="vanished">bola ciano selecionada</translation>
+        <translation>bola ciano selecionada</translation>
     </message>
     <message>
         <source>selected white ball</source>
-        <translation type="vanished">bola branca selecionada</translation>
+        <translation>bola branca selecionada</translation>
     </message>
     <message>
         <source>selected joker</source>
-        <translation type="vanished">curinga selecionado</translation>
+        <translation>curinga selecionado</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="vanished">linha %1, coluna %2</translation>
+        <translation>linha %1, coluna %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="vanished">vazia</translation>
+        <translation>vazia</translation>
     </message>
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation type="vanished">%1, pilha de %2</translation>
+        <translation>%1, pilha de %2</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="vanished">ocultas</translation>
+        <translation>ocultas</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
-        <translation type="vanished">, </translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>Level</name>
     <message>
         <source>Beginner</source>
-        <translation type="vanished">Iniciante</translation>
+        <translation>Iniciante</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="vanished">Intermediário</translation>
+        <translation>Intermediário</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="vanished">Especialista</translation>
+        <translation>Especialista</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation type="vanished">&amp;Novo	Ctrl-N</translation>
+        <translation>&amp;Novo	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="vanished">&amp;Iniciante</translation>
+        <translation>&amp;Iniciante</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation type="vanished">In&amp;termediário</translation>
+        <translation>In&amp;termediário</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation type="vanished">&amp;Especialista</translation>
+        <translation>&amp;Especialista</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="vanished">&amp;Recordes...</translation>
+        <translation>&amp;Recordes...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation type="vanished">&amp;Preferências...	Ctrl-O</translation>
+        <translation>&amp;Preferências...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="vanished">&amp;Sair</translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation type="vanished">&amp;Conteúdo	F1</translation>
+        <translation>&amp;Conteúdo	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation type="vanished">&amp;Regras</translation>
+        <translation>&amp;Regras</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="vanished">&amp;Usando a ajuda</translation>
+        <translation>&amp;Usando a ajuda</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="vanished">&amp;Sobre...</translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="vanished">&amp;Jogo</translation>
+        <translation>&amp;Jogo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">&amp;Ajuda</translation>
+        <translation>&amp;Ajuda</translation>
     </message>
 </context>
 <context>
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation type="vanished">Novo recorde!</translation>
+        <translation>Novo recorde!</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation type="vanished">Parabéns!  Você alcançou um novo recorde.  Digite seu nome para a tabela dos dez melhores:</translation>
+        <translation>Parabéns!  Você alcançou um novo recorde.  Digite seu nome para a tabela dos dez melhores:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Cobblewell Options</source>
-        <translation type="vanished">Preferências do Cobblewell</translation>
+        <translation>Preferências do Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation type="vanished">&amp;Mostrar trajetos</translation>
+        <translation>&amp;Mostrar trajetos</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation type="vanished">&amp;Próximas cores</translation>
+        <translation>&amp;Próximas cores</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation type="vanished">Carinhas &amp;animadas</translation>
+        <translation>Carinhas &amp;animadas</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="vanished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source> Shapes </source>
-        <translation type="vanished"> Formas </translation>
+        <translation> Formas </translation>
     </message>
     <message>
         <source> Appearence </source>
-        <translation type="vanished"> Aparência </translation>
+        <translation> Aparência </translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>No more moves available, the game is over!</source>
-        <translation type="vanished">Não há mais jogadas possíveis, fim de jogo!</translation>
+        <translation>Não há mais jogadas possíveis, fim de jogo!</translation>
     </message>
 </context>
 <context>
     <name>Shape</name>
     <message>
         <source>Atom</source>
-        <translation type="vanished">Átomo</translation>
+        <translation>Átomo</translation>
     </message>
     <message>
         <source>Ball</source>
-        <translation type="vanished">Bola</translation>
+        <translation>Bola</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="vanished">Dado</translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Spiral</source>
-        <translation type="vanished">Espiral</translation>
+        <translation>Espiral</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="vanished">Balão</translation>
+        <translation>Balão</translation>
     </message>
     <message>
         <source>Flake</source>
-        <translation type="vanished">Floco</translation>
+        <translation>Floco</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="vanished">Disco</translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Circles</source>
-        <translation type="vanished">Círculos</translation>
+        <translation>Círculos</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>
-        <translation type="vanished">Novo jogo</translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="vanished">Melhor pontuação</translation>
+        <translation>Melhor pontuação</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="vanished">Pontuação</translation>
+        <translation>Pontuação</translation>
     </message>
     <message>
         <source>Next colours</source>
-        <translation type="vanished">Próximas cores</translation>
+        <translation>Próximas cores</translation>
     </message>
 </context>
 <context>
@@ -323,37 +323,37 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation type="vanished">ddd, d MMM yyyy HH:mm:ss</translation>
+        <translation>ddd, d MMM yyyy HH:mm:ss</translation>
     </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>
     <message>
         <source>Top Players of Cobblewell</source>
-        <translation type="vanished">Melhores jogadores do Cobblewell</translation>
+        <translation>Melhores jogadores do Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="vanished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>WebLauncher</name>
     <message>
         <source>Programs (*)</source>
-        <translation type="vanished">Programas (*)</translation>
+        <translation>Programas (*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="vanished">Todos os arquivos (*)</translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation type="vanished">Selecione o navegador para ir a %1</translation>
+        <translation>Selecione o navegador para ir a %1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
-        <translation type="vanished">Falha na conexão com a Internet</translation>
+        <translation>Falha na conexão com a Internet</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation type="vanished">Versão %1, compilada: %2</translation>
+        <translation>Versão %1, compilada: %2</translation>
     </message>
 </context>
 <context>
@@ -369,23 +369,23 @@
     <message>
         <source>Cobblewell Help</source>
         <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
-        <translation type="vanished">Ajuda do Cobblewell</translation>
+        <translation>Ajuda do Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="vanished">&amp;Conteúdo</translation>
+        <translation>&amp;Conteúdo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="vanished">&amp;Voltar</translation>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="vanished">&amp;Avançar</translation>
+        <translation>&amp;Avançar</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="vanished">%1 - %2</translation>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@
     <message>
         <source>Cobblewell (%1)</source>
         <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
-        <translation type="vanished">Cobblewell (%1)</translation>
+        <translation>Cobblewell (%1)</translation>
     </message>
 </context>
 </TS>
