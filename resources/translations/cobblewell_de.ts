@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation>Webbrowser auswählen zum Öffnen von %1</translation>
+        <translation>Webbrowser zum Öffnen von %1 auswählen</translation>
     </message>
     <message>
         <source>Internet connection failed</source>

@@ -152,7 +152,7 @@
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation>&amp;Nuevo	Ctrl-N</translation>
+        <translation>&amp;Nueva partida	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>

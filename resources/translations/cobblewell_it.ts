@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Best score</source>
-        <translation>Punteggio migliore</translation>
+        <translation>Miglior punteggio</translation>
     </message>
     <message>
         <source>Score</source>

@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation>Geanimeerde &amp;smileys</translation>
+        <translation>Bewegende &amp;smileys</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation>Kies een webbrowser voor %1</translation>
+        <translation>Kies een webbrowser om %1 te openen</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
