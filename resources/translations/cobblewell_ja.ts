@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>おめでとうございます！&#x3000;ハイスコアを達成しました。トップ 10 の表に載せる名前を入力してください：</translation>
+        <translation>おめでとうございます！　ハイスコアを達成しました。トップ 10 に載せる名前を入力してください：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
