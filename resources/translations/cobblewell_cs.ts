@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation>Navštivte náš &amp;web!</translation>
+        <translation>Navštivte hned náš &amp;web!</translation>
     </message>
 </context>
 <context>
@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1, věž o %2 koulích</translation>
+        <translation>%1, %2 koule ve věži</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -323,7 +323,7 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation>ddd d. M. yyyy H:mm:ss</translation>
+        <translation>ddd d. MMM yyyy H:mm:ss</translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>red ball</source>
-        <translation>赤のボール</translation>
+        <translation>赤いボール</translation>
     </message>
     <message>
         <source>green ball</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>blue ball</source>
-        <translation>青のボール</translation>
+        <translation>青いボール</translation>
     </message>
     <message>
         <source>yellow ball</source>
-        <translation>黄色のボール</translation>
+        <translation>黄色いボール</translation>
     </message>
     <message>
         <source>magenta ball</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>white ball</source>
-        <translation>白のボール</translation>
+        <translation>白いボール</translation>
     </message>
     <message>
         <source>selected red ball</source>
-        <translation>選択中の赤のボール</translation>
+        <translation>選択中の赤いボール</translation>
     </message>
     <message>
         <source>selected green ball</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>selected blue ball</source>
-        <translation>選択中の青のボール</translation>
+        <translation>選択中の青いボール</translation>
     </message>
     <message>
         <source>selected yellow ball</source>
-        <translation>選択中の黄色のボール</translation>
+        <translation>選択中の黄色いボール</translation>
     </message>
     <message>
         <source>selected magenta ball</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>selected white ball</source>
-        <translation>選択中の白のボール</translation>
+        <translation>選択中の白いボール</translation>
     </message>
     <message>
         <source>selected joker</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>empty</source>
-        <translation>空き</translation>
+        <translation>空きマス</translation>
     </message>
     <message>
         <source>%1, stack of %2</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>おめでとうございます！&#x3000;ハイスコアを達成しました。トップ 10 の表に載せる名前を入力してください：</translation>
+        <translation>おめでとうございます！　ハイスコアを達成しました。トップ 10 に載せる名前を入力してください：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation>スマイリーを動かす(&amp;A)</translation>
+        <translation>動くスマイリー(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Circles</source>
-        <translation>輪</translation>
+        <translation>丸</translation>
     </message>
 </context>
 <context>

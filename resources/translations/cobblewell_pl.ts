@@ -20,31 +20,31 @@
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation>czerwona</translation>
+        <translation>czerwony</translation>
     </message>
     <message>
         <source>green</source>
-        <translation>zielona</translation>
+        <translation>zielony</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation>niebieska</translation>
+        <translation>niebieski</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation>żółta</translation>
+        <translation>żółty</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation>purpurowa</translation>
+        <translation>purpurowy</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation>błękitna</translation>
+        <translation>błękitny</translation>
     </message>
     <message>
         <source>white</source>
-        <translation>biała</translation>
+        <translation>biały</translation>
     </message>
     <message>
         <source>joker</source>
@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1, stos z %2 kul</translation>
+        <translation>%1, %2 kule w stosie</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>Gratulacje!  Masz nowy rekord.  Wpisz swoje imię do tabeli najlepszej dziesiątki:</translation>
+        <translation>Gratulacje!  Masz nowy rekord.  Wpisz swoje imię do tabeli dziesięciu najlepszych:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation>&amp;Pokazuj trasy</translation>
+        <translation>&amp;Pokazuj trasę ruchu</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Flake</source>
-        <translation>Płatek</translation>
+        <translation>Śnieżynka</translation>
     </message>
     <message>
         <source>Round</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Circles</source>
-        <translation>Okręgi</translation>
+        <translation>Kółka</translation>
     </message>
 </context>
 <context>
@@ -323,7 +323,7 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation>ddd d MMM yyyy HH:mm:ss</translation>
+        <translation>ddd, d MMM yyyy HH:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation>Wersja %1, skompilowano: %2</translation>
+        <translation>Wersja %1, kompilacja: %2</translation>
     </message>
 </context>
 <context>

@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1, стопка из %2</translation>
+        <translation>%1, %2 шара в стопке</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Любитель</translation>
+        <translation>Опытный</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>&amp;Любитель</translation>
+        <translation>&amp;Опытный</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source> Shapes </source>
-        <translation> Фигуры </translation>
+        <translation> Форма шаров </translation>
     </message>
     <message>
         <source> Appearence </source>

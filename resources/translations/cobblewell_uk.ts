@@ -20,31 +20,31 @@
     <name>Cell</name>
     <message>
         <source>red</source>
-        <translation>червона</translation>
+        <translation>червоний</translation>
     </message>
     <message>
         <source>green</source>
-        <translation>зелена</translation>
+        <translation>зелений</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation>синя</translation>
+        <translation>синій</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation>жовта</translation>
+        <translation>жовтий</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation>пурпурова</translation>
+        <translation>пурпуровий</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation>блакитна</translation>
+        <translation>блакитний</translation>
     </message>
     <message>
         <source>white</source>
-        <translation>біла</translation>
+        <translation>білий</translation>
     </message>
     <message>
         <source>joker</source>
@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1, стос із %2</translation>
+        <translation>%1, %2 кулі в стосі</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Аматор</translation>
+        <translation>Досвідчений</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>&amp;Аматор</translation>
+        <translation>&amp;Досвідчений</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>Вітаємо!  Ви встановили новий рекорд.  Введіть своє ім’я для таблиці десяти найкращих:</translation>
+        <translation>Вітаємо!  У вас новий рекорд.  Введіть своє ім’я для таблиці десяти найкращих:</translation>
     </message>
     <message>
         <source>&amp;OK</source>

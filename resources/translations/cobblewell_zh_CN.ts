@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1，球堆 %2 个</translation>
+        <translation>%1，一堆 %2 个</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>恭喜！您创造了新的高分。请输入您的名字，以便载入前十名榜单：</translation>
+        <translation>恭喜！您创造了新的高分。请输入您的名字，以记入前十名榜单：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -261,7 +261,7 @@
     <name>Rules</name>
     <message>
         <source>No more moves available, the game is over!</source>
-        <translation>没有可走的步了，游戏结束！</translation>
+        <translation>无步可走，游戏结束！</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Round</source>
-        <translation>圆片</translation>
+        <translation>圆盘</translation>
     </message>
     <message>
         <source>Circles</source>
