@@ -31,7 +31,7 @@ void NewGame(GameState& game, Host& host, std::int32_t level) {
     for (std::int32_t& slot : game.next)
         slot = RandomInt(game.random, 0, kBallColours - 1);
     if (level == Beginner)
-        game.next[4] = kJoker;
+        game.next[kNextSlots - 1] = kJoker;
 
     DropBalls(game, host, kFirstDrop); // 76 empty cells always leave a move
 

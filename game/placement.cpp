@@ -89,7 +89,7 @@ int DropBalls(GameState& game, Host& host, int count) {
 
     const int mainBalls = emptyAtStart < count ? emptyAtStart : count;
     for (int i = 0; i < mainBalls; ++i) {
-        const int slot = i % 5;
+        const int slot = i % kNextSlots;
         const std::int32_t colour = game.next[slot];
         bool onStack = false;
         // The room for this ball is what the board holds before its draws; nothing changes
@@ -105,7 +105,7 @@ int DropBalls(GameState& game, Host& host, int count) {
     } else {
         // Overflow balls have nowhere empty to go: they stack or are lost.
         for (int k = 0; k < count - emptyAtStart; ++k) {
-            const int slot = k % 5;
+            const int slot = k % kNextSlots;
             PlaceBall(game, host, game.next[slot], true);
             game.next[slot] = RandomInt(game.random, 0, kBallColours - 1);
         }
@@ -122,7 +122,7 @@ int RefillUntilMove(GameState& game, Host& host) {
             return 1;
         if (CountEmpty(game.board) == 0)
             return 0;
-        const int slot = k % 5;
+        const int slot = k % kNextSlots;
         PlaceBall(game, host, game.next[slot], false);
         game.next[slot] = RandomInt(game.random, 0, kBallColours - 1);
     }

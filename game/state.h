@@ -61,7 +61,9 @@ struct Path {
     std::int32_t last = -1;
 };
 
-using NextColors = std::array<std::int32_t, 5>;
+// The colours of the balls to come; the i-th ball of a drop takes slot i % kNextSlots.
+inline constexpr int kNextSlots = 5;
+using NextColors = std::array<std::int32_t, kNextSlots>;
 
 struct Selection {
     std::int32_t row = 0;

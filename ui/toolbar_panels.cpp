@@ -5,6 +5,7 @@
 #include "resources/resource_lookup.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
+#include "widgets/lcd_digits.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -19,11 +20,6 @@ constexpr QSize kNextColorsSize(78, 25);
 constexpr int kNewPictureSize = 20;
 
 constexpr int kDigits = 4;
-constexpr int kGlyphWidth = 13;
-constexpr int kGlyphHeight = 23;
-constexpr int kMinusGlyphRow = 0;
-constexpr int kBlankGlyphRow = 23;
-constexpr int kZeroGlyphRow = 253;
 
 constexpr int kSlotSpacing = 24;
 constexpr int kJokerPieceSize = 21;
@@ -40,23 +36,6 @@ QImage BlankPicture(QSize size) {
 void ShowPicture(QWidget& widget, const QImage& picture) {
     QPainter painter(&widget);
     painter.drawImage(widget.rect(), picture);
-}
-
-int GlyphRow(QChar character) {
-    if (character >= u'0' && character <= u'9')
-        return kZeroGlyphRow - kGlyphHeight * (character.unicode() - u'0');
-    return character == u'-' ? kMinusGlyphRow : kBlankGlyphRow;
-}
-
-// The strip keeps one bit a pixel; its light entry (the segments) takes the segment colour
-// and its dark entry black, whatever order the image's colour table has.
-QImage ColouredGlyphs(const QImage& strip, QRgb segment) {
-    QImage glyphs = strip.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-    QList<QRgb> table = glyphs.colorTable();
-    for (QRgb& entry : table)
-        entry = qGray(entry) >= 128 ? segment : kBlack;
-    glyphs.setColorTable(table);
-    return glyphs;
 }
 
 std::int32_t BestOfLevel(const GameState& game) {
@@ -131,15 +110,8 @@ QImage LcdPanel::picture() const {
     DrawLine(painter, right - 1, bottom - 1, right - 1, 0, kWhite);
 
     const std::int32_t best = BestOfLevel(game_);
-    const QString text = LcdText(showBest_ ? best : game_.score);
-    if (glyphs_.isNull())
-        return picture;
-    const QImage glyphs = ColouredGlyphs(glyphs_, LcdSegmentColour(showBest_, game_.score, best));
-    for (int i = 0; i < text.size(); ++i) {
-        const QRect source(0, GlyphRow(text[i]), kGlyphWidth, kGlyphHeight);
-        painter.drawImage(QPoint(1 + kGlyphWidth * i, 1), glyphs,
-                          source.intersected(glyphs.rect()));
-    }
+    DrawLcdText(painter, QPoint(1, 1), glyphs_, LcdText(showBest_ ? best : game_.score),
+                LcdSegmentColour(showBest_, game_.score, best));
     return picture;
 }
 

@@ -140,6 +140,7 @@ moved() {
 wait_for 10 moved || fail "the ball from $source is not on its target $target"
 echo "ok: the keyboard moved the ball from $source to $target"
 
+# With press()'s pauses, for the same reason, around a held Ctrl.
 in_session wtype -s 700 -M ctrl -k o -m ctrl -s 400 || fail "Ctrl+O"
 wait_for 10 has_window "Cobblewell Options" || fail "Ctrl+O opened no Options dialog"
 shoot options

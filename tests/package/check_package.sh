@@ -33,6 +33,15 @@ step() {
     echo "check_package: $*"
 }
 
+wait_for() { # seconds command...: polls the command until it succeeds or the time is up
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
 cleanup() {
     local status=$?
     if [[ -n $game_pid ]] && kill -0 "$game_pid" 2>/dev/null; then
@@ -143,18 +152,25 @@ check_user_files() {
     step "score file at XDG_DATA_HOME/Cobblewell/cobblewell.top"
 }
 
+# The open Game menu is a second window of the game's process beside its main window.
+menu_open() {
+    local shown
+    shown=$(DISPLAY=$display xdotool search --onlyvisible --pid "$game_pid") || return 1
+    grep -qvx "$window" <<<"$shown"
+}
+
+game_ended() {
+    ! kill -0 "$game_pid" 2>/dev/null
+}
+
 close_game() {
     step "closing the game (Game > Exit)"
     # Without a window manager the game's window takes the focus only when given it.
     DISPLAY=$display xdotool windowfocus --sync "$window"
     DISPLAY=$display xdotool key --clearmodifiers alt+g
-    sleep 0.5
+    wait_for "$wait_seconds" menu_open || fail "Alt+G did not open the Game menu"
     DISPLAY=$display xdotool key x
-    for _ in $(seq $((wait_seconds * 10))); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Game > Exit"
+    wait_for "$wait_seconds" game_ended || fail "the game did not end after Game > Exit"
     local status=0
     wait "$game_pid" || status=$?
     game_pid=""

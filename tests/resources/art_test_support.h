@@ -57,15 +57,7 @@ inline const std::array<std::pair<int, int>, 7> kBallInks{
     {{9, 1}, {10, 2}, {12, 4}, {11, 3}, {13, 5}, {14, 6}, {15, 8}}};
 
 inline QString ArtPath(const QString& file) {
-#ifdef COBBLEWELL_ART_DIR
     return QStringLiteral(COBBLEWELL_ART_DIR "/") + file;
-#else
-    if (file.endsWith(".cur"))
-        return ":/cursors/" + file;
-    if (file.endsWith(".ico"))
-        return ":/icons/" + file.mid(4);
-    return ":/bitmaps/" + file;
-#endif
 }
 
 inline QByteArray ReadArt(const QString& file) {

@@ -12,14 +12,6 @@ using cw::LoadCursor;
 using cw::LoadIcon;
 using cw::LoadIconImage;
 
-// The pictures come from the art generator; a tree without it still builds and runs the
-// tests that do not need them.
-#ifdef COBBLEWELL_ART_DIR
-constexpr bool kArtIsBuiltIn = true;
-#else
-constexpr bool kArtIsBuiltIn = false;
-#endif
-
 QStringList BallBitmapNames() {
     QStringList names;
     for (const QString& prefix : art_test::kFamilies)
@@ -52,8 +44,6 @@ TEST(ResourceLookup, UnknownOrUnsafeNamesFindNothing) {
 }
 
 TEST(ResourceLookup, EveryBallAndFaceBitmapIsA16Colour36By36Image) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
     for (const QString& name : BallBitmapNames() + art_test::kSmiles + art_test::kFaces) {
         const QImage image = LoadBitmap(name);
         EXPECT_EQ(image.size(), QSize(36, 36)) << name.toStdString();
@@ -62,8 +52,6 @@ TEST(ResourceLookup, EveryBallAndFaceBitmapIsA16Colour36By36Image) {
 }
 
 TEST(ResourceLookup, PanelAndAboutBitmapsHaveTheirSizesAndDepths) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
     const QImage lcd = LoadBitmap("LCD");
     EXPECT_EQ(lcd.size(), QSize(13, 276));
     EXPECT_EQ(lcd.format(), QImage::Format_Mono);
@@ -77,15 +65,11 @@ TEST(ResourceLookup, PanelAndAboutBitmapsHaveTheirSizesAndDepths) {
 }
 
 TEST(ResourceLookup, NamesIgnoreCaseLikeResourceNames) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
     EXPECT_EQ(LoadBitmap("ball3"), LoadBitmap("BALL3"));
     EXPECT_EQ(LoadCursor("hand").hotSpot(), QPoint(6, 0));
 }
 
 TEST(ResourceLookup, IconsAre32By32WithTransparencyFromTheirMask) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
     for (int number : art_test::IconNumbers()) {
         const QImage image = LoadIconImage(number);
         ASSERT_EQ(image.size(), QSize(32, 32)) << number;
@@ -101,8 +85,6 @@ TEST(ResourceLookup, IconsAre32By32WithTransparencyFromTheirMask) {
 // Pixels whose colour the drawings fix: the rows come the right way up, the colours in their
 // order and the mask as transparency; the cursor's hot spot lies on its fingertip.
 TEST(ResourceLookup, WindowIconAndHandCursorShowTheirPicturesWithTheHotSpot) {
-    if (!kArtIsBuiltIn)
-        GTEST_SKIP() << "the art generator is not part of this build";
     const QImage icon = LoadIconImage(cw::art::kWindowIcon);
     ASSERT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);

@@ -2,6 +2,7 @@
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +29,18 @@ QString Text(std::string_view text) {
 
 void PrintTo(const ShownEntry& entry, std::ostream* out) {
     *out << '"' << entry.text.toStdString() << "\" " << entry.command;
+}
+
+// The letter after the text's one '&' ("&&" shows an ampersand), lower case; null without one.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
 }
 
 std::vector<ShownEntry> EntriesOf(const QMenu* menu) {
@@ -103,11 +116,47 @@ TEST_F(MainMenu, AcceleratorsAreWindowShortcutsOfTheirCommands) {
         EXPECT_FALSE(Popup(popup)->actions().contains(FindCommandAction(&window, CmdMinimize)));
 }
 
-TEST_F(MainMenu, OnlyTheAcceleratorCommandsHaveShortcuts) {
-    int withShortcut = 0;
-    for (const QAction* action : window.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
-        withShortcut += action->shortcut().isEmpty() ? 0 : 1;
-    EXPECT_EQ(withShortcut, 4);
+// Alt and a letter must reach one title of the bar, then one item of the open menu.
+TEST_F(MainMenu, EveryTitleAndItemHasAMnemonicOfItsOwn) {
+    const auto expectOwnMnemonics = [](const QList<QAction*>& actions) {
+        QString taken;
+        for (const QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QString text = action->text().section(u'\t', 0, 0);
+            const QChar key = Mnemonic(text);
+            EXPECT_FALSE(key.isNull()) << text.toStdString();
+            EXPECT_FALSE(taken.contains(key)) << text.toStdString();
+            taken += key;
+        }
+    };
+    expectOwnMnemonics(window.menuBar()->actions());
+    expectOwnMnemonics(Popup(0)->actions());
+    expectOwnMnemonics(Popup(1)->actions());
+}
+
+// The key after the tab ("Ctrl-N") is the one that runs the item; an item without it has none.
+TEST_F(MainMenu, ShortcutColumnNamesTheKeyOfItsItem) {
+    for (int popup : {0, 1}) {
+        for (const QAction* action : Popup(popup)->actions()) {
+            const QString text = action->text();
+            QString shown = text.contains(u'\t') ? text.section(u'\t', 1) : QString();
+            const QKeySequence key(shown.replace(u'-', u'+'));
+            EXPECT_EQ(key.toString().toStdString(), action->shortcut().toString().toStdString())
+                << text.toStdString();
+        }
+    }
+}
+
+TEST_F(MainMenu, EveryCommandIsInAMenuOrHasAKey) {
+    for (int id : {CmdNew, CmdHighScores, CmdExit, CmdHelpIndex, CmdHelpRules, CmdHelpUsing,
+                   CmdAbout, CmdOptions, CmdBeginner, CmdExpert, CmdIntermediate, CmdMinimize}) {
+        QAction* action = FindCommandAction(&window, id);
+        ASSERT_NE(action, nullptr) << id;
+        const bool inMenu =
+            Popup(0)->actions().contains(action) || Popup(1)->actions().contains(action);
+        EXPECT_TRUE(inMenu || !action->shortcut().isEmpty()) << id;
+    }
 }
 
 TEST_F(MainMenu, KeysReachTheCommandHandlerWhileTheWindowIsActive) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cobblewell-artgen GRID_DIR OUT_DIR: draws every picture of the game into OUT_DIR.
 #include "about_picture.h"
+#include "art_files.h"
 #include "ball_families.h"
 #include "faces.h"
 #include "icons.h"
@@ -20,7 +21,7 @@ namespace {
 using namespace artgen;
 
 std::filesystem::path BitmapFile(const std::filesystem::path& out, std::string_view name) {
-    return out / (std::string(name) + ".bmp");
+    return out / BitmapFileName(name);
 }
 
 void WriteBallFamilies(const std::filesystem::path& out) {
@@ -52,9 +53,9 @@ void WritePanels(const std::filesystem::path& grids, const std::filesystem::path
 void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto hand = LoadGrids(grids / "hand.txt");
     for (const IconPicture& icon : DrawIcons(hand)) {
-        WriteFile(out / ("icon" + std::to_string(icon.number) + ".ico"), EncodeIcon(icon.pixels));
+        WriteFile(out / IconFileName(icon.number), EncodeIcon(icon.pixels));
     }
-    WriteFile(out / (std::string(cw::art::kHandCursor) + ".cur"),
+    WriteFile(out / CursorFileName(cw::art::kHandCursor),
               EncodeCursor(DrawHandCursor(hand), kCursorHotX, kCursorHotY));
 }
 

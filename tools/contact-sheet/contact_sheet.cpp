@@ -5,6 +5,7 @@
 #include "resources/resource_lookup.h"
 #include "widgets/cell_picture.h"
 #include "widgets/draw_helpers.h"
+#include "widgets/lcd_digits.h"
 
 #include <QFile>
 #include <QPainter>
@@ -162,23 +163,10 @@ void PlaceFaces(SheetLayout& layout, const QDir& folder) {
 }
 
 QImage LcdPanel(const QImage& strip, const QString& text, QRgb segments) {
-    QImage glyphs = strip.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < glyphs.height(); ++y) {
-        for (int x = 0; x < glyphs.width(); ++x) {
-            glyphs.setPixelColor(x, y,
-                                 glyphs.pixelColor(x, y).lightness() > 127 ? QColor(segments)
-                                                                           : QColor(Qt::black));
-        }
-    }
     QImage panel(54, 25, QImage::Format_ARGB32);
     panel.fill(cw::kLightGrey);
     QPainter painter(&panel);
-    for (int i = 0; i < text.size(); ++i) {
-        // Digits by their character code; the minus and the blank sit above '9'.
-        const int code = text[i] == '-' ? 59 : (text[i] == ' ' ? 58 : text[i].unicode());
-        const int row = 23 * (59 - code);
-        painter.drawImage(1 + 13 * i, 1, glyphs.copy(0, row, 13, 23));
-    }
+    cw::DrawLcdText(painter, QPoint(1, 1), strip, text, segments);
     return panel;
 }
 

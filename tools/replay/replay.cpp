@@ -111,7 +111,7 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
         std::size_t arity;
     };
     static constexpr CommandShape kCommands[] = {
-        {"seed", 1}, {"level", 1}, {"options", 3}, {"score", 1}, {"best", 2}, {"next", 5},
+        {"seed", 1}, {"level", 1}, {"options", 3}, {"score", 1}, {"best", 2}, {"next", kNextSlots},
         {"put", 4},  {"new", 0},   {"click", 2},   {"face", 0},  {"show", 0}};
     const CommandShape* shape = nullptr;
     for (const CommandShape& candidate : kCommands)

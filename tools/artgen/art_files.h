@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The files the generator writes, named from the art table. Header-only and plain C++, so that
+// CMake can build the listing at configure time, before the generator itself exists.
+
+#include "resources/art_names.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace artgen {
+
+inline std::string BitmapFileName(std::string_view name) {
+    return std::string(name) + ".bmp";
+}
+
+inline std::string IconFileName(int number) {
+    return "icon" + std::to_string(number) + ".ico";
+}
+
+inline std::string CursorFileName(std::string_view name) {
+    return std::string(name) + ".cur";
+}
+
+inline std::vector<std::string> ArtFileNames() {
+    namespace art = cw::art;
+    std::vector<std::string> files;
+    for (const art::ShapeFamily& family : art::kShapeFamilies) {
+        for (int picture = 0; picture < art::kFamilyPictures; ++picture)
+            files.push_back(BitmapFileName(std::string(family.prefix) + std::to_string(picture)));
+    }
+    std::vector<std::string_view> pictures{art::kJokerPicture, art::kJokerAlternatePicture};
+    pictures.insert(pictures.end(), art::kFaceNames.begin(), art::kFaceNames.end());
+    pictures.insert(pictures.end(), {art::kLcdPicture, art::kNewButtonPicture, art::kSparklePicture,
+                                     art::kAboutPicture});
+    for (const std::string_view name : pictures)
+        files.push_back(BitmapFileName(name));
+
+    std::vector<int> icons{art::kWindowIcon, art::kNameDialogIcon};
+    for (const art::ShapeFamily& family : art::kShapeFamilies)
+        icons.push_back(family.iconNumber);
+    for (const int number : icons)
+        files.push_back(IconFileName(number));
+    files.push_back(CursorFileName(art::kHandCursor));
+    return files;
+}
+
+} // namespace artgen
