@@ -8,6 +8,9 @@
 #include "resources/version.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
+#include "widgets/center_dialog.h"
+
+#include <QLayout>
 
 #include <stdlib.h> // on_exit
 
@@ -113,6 +116,10 @@ int RunApplication(QApplication& application) {
     const std::time_t startTime = std::time(nullptr);
     std::unique_ptr<MainWindow> window = CreateGame(*session, startTime);
     running = window.get();
+    // It opens at the screen's centre by its outer frame, as a dialog without owner does; its
+    // fixed size comes from its layout, which would otherwise settle only as it shows.
+    window->layout()->activate();
+    CenterDialog(window.get(), nullptr);
     window->show();
     QApplication::exec();
     return 0;
