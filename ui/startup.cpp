@@ -110,7 +110,9 @@ int RunApplication(QApplication& application) {
         return 0;
     MainWindow* running = nullptr;
     // Requests are answered by the event loop only, by when the window exists.
-    instance.Listen([&running] { return running != nullptr && ActivateUnlessBusy(running); });
+    instance.Listen([&running](const QByteArray& activationToken) {
+        return running != nullptr && ActivateUnlessBusy(running, activationToken);
+    });
 
     auto session = std::make_unique<Session>();
     const std::time_t startTime = std::time(nullptr);
