@@ -5,6 +5,7 @@
 #include "ui_name_dialog.h"
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
+#include "widgets/fitting_text_validator.h"
 
 namespace cw {
 
@@ -14,6 +15,9 @@ NameDialog::NameDialog(ScoreEntry& pending, QWidget* owner)
     ApplyDialogUnits(this);
     connect(ui_->okButton, &QPushButton::clicked, this, &NameDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &NameDialog::reject);
+    // The field does not scroll: what can be typed is bounded by its width and by the bytes
+    // the score file keeps of a name.
+    ui_->nameEdit->setValidator(new FittingTextValidator(ui_->nameEdit, kMaxNameBytes));
     ui_->nameEdit->setText(NameText(pending_));
     ui_->nameEdit->selectAll();
     ui_->nameEdit->setFocus();

@@ -37,6 +37,8 @@ constexpr int kAcceptsPerWake = 16;
 constexpr int kAcceptRetryMs = 100;
 constexpr int kListenBacklog = 64;
 constexpr int kStartWaitMs = 2000;
+// Where a launcher puts the activation token of the program it starts (Wayland).
+constexpr char kActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
 
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -81,7 +83,7 @@ int ListenOn(const QString& key) {
 // through QLocalServer, which gives up the name for good after one failed accept.
 class InstanceServer : public QObject {
 public:
-    InstanceServer(int listener, std::function<void(quint64)> askGame)
+    InstanceServer(int listener, std::function<void(quint64, QByteArray)> askGame)
         : listener_(listener), askGame_(std::move(askGame)) {}
 
     ~InstanceServer() override {
@@ -186,16 +188,17 @@ private:
             return;
         peer->received +=
             socket->read(static_cast<qint64>(kMaxExchangeLine) - peer->received.size());
-        const int verdict = MatchLine(View(peer->received), {kActivateRequest});
-        if (verdict == kLineIncomplete)
+        const ActivateRequest parsed = ParseActivateRequest(View(peer->received));
+        if (parsed.verdict == kLineIncomplete)
             return;
-        if (verdict != 0) {
+        if (parsed.verdict != 0) {
             Drop(socket);
             return;
         }
         const quint64 request = ++lastRequest_;
         peer->request = request;
-        askGame_(request);
+        askGame_(request,
+                 QByteArray(parsed.token.data(), static_cast<qsizetype>(parsed.token.size())));
         QTimer::singleShot(kActivationWaitMs, socket, [this, request] { Answer(request, false); });
     }
 
@@ -207,7 +210,7 @@ private:
     }
 
     const int listener_;
-    const std::function<void(quint64)> askGame_;
+    const std::function<void(quint64, QByteArray)> askGame_;
     QSocketNotifier* notifier_ = nullptr;
     std::vector<Peer> peers_;
     quint64 lastRequest_ = 0;
@@ -234,7 +237,8 @@ RunningInstance SingleInstance::AskRunningInstance(int answerTimeoutMs) const {
     if (!socket.waitForConnected(kConnectTimeoutMs) ||
         !PeerIsSameUser(static_cast<int>(socket.socketDescriptor())))
         return RunningInstance::None;
-    socket.write(kActivateRequest.data(), static_cast<qint64>(kActivateRequest.size()));
+    const std::string request = MakeActivateRequest(View(LaunchActivationToken()));
+    socket.write(request.data(), static_cast<qint64>(request.size()));
     socket.flush();
     const QDeadlineTimer deadline(answerTimeoutMs);
     QByteArray received;
@@ -255,7 +259,7 @@ RunningInstance SingleInstance::AskRunningInstance(int answerTimeoutMs) const {
     }
 }
 
-bool SingleInstance::Listen(std::function<bool()> activate) {
+bool SingleInstance::Listen(std::function<bool(const QByteArray&)> activate) {
     if (server_ != nullptr)
         return true;
     const int listener = ListenOn(key_);
@@ -266,9 +270,9 @@ bool SingleInstance::Listen(std::function<bool()> activate) {
         return false;
     }
     activate_ = std::move(activate);
-    server_ = new InstanceServer(listener, [this](quint64 request) {
+    server_ = new InstanceServer(listener, [this](quint64 request, const QByteArray& token) {
         QMetaObject::invokeMethod(
-            this, [this, request] { Activate(request); }, Qt::QueuedConnection);
+            this, [this, request, token] { Activate(request, token); }, Qt::QueuedConnection);
     });
     server_->moveToThread(&thread_);
     connect(&thread_, &QThread::started, server_, &InstanceServer::Start);
@@ -278,21 +282,36 @@ bool SingleInstance::Listen(std::function<bool()> activate) {
     return true;
 }
 
-void SingleInstance::Activate(quint64 request) {
-    const bool busy = activate_ && activate_();
+void SingleInstance::Activate(quint64 request, const QByteArray& activationToken) {
+    const bool busy = activate_ && activate_(activationToken);
     InstanceServer* server = server_;
     QMetaObject::invokeMethod(
         server, [server, request, busy] { server->Answer(request, busy); }, Qt::QueuedConnection);
 }
 
-bool ActivateUnlessBusy(QWidget* window) {
+QByteArray LaunchActivationToken() {
+    const QByteArray token = qgetenv(kActivationTokenVariable);
+    return IsActivationToken(View(token)) ? token : QByteArray();
+}
+
+bool ActivateUnlessBusy(QWidget* window, const QByteArray& activationToken) {
     if (QApplication::activeModalWidget() != nullptr)
         return true;
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->showNormal();
     window->raise();
+    // Qt's Wayland plugin hands the compositor the token it finds in this variable when the
+    // window asks to be activated, and a compositor raises a window only for a valid token.
+    const bool lendToken =
+        !activationToken.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland");
+    if (lendToken)
+        qputenv(kActivationTokenVariable, activationToken);
     window->activateWindow();
+    // The token was the other start's, for this one activation: programs the game starts later
+    // (a browser) must not inherit it.
+    if (lendToken)
+        qunsetenv(kActivationTokenVariable);
     return false;
 }
 

@@ -9,6 +9,9 @@
 #include "resources/version.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
+#include "widgets/center_dialog.h"
+
+#include <QLayout>
 
 #include <stdlib.h> // on_exit
 
@@ -109,12 +112,18 @@ int RunApplication(QApplication& application) {
     InstallTranslations();
     MainWindow* running = nullptr;
     // Requests are answered by the event loop only, by when the window exists.
-    instance.Listen([&running] { return running != nullptr && ActivateUnlessBusy(running); });
+    instance.Listen([&running](const QByteArray& activationToken) {
+        return running != nullptr && ActivateUnlessBusy(running, activationToken);
+    });
 
     auto session = std::make_unique<Session>();
     const std::time_t startTime = std::time(nullptr);
     std::unique_ptr<MainWindow> window = CreateGame(*session, startTime);
     running = window.get();
+    // It opens at the screen's centre by its outer frame, as a dialog without owner does; its
+    // fixed size comes from its layout, which would otherwise settle only as it shows.
+    window->layout()->activate();
+    CenterDialog(window.get(), nullptr);
     window->show();
     QApplication::exec();
     return 0;

@@ -3,10 +3,13 @@
 # End-to-end session under a headless Wayland compositor (sway), with Qt's Wayland plugin: the
 # window appears with the desktop entry's id as its app id, a ball moves by keyboard, the
 # Options dialog opens and closes, and a second start finds the running game and adds no
-# window. sway refuses to run as root, so as root the script makes a user of its own for the
-# session and runs sway, the game and the tools as that user.
+# window. Out of sight on another workspace, the game stays there when a second start has no
+# activation token, and comes forward when the start brings the token a launcher got for it
+# (sway set to focus a window whose activation it grants). sway refuses to run as root, so as
+# root the script makes a user of its own for the session and runs sway, the game and the
+# tools as that user.
 #
-#   wayland_session.sh PROGRAM SCREEN_CHECK DESKTOP_FILE SHOTS_DIR
+#   wayland_session.sh PROGRAM SCREEN_CHECK ACTIVATION_TOKEN DESKTOP_FILE SHOTS_DIR
 #
 # Exit 0 pass, 1 fail, 77 skipped (sway, its tools or Qt's Wayland plugin are missing).
 # Screenshots go to SHOTS_DIR.
@@ -14,8 +17,9 @@ set -uo pipefail
 
 program=$1
 checker=$2
-app_id=$(basename "$3" .desktop)
-shots=$4
+token_tool=$3
+app_id=$(basename "$4" .desktop)
+shots=$5
 source "$(dirname "$0")/lib.sh"
 require_tools sway swaymsg grim wtype jq qtpaths6 setpriv
 [[ -e $(qtpaths6 --plugin-dir)/platforms/libqwayland-generic.so ]] ||
@@ -67,8 +71,10 @@ settings="$work/config/Cobblewell/COBWL.INI"
 write_settings "0,2,0,0,0" "3,0,0,0"
 ((EUID != 0)) || chown -R "$session_user": "$work/config"
 in_session test -x "$program" || fail "$session_user cannot run $program"
+in_session test -x "$token_tool" || fail "$session_user cannot run $token_tool"
 
-printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$work/sway.conf"
+printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\nfocus_on_window_activation focus\n' \
+    >"$work/sway.conf"
 # Started directly, not through in_session, so that the process id is sway's own.
 "${as_player[@]}" env -i "${session_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
@@ -88,6 +94,12 @@ game_windows() {
 }
 has_window() { # title
     game_windows | jq -e --arg name "$1" 'select(.name == $name)' >/dev/null
+}
+game_focused() {
+    game_windows | jq -e --arg name "$title" 'select(.name == $name and .focused)' >/dev/null
+}
+game_unfocused() {
+    ! game_focused
 }
 no_window() { # title
     ! has_window "$1"
@@ -148,13 +160,31 @@ press Escape
 wait_for 10 no_window "Cobblewell Options" || fail "Escape left the Options dialog open"
 echo "ok: the Options dialog opens and closes"
 
-timeout 15 "${as_player[@]}" env -i "${session_env[@]}" "$program" >>"$work/second.log" 2>&1
-code=$?
-((code == 0)) || fail "the second start ended with status $code: $(cat "$work/second.log")"
-kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
-(($(game_windows | jq -s --arg name "$title" 'map(select(.name == $name)) | length') == 1)) ||
-    fail "a second start added a window"
-echo "ok: a second start finds the running game and ends with status 0"
+second_start() { # [variable=value...]
+    timeout 15 "${as_player[@]}" env -i "${session_env[@]}" "$@" "$program" \
+        >>"$work/second.log" 2>&1
+    code=$?
+    ((code == 0)) || fail "the second start ended with status $code: $(cat "$work/second.log")"
+    kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
+    (($(game_windows | jq -s --arg name "$title" 'map(select(.name == $name)) | length') == 1)) ||
+        fail "a second start added a window"
+}
+
+# Another workspace takes the screen and the focus.
+in_session swaymsg -q workspace 2 || fail "cannot switch to another workspace"
+wait_for 5 game_unfocused || fail "the game kept the focus on another workspace"
+second_start
+# The game answers once it has asked to come forward; give the compositor a moment to refuse.
+sleep 1
+game_unfocused || fail "a start without an activation token raised the game"
+echo "ok: a second start finds the running game and ends with status 0; without a token the" \
+    "game stays out of sight"
+
+token=$(in_session "$token_tool") || fail "sway gave no activation token"
+second_start XDG_ACTIVATION_TOKEN="$token"
+wait_for 10 game_focused || fail "a start with the activation token $token did not raise the game"
+shoot raised
+echo "ok: a second start with its launcher's activation token raises the running game"
 
 mkdir -p "$shots" && cp "$work"/*.png "$shots"/
 status=0

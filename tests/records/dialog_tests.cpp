@@ -7,12 +7,15 @@
 #include "records_test_support.h"
 #include "tests/support/dialog_test_support.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <ctime>
 #include <gtest/gtest.h>
@@ -225,6 +228,61 @@ TEST_F(TopPlayersTest, NothingIsRedBeforeAnEntryWasAccepted) {
     dialog.show();
     for (int id : {421, 431, 510, 430, 440})
         EXPECT_EQ(RedPixels(Field(&dialog, id)), 0) << id;
+}
+
+class NameFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.show();
+        field = qobject_cast<QLineEdit*>(FindControl(&dialog, 501));
+        ASSERT_NE(field, nullptr);
+    }
+    // Where the text's first character is drawn while the cursor stands at its end, against
+    // where it is drawn with the cursor at the start: a field that scrolled shows it further left.
+    int ScrolledBy() {
+        field->setSelection(0, static_cast<int>(field->text().size()));
+        field->grab(); // the field settles its scrolling as it paints
+        const int start = field->inputMethodQuery(Qt::ImAnchorRectangle).toRect().x();
+        field->home(false);
+        field->grab();
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x() - start;
+    }
+
+    ScoreEntry pending{};
+    NameDialog dialog{pending, nullptr};
+    QLineEdit* field = nullptr;
+};
+
+TEST_F(NameFieldTest, TypingStopsWhereTheFieldIsFullAndNeverScrolls) {
+    QTest::keyClicks(field, QString(80, 'W'));
+    const int typed = static_cast<int>(field->text().size());
+    EXPECT_GT(typed, 5);
+    EXPECT_LT(typed, 39); // the width, not the bytes, is the bound for wide letters
+    field->end(false);
+    const int cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    EXPECT_LT(field->width() - cursor, 2 * field->fontMetrics().horizontalAdvance('W'));
+    EXPECT_EQ(ScrolledBy(), 0);
+}
+
+TEST_F(NameFieldTest, TypingStopsAtTheBytesKeptOfAName) {
+    // Two bytes each, typed as a keyboard layout with the letter sends it: the 20th would be 40.
+    for (int i = 0; i < 25; ++i)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Eacute, QChar(0xE9), Qt::NoModifier);
+    EXPECT_EQ(field->text(), QString(19, QChar(0xE9)));
+    QTest::keyClicks(field, "ab"); // a single byte still fits, the next does not
+    EXPECT_EQ(field->text().toUtf8().size(), 39);
+    EXPECT_TRUE(field->text().endsWith(QChar(0xE9) + QStringLiteral("a")));
+    EXPECT_EQ(ScrolledBy(), 0);
+}
+
+TEST_F(NameFieldTest, APasteThatWouldOverflowIsRefusedWhole) {
+    QTest::keyClicks(field, "Ann");
+    QGuiApplication::clipboard()->setText(" Lee");
+    field->paste();
+    EXPECT_EQ(field->text(), "Ann Lee");
+    QGuiApplication::clipboard()->setText(QString(30, 'W'));
+    field->paste();
+    EXPECT_EQ(field->text(), "Ann Lee");
 }
 
 } // namespace

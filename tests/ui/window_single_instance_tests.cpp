@@ -133,14 +133,14 @@ TEST(SingleInstance, NameDependsOnTheUserAloneNotOnTheDisplay) {
 TEST(SingleInstance, FirstStartFindsNobodyAndTakesTheName) {
     SingleInstance first(TestKey());
     EXPECT_EQ(first.AskRunningInstance(), RunningInstance::None);
-    EXPECT_TRUE(first.Listen([] { return false; }));
+    EXPECT_TRUE(first.Listen([](const QByteArray&) { return false; }));
 }
 
 TEST(SingleInstance, LaterStartBringsTheRunningGameForward) {
     const QString key = TestKey();
     SingleInstance running(key);
     int activations = 0;
-    ASSERT_TRUE(running.Listen([&activations] {
+    ASSERT_TRUE(running.Listen([&activations](const QByteArray&) {
         ++activations;
         return false;
     }));
@@ -148,10 +148,30 @@ TEST(SingleInstance, LaterStartBringsTheRunningGameForward) {
     EXPECT_EQ(activations, 1);
 }
 
+// Under Wayland only the token that a launcher gave the later start lets the game come forward;
+// a variable that is no token of the kind the game accepts is not passed on, yet the start
+// still finds the game.
+TEST(SingleInstance, LaterStartHandsOnItsLaunchersActivationToken) {
+    const QString key = TestKey();
+    SingleInstance running(key);
+    QList<QByteArray> tokens;
+    ASSERT_TRUE(running.Listen([&tokens](const QByteArray& token) {
+        tokens.append(token);
+        return false;
+    }));
+    const QByteArray valid = "b7a9fa1dceb4661bae833c14b732f1dc";
+    for (const QByteArray& given : {valid, QByteArray("two words"), QByteArray(256, 'x')}) {
+        qputenv("XDG_ACTIVATION_TOKEN", given);
+        EXPECT_EQ(AskFromAnotherStart(key), RunningInstance::Activated);
+    }
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    EXPECT_EQ(tokens, QList<QByteArray>({valid, QByteArray(), QByteArray()}));
+}
+
 TEST(SingleInstance, LaterStartLearnsOfAnOpenDialog) {
     const QString key = TestKey();
     SingleInstance running(key);
-    ASSERT_TRUE(running.Listen([] { return true; }));
+    ASSERT_TRUE(running.Listen([](const QByteArray&) { return true; }));
     EXPECT_EQ(AskFromAnotherStart(key), RunningInstance::Busy);
 }
 
@@ -159,11 +179,11 @@ TEST(SingleInstance, LaterStartLearnsOfAnOpenDialog) {
 TEST(SingleInstance, NameOfAGoneGameDoesNotStopANewStart) {
     const QString key = TestKey();
     auto gone = std::make_unique<SingleInstance>(key);
-    ASSERT_TRUE(gone->Listen([] { return false; }));
+    ASSERT_TRUE(gone->Listen([](const QByteArray&) { return false; }));
     gone.reset();
     SingleInstance next(key);
     EXPECT_EQ(next.AskRunningInstance(), RunningInstance::None);
-    EXPECT_TRUE(next.Listen([] { return false; }));
+    EXPECT_TRUE(next.Listen([](const QByteArray&) { return false; }));
 }
 
 // A game blocked in a pause of the rules (a long move, a joker's face) still answers in time:
@@ -172,7 +192,7 @@ TEST(SingleInstance, BlockedGameStillAnswersAndComesForwardLater) {
     const QString key = TestKey();
     SingleInstance running(key);
     int activations = 0;
-    ASSERT_TRUE(running.Listen([&activations] {
+    ASSERT_TRUE(running.Listen([&activations](const QByteArray&) {
         ++activations;
         return false;
     }));
@@ -206,7 +226,7 @@ TEST(SingleInstance, SquatterThatSaysNothingOrGarbageIsNoRunningGame) {
         EXPECT_EQ(SingleInstance(key).AskRunningInstance(), RunningInstance::None) << reply.data();
         EXPECT_LT(clock.elapsed(), 2000);
         SingleInstance next(key);
-        EXPECT_FALSE(next.Listen([] { return false; }));
+        EXPECT_FALSE(next.Listen([](const QByteArray&) { return false; }));
         squatter.join();
         close(listener);
     }
@@ -251,7 +271,7 @@ TEST(SingleInstance, HundredsOfIdleConnectionsNeitherStopNorSilenceTheGame) {
     const QString key = TestKey();
     SingleInstance running(key);
     int activations = 0;
-    ASSERT_TRUE(running.Listen([&activations] {
+    ASSERT_TRUE(running.Listen([&activations](const QByteArray&) {
         ++activations;
         return false;
     }));
@@ -288,7 +308,7 @@ TEST(SingleInstance, ServerKeepsListeningAfterAFailedAccept) {
 #endif
     const QString key = TestKey();
     SingleInstance running(key);
-    ASSERT_TRUE(running.Listen([] { return false; }));
+    ASSERT_TRUE(running.Listen([](const QByteArray&) { return false; }));
     const int waiting = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     ASSERT_GE(waiting, 0);
 
@@ -317,11 +337,13 @@ TEST(SingleInstance, OtherRequestsActivateNothing) {
     const QString key = TestKey();
     SingleInstance running(key);
     int activations = 0;
-    ASSERT_TRUE(running.Listen([&activations] {
+    ASSERT_TRUE(running.Listen([&activations](const QByteArray&) {
         ++activations;
         return false;
     }));
-    for (const QByteArray& request : {QByteArray("hello\n"), QByteArray(200, 'x')}) {
+    const QByteArray longToken = "activate " + QByteArray(256, 't') + '\n';
+    for (const QByteArray& request : {QByteArray("hello\n"), QByteArray(200, 'x'),
+                                      QByteArray("activate to\x01ken\n"), longToken}) {
         const bool dropped = FromAnotherProcess([key, request] {
             const int fd = ConnectTo(key);
             const bool sent =

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/frame_margins.h"
+
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace cw {
+namespace {
+
+// A window manager answers within a few milliseconds; one that does not is not waited for
+// again.
+constexpr int kAnswerWaitMs = 250;
+constexpr unsigned long kPollIntervalMs = 2;
+
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+    const ReplyPointer<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The left, right, top and bottom widths of _NET_FRAME_EXTENTS on `window`, if it is set.
+bool ReadFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents,
+                      std::uint32_t (&widths)[4]) {
+    const ReplyPointer<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
+            nullptr),
+        &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return false;
+    std::memcpy(widths, xcb_get_property_value(reply.get()), sizeof widths);
+    return true;
+}
+
+bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature) {
+    const ReplyPointer<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, root,
+                                                Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM,
+                                                0, 1024),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 32)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, feature) != atoms + count;
+}
+
+// Asks the window manager how it will frame the not yet mapped `window` (EWMH
+// _NET_REQUEST_FRAME_EXTENTS) and waits a moment for the answer, in device pixels.
+bool RequestFrameExtents(xcb_connection_t* connection, xcb_window_t window,
+                         std::uint32_t (&widths)[4]) {
+    static bool unanswered = false;
+    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    const ReplyPointer<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr),
+        &std::free);
+    if (unanswered || !geometry || request == XCB_ATOM_NONE ||
+        !Supports(connection, geometry->root, request))
+        return false;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = request;
+    xcb_send_event(connection, 0, geometry->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    const QDeadlineTimer deadline(kAnswerWaitMs);
+    // Polled rather than waited for as an event: the events of this connection are Qt's.
+    while (!ReadFrameExtents(connection, window, extents, widths)) {
+        if (deadline.hasExpired()) {
+            unanswered = true;
+            return false;
+        }
+        QThread::msleep(kPollIntervalMs);
+    }
+    return true;
+}
+
+QMargins KnownFrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+} // namespace
+
+QMargins ExpectedFrameMargins(QWidget* window) {
+    if (window->isVisible())
+        return KnownFrameMargins(*window);
+    // Other platforms may offer an X11 connection of their own (offscreen does), but only on
+    // xcb are the windows on it.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != u"xcb" || x11 == nullptr || x11->connection() == nullptr)
+        return {};
+    std::uint32_t widths[4] = {};
+    if (!RequestFrameExtents(x11->connection(), static_cast<xcb_window_t>(window->winId()), widths))
+        return {};
+    // The window manager counts device pixels; Qt places windows in logical ones.
+    const qreal ratio = window->devicePixelRatioF();
+    const auto logical = [ratio](std::uint32_t width) { return qRound(width / ratio); };
+    return {logical(widths[0]), logical(widths[2]), logical(widths[1]), logical(widths[3])};
+}
+
+void MoveFrameTo(QWidget* window, QPoint frameTopLeft, const QMargins& frame) {
+    // QWidget::move places the frame's corner by the frame Qt knows of: none for a window not
+    // yet framed, whose client area would then land at the corner itself.
+    const QMargins known = KnownFrameMargins(*window);
+    window->move(frameTopLeft + QPoint(frame.left() - known.left(), frame.top() - known.top()));
+}
+
+} // namespace cw
