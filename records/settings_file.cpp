@@ -115,7 +115,7 @@ int ReadSettings(GameState& game, RecordsState& records) {
         ApplyMoreOptions(text, game);
     ReadSetting(kBrowserSetting, text);
     if (!text.empty())
-        records.browserPath = QString::fromStdString(text);
+        records.browserPath = QByteArray::fromStdString(text);
     return 1;
 }
 
