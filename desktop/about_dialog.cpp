@@ -98,7 +98,7 @@ void RunAboutCommand(Random& random, QWidget* owner,
         openWebAddress(QString::fromLatin1(kHomePageAddress));
 }
 
-void RunAboutCommand(Random& random, QString& browserPath, QWidget* owner) {
+void RunAboutCommand(Random& random, QByteArray& browserPath, QWidget* owner) {
     RunAboutCommand(random, owner, [&browserPath, owner](const QString& address) {
         OpenWebAddress(address, browserPath, owner);
     });

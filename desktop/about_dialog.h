@@ -6,6 +6,7 @@
 
 #include "game/random.h"
 
+#include <QByteArray>
 #include <QDialog>
 #include <QImage>
 #include <QString>
@@ -66,6 +67,6 @@ int RunAboutDialog(Random& random, QWidget* owner);
 // opened with `openWebAddress` after the box has gone.
 void RunAboutCommand(Random& random, QWidget* owner,
                      const std::function<void(const QString& address)>& openWebAddress);
-void RunAboutCommand(Random& random, QString& browserPath, QWidget* owner);
+void RunAboutCommand(Random& random, QByteArray& browserPath, QWidget* owner);
 
 } // namespace cw

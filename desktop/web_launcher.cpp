@@ -2,6 +2,7 @@
 #include "desktop/web_launcher.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
@@ -9,7 +10,12 @@
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
+#include <csignal>
 #include <memory>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace cw {
 namespace {
@@ -24,7 +30,7 @@ QString ChooseBrowserTitle(const QString& address) {
     return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
 }
 
-std::int32_t OpenWebAddress(const QString& address, QString& browserPath,
+std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath,
                             LaunchPlatform& platform) {
     if (address.isEmpty())
         return kNothingToOpen;
@@ -36,7 +42,7 @@ std::int32_t OpenWebAddress(const QString& address, QString& browserPath,
         result = platform.OpenWithDesktop(address);
         if (LaunchSucceeded(result))
             return result;
-        browserPath = platform.ChooseBrowser(ChooseBrowserTitle(address));
+        browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
     }
     if (!browserPath.isEmpty()) {
         result = platform.StartBrowser(browserPath, address);
@@ -47,7 +53,7 @@ std::int32_t OpenWebAddress(const QString& address, QString& browserPath,
     return result;
 }
 
-std::int32_t OpenWebAddress(const QString& address, QString& browserPath, QWidget* owner) {
+std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
     DesktopLaunchPlatform platform(owner);
     return OpenWebAddress(address, browserPath, platform);
 }
@@ -89,6 +95,28 @@ protected:
 private:
     bool active_ = true;
 };
+
+// Qt names a program by text, which cannot hold bytes that are not UTF-8; such a path is
+// started by its bytes, detached the way Qt starts one: in a session of its own, with the
+// signals the game ignores back to their defaults, and reaped when it ends.
+bool StartDetachedByBytes(QByteArray program, QByteArray argument) {
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGXFSZ);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF);
+    char* arguments[] = {program.data(), argument.data(), nullptr};
+    pid_t child = 0;
+    const int error =
+        posix_spawnp(&child, program.constData(), nullptr, &attributes, arguments, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (error != 0)
+        return false;
+    std::thread([child] { waitpid(child, nullptr, 0); }).detach();
+    return true;
+}
 
 } // namespace
 
@@ -139,8 +167,13 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::int32_t DesktopLaunchPlatform::StartBrowser(const QString& program, const QString& address) {
-    return QProcess::startDetached(program, {address}) ? kLaunchStarted : kProgramNotFound;
+std::int32_t DesktopLaunchPlatform::StartBrowser(const QByteArray& program,
+                                                 const QString& address) {
+    const QString name = QFile::decodeName(program);
+    const bool started = QFile::encodeName(name) == program
+                             ? QProcess::startDetached(name, {address})
+                             : StartDetachedByBytes(program, QFile::encodeName(address));
+    return started ? kLaunchStarted : kProgramNotFound;
 }
 
 void DesktopLaunchPlatform::WarnConnectionFailed() {

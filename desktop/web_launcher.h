@@ -7,6 +7,7 @@
 
 #include "desktop/browser_control.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -46,8 +47,9 @@ public:
     virtual std::int32_t OpenWithDesktop(const QString& address) = 0;
     // The chosen program's path, or empty when the player cancels.
     virtual QString ChooseBrowser(const QString& title) = 0;
-    // Starts the program with the address as its one argument, never through a shell.
-    virtual std::int32_t StartBrowser(const QString& program, const QString& address) = 0;
+    // Starts the program, named by the bytes of its path, with the address as its one
+    // argument, never through a shell.
+    virtual std::int32_t StartBrowser(const QByteArray& program, const QString& address) = 0;
     virtual void WarnConnectionFailed() = 0;
 };
 
@@ -61,7 +63,7 @@ public:
     BrowserControl& browserControl() override;
     std::int32_t OpenWithDesktop(const QString& address) override;
     QString ChooseBrowser(const QString& title) override;
-    std::int32_t StartBrowser(const QString& program, const QString& address) override;
+    std::int32_t StartBrowser(const QByteArray& program, const QString& address) override;
     void WarnConnectionFailed() override;
 
 private:
@@ -72,9 +74,10 @@ private:
 QString ChooseBrowserTitle(const QString& address);
 
 // Returns kNothingToOpen for an empty address, kRunningBrowserTookIt, or the result of the
-// last launch tried. `browserPath` is the remembered program: filled by the choice, emptied
-// when the choice is cancelled, kept when the program fails to start.
-std::int32_t OpenWebAddress(const QString& address, QString& browserPath, LaunchPlatform& platform);
-std::int32_t OpenWebAddress(const QString& address, QString& browserPath, QWidget* owner);
+// last launch tried. `browserPath` is the remembered program, as the bytes of its path: filled
+// by the choice, emptied when the choice is cancelled, kept when the program fails to start.
+std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath,
+                            LaunchPlatform& platform);
+std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner);
 
 } // namespace cw

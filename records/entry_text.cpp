@@ -27,7 +27,36 @@ QString LocalDateText(std::int32_t time) {
     return QLocale(GameLanguage()).toString(QDateTime::fromSecsSinceEpoch(time), pattern);
 }
 
+// U+2400 to U+241F picture the controls 0 to 31, U+2421 DEL.
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
+QChar VisibleCharacter(QChar character) {
+    if (character.unicode() < 0x20)
+        return QChar(static_cast<char16_t>(kControlPictures + character.unicode()));
+    if (character.unicode() == 0x7F)
+        return QChar(kDeletePicture);
+    return QChar::ReplacementCharacter;
+}
+
+// Controls would break or blank the one-line field; the line and paragraph separators break
+// its line as a line feed does.
+bool NeedsAPicture(QChar character) {
+    const QChar::Category category = character.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
+}
+
 } // namespace
+
+QString ShownNameText(const ScoreEntry& entry) {
+    QString text = NameText(entry);
+    for (QChar& character : text) {
+        if (NeedsAPicture(character))
+            character = VisibleCharacter(character);
+    }
+    return text;
+}
 
 QString NameText(const ScoreEntry& entry) {
     return QString::fromUtf8(entry.name, static_cast<qsizetype>(strnlen(entry.name, kNameBytes)));

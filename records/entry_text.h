@@ -13,6 +13,11 @@ namespace cw {
 // The name up to its terminator; bytes that are not UTF-8 show as the replacement character.
 QString NameText(const ScoreEntry& entry);
 
+// NameText as a one-line field shows it: each control character (a damaged file may hold line
+// breaks and tabs) as its visible symbol from the Control Pictures block, one without such a
+// symbol as the replacement character.
+QString ShownNameText(const ScoreEntry& entry);
+
 // The UTF-8 form of `name`, cut to at most 39 bytes without splitting a character.
 QByteArray CutName(const QString& name);
 

@@ -4,6 +4,7 @@
 #include "records/score_entry.h"
 #include "records/settings_table.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -17,7 +18,8 @@ struct RecordsState {
     ScoreEntry pending{};
     CarriedValues carried{};
     std::int32_t shape = kDefaultShape;
-    QString browserPath;
+    // The bytes the settings file gave, which name the program whatever their encoding.
+    QByteArray browserPath;
     QString scoreFilePath;
     // Indent of the Top Players fields; measured once at start-up.
     int averageCharWidth = 0;

@@ -2,12 +2,12 @@
 #include "records/score_file.h"
 
 #include "records/option_values.h"
+#include "records/regular_file.h"
 #include "records/safe_save.h"
 #include "records/score_format.h"
 #include "records/settings_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -32,21 +32,17 @@ ScoreHeader CurrentHeader(const GameState& game, const RecordsState& records) {
     return ScoreHeader{game.level, records.shape, records.carried, PackOptionFlags(game.options)};
 }
 
-// Whatever a longer file holds past the format's bytes belongs to someone else and is kept.
-// Nothing when the file cannot be read whole: a save then must not replace it.
-std::optional<QByteArray> ReadTail(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const qint64 tailSize = file.size() - static_cast<qint64>(kScoreFileBytes);
-    if (tailSize <= 0)
-        return QByteArray();
-    if (!file.seek(static_cast<qint64>(kScoreFileBytes)))
-        return std::nullopt;
-    QByteArray tail = file.readAll();
-    if (tail.size() != tailSize)
-        return std::nullopt;
-    return tail;
+QByteArray ImageBytes(const GameState& game, const RecordsState& records) {
+    const ScoreFileBytes image = SerializeScoreFile(CurrentHeader(game, records), records.tables);
+    return QByteArray(reinterpret_cast<const char*>(image.data()),
+                      static_cast<qsizetype>(image.size()));
+}
+
+// A file that an older version created but never wrote is empty; it holds no one's scores.
+bool CanBeCreated(const QString& path) {
+    const FileContents found = ReadRegularFile(path, 1, ReadExtent::Prefix);
+    return found.state == FileState::Absent ||
+           (found.state == FileState::Read && found.bytes.isEmpty());
 }
 
 } // namespace
@@ -59,23 +55,24 @@ QString DefaultScoreFilePath() {
 void PrepareScoreFile(GameState& game, RecordsState& records) {
     records.scoreFilePath = DefaultScoreFilePath();
     QDir().mkpath(QFileInfo(records.scoreFilePath).absolutePath());
+    for (const QString& path : {records.scoreFilePath, SettingsFilePath(), ProfileFilePath()})
+        RemoveStaleSaveFiles(path);
     if (LoadScoreFile(game, records))
         return;
     ReadSettings(game, records);
-    // A file that exists but cannot be read may still hold someone's scores: it is neither
-    // emptied nor replaced (the save below fails on it as well).
-    if (!QFileInfo::exists(records.scoreFilePath)) {
-        QFile created(records.scoreFilePath);
-        created.open(QIODevice::WriteOnly);
-    }
-    SaveScoreFile(game, records);
+    // Whole or not at all, so that no interruption leaves a short file. A file that exists
+    // but cannot be read may still hold someone's scores: it is neither emptied nor replaced.
+    if (CanBeCreated(records.scoreFilePath))
+        SaveFile(records.scoreFilePath, ImageBytes(game, records), QByteArray());
 }
 
 int LoadScoreFile(GameState& game, RecordsState& records) {
-    QFile file(records.scoreFilePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileContents file = ReadRegularFile(
+        records.scoreFilePath, static_cast<qint64>(kScoreFileBytes), ReadExtent::Prefix);
+    // An empty file counts as absent: an older version left it when its creation was cut short.
+    if (file.state != FileState::Read || file.bytes.isEmpty())
         return 0;
-    const QByteArray bytes = file.read(static_cast<qint64>(kScoreFileBytes));
+    const QByteArray& bytes = file.bytes;
     if (ScoreHeaderInForce())
         ApplyHeader(ParseScoreHeader(AsBytes(bytes)), game, records);
     records.tables = ParseScoreTables(AsBytes(bytes));
@@ -86,16 +83,18 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
 
 int SaveScoreFile(const GameState& game, const RecordsState& records) {
     const QString& path = records.scoreFilePath;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return 0;
-    const std::optional<QByteArray> tail = ReadTail(path);
-    if (!tail)
+    // Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
+    // so the save needs the whole file; one that cannot be read is not replaced.
+    const FileContents current = ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
+    if (current.state == FileState::Absent)
+        WarnFileProblemOnce(path, "is gone, so scores are not saved");
+    if (current.state != FileState::Read)
         return 0;
-    const ScoreFileBytes image = SerializeScoreFile(CurrentHeader(game, records), records.tables);
-    QByteArray contents(reinterpret_cast<const char*>(image.data()),
-                        static_cast<qsizetype>(image.size()));
-    contents += *tail;
-    return SaveFileAtomically(path, contents) ? 1 : 0;
+    const QByteArray contents =
+        ImageBytes(game, records) + current.bytes.mid(static_cast<qsizetype>(kScoreFileBytes));
+    return SaveFile(path, contents, current.bytes) ? 1 : 0;
 }
 
 } // namespace cw

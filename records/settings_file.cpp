@@ -3,13 +3,14 @@
 
 #include "records/ini_document.h"
 #include "records/option_values.h"
+#include "records/regular_file.h"
 #include "records/safe_save.h"
 #include "records/setting_codec.h"
 #include "records/settings_table.h"
 #include "resources/version.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <array>
@@ -22,21 +23,32 @@ QString ConfigFilePath(const char* fileName) {
            QLatin1String(fileName);
 }
 
-IniDocument ReadIniFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IniDocument();
-    const QByteArray text = file.readAll();
+FileContents ReadIniText(const QString& path) {
+    return ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
+}
+
+IniDocument AsDocument(const QByteArray& text) {
     return IniDocument(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
+// A file that cannot be read reads as empty.
+IniDocument ReadIniFile(const QString& path) {
+    return AsDocument(ReadIniText(path).bytes);
+}
+
+// A file that exists but cannot be read whole is left as it is: a document rebuilt without
+// it would lose the player's other keys and sections.
 bool WriteIniEntry(const QString& path, const std::string& section, const std::string& key,
                    const std::string& value) {
-    IniDocument document = ReadIniFile(path);
+    const FileContents current = ReadIniText(path);
+    if (current.state == FileState::Unusable)
+        return false;
+    IniDocument document = AsDocument(current.bytes);
     document.SetValue(section, key, value);
     const std::string text = document.Text();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return SaveFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return SaveFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                    current.bytes);
 }
 
 std::string RawValue(const QString& path, const SettingKey& setting) {
@@ -103,7 +115,7 @@ int ReadSettings(GameState& game, RecordsState& records) {
         ApplyMoreOptions(text, game);
     ReadSetting(kBrowserSetting, text);
     if (!text.empty())
-        records.browserPath = QString::fromStdString(text);
+        records.browserPath = QByteArray::fromStdString(text);
     return 1;
 }
 

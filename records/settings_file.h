@@ -3,7 +3,8 @@
 
 // The player's settings (records/settings_table.h) in "COBWL.INI" and "WIN.INI", both in the
 // per-user configuration folder. Results follow the house pattern: 1 for success, 0 for
-// failure.
+// failure. A file that is no regular file, cannot be read or is far too large reads as empty
+// and is never rewritten (records/regular_file.h).
 
 #include "game/state.h"
 #include "records/records_state.h"

@@ -58,7 +58,7 @@ void TopPlayersDialog::PaintScoreTable(int level) {
     const LevelTable& table = records_.tables[level];
     for (int row = 0; row < kTableRows; ++row) {
         const bool red = IsHighlighted(table[row], records_.pending);
-        DrawFieldText(names_[row], NameText(table[row]), red);
+        DrawFieldText(names_[row], ShownNameText(table[row]), red);
     }
     for (int row = 0; row < kTableRows; ++row) {
         const bool red = IsHighlighted(table[row], records_.pending);

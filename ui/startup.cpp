@@ -15,6 +15,7 @@
 
 #include <stdlib.h> // on_exit
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -77,6 +78,9 @@ bool HandedToRunningGame(const SingleInstance& instance) {
 } // namespace
 
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv) {
+    // Under a file size limit a write past it then comes up short, which the saves handle as
+    // they do a full disk, instead of ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QtMessageHandler previous = qInstallMessageHandler(&HoldStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

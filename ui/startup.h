@@ -22,7 +22,8 @@ struct Session {
 
 // The application object, or the end of the program: where no window system can be reached
 // (Qt would abort), it prints one line on standard error and exits with status 0. Qt's own
-// messages of that attempt are shown only when it succeeds.
+// messages of that attempt are shown only when it succeeds. A file size limit never ends the
+// process: SIGXFSZ is ignored from here on.
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv);
 
 // The start-up sequence after the single-instance check, up to but not including showing the

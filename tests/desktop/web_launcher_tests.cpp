@@ -13,6 +13,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sys/stat.h>
+
 namespace cw {
 namespace {
 
@@ -63,8 +66,8 @@ public:
         log << QStringLiteral("choose %1").arg(title);
         return chosenProgram;
     }
-    std::int32_t StartBrowser(const QString& program, const QString& address) override {
-        log << QStringLiteral("run %1 %2").arg(program, address);
+    std::int32_t StartBrowser(const QByteArray& program, const QString& address) override {
+        log << QStringLiteral("run %1 %2").arg(QString::fromUtf8(program), address);
         return startResult;
     }
     void WarnConnectionFailed() override { log << QStringLiteral("warn"); }
@@ -78,16 +81,16 @@ public:
 
 TEST(WebLauncher, EmptyAddressDoesNothing) {
     FakeLaunchPlatform platform;
-    QString browserPath = QStringLiteral("/usr/bin/browser");
+    QByteArray browserPath("/usr/bin/browser");
     EXPECT_EQ(OpenWebAddress(QString(), browserPath, platform), kNothingToOpen);
     EXPECT_TRUE(platform.log.isEmpty());
-    EXPECT_EQ(browserPath, QStringLiteral("/usr/bin/browser"));
+    EXPECT_EQ(browserPath, "/usr/bin/browser");
 }
 
 TEST(WebLauncher, RunningBrowserOpensAddressAndIsBroughtForward) {
     FakeLaunchPlatform platform;
     platform.RunningBrowserReplies(QByteArray("\x2A\x01\x00\x00", 4));
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, platform), kRunningBrowserTookIt);
     const QStringList expected{
         QStringLiteral("session"),
@@ -105,7 +108,7 @@ TEST(WebLauncher, RunningBrowserOpensAddressAndIsBroughtForward) {
 TEST(WebLauncher, MailAddressIsNotBroughtForwardButCapitalsAre) {
     FakeLaunchPlatform lower;
     lower.RunningBrowserReplies(QByteArray("\x01\x00\x00\x00", 4));
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(QStringLiteral("mailto:someone@example.org"), browserPath, lower),
               kRunningBrowserTookIt);
     EXPECT_FALSE(lower.log.contains(QStringLiteral("connect Netscape WWW_Activate")));
@@ -128,7 +131,7 @@ TEST(WebLauncher, WindowIdComesFromTheFirstFourBytesOfTheReply) {
 
     FakeLaunchPlatform platform;
     platform.RunningBrowserReplies(QByteArray("\xBE\x0F", 2));
-    QString browserPath;
+    QByteArray browserPath;
     OpenWebAddress(kAddress, browserPath, platform);
     EXPECT_TRUE(platform.log.contains(QStringLiteral("request 0xFBE,0x0")));
 }
@@ -137,7 +140,7 @@ TEST(WebLauncher, BrowserThatTookTheAddressCountsEvenIfItCannotBeBroughtForward)
     FakeLaunchPlatform platform;
     platform.RunningBrowserReplies(QByteArray("\x01\x00\x00\x00", 4));
     platform.control.answeringTopics.remove(QStringLiteral("WWW_Activate"));
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, platform), kRunningBrowserTookIt);
     EXPECT_FALSE(platform.log.filter(QStringLiteral("desktop")).size());
     EXPECT_EQ(platform.log.last(), QStringLiteral("end session"));
@@ -147,7 +150,7 @@ TEST(WebLauncher, NoRunningBrowserFallsThroughToTheDesktop) {
     FakeLaunchPlatform silent; // a conversation starts, but no data comes back
     silent.control.answeringTopics = {QStringLiteral("WWW_OpenURL")};
     silent.desktopResult = 42;
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, silent), 42);
     const QStringList tail = silent.log.mid(silent.log.size() - 3);
     EXPECT_EQ(tail, (QStringList{QStringLiteral("disconnect"), QStringLiteral("end session"),
@@ -164,9 +167,9 @@ TEST(WebLauncher, NoRunningBrowserFallsThroughToTheDesktop) {
 TEST(WebLauncher, FailedDesktopAsksForABrowserAndRemembersIt) {
     FakeLaunchPlatform platform;
     platform.chosenProgram = QStringLiteral("/opt/web browser/run");
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, platform), kLaunchStarted);
-    EXPECT_EQ(browserPath, platform.chosenProgram);
+    EXPECT_EQ(browserPath, platform.chosenProgram.toUtf8());
     const QStringList steps =
         platform.log.mid(platform.log.indexOf(QStringLiteral("end session")) + 1);
     EXPECT_EQ(steps, (QStringList{QStringLiteral("desktop ") + kAddress,
@@ -176,7 +179,7 @@ TEST(WebLauncher, FailedDesktopAsksForABrowserAndRemembersIt) {
 
 TEST(WebLauncher, RememberedBrowserSkipsTheDesktopAndTheQuestion) {
     FakeLaunchPlatform platform;
-    QString browserPath = QStringLiteral("/usr/bin/browser");
+    QByteArray browserPath("/usr/bin/browser");
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, platform), kLaunchStarted);
     EXPECT_TRUE(platform.log.filter(QStringLiteral("desktop")).isEmpty());
     EXPECT_TRUE(platform.log.filter(QStringLiteral("choose")).isEmpty());
@@ -186,7 +189,7 @@ TEST(WebLauncher, RememberedBrowserSkipsTheDesktopAndTheQuestion) {
 TEST(WebLauncher, CancelledChoiceForgetsTheBrowserAndWarns) {
     FakeLaunchPlatform platform;
     platform.desktopResult = 5;
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, platform), 5);
     EXPECT_TRUE(browserPath.isEmpty());
     EXPECT_TRUE(platform.log.filter(QStringLiteral("run")).isEmpty());
@@ -196,17 +199,17 @@ TEST(WebLauncher, CancelledChoiceForgetsTheBrowserAndWarns) {
 TEST(WebLauncher, BrowserThatFailsToStartIsKeptForNextTime) {
     FakeLaunchPlatform remembered;
     remembered.startResult = kProgramNotFound;
-    QString browserPath = QStringLiteral("/gone/browser");
+    QByteArray browserPath("/gone/browser");
     EXPECT_EQ(OpenWebAddress(kAddress, browserPath, remembered), kProgramNotFound);
-    EXPECT_EQ(browserPath, QStringLiteral("/gone/browser"));
+    EXPECT_EQ(browserPath, "/gone/browser");
     EXPECT_EQ(remembered.log.last(), QStringLiteral("warn"));
 
     FakeLaunchPlatform chosen;
     chosen.chosenProgram = QStringLiteral("/gone/other");
     chosen.startResult = kProgramNotFound;
-    QString emptyPath;
+    QByteArray emptyPath;
     EXPECT_EQ(OpenWebAddress(kAddress, emptyPath, chosen), kProgramNotFound);
-    EXPECT_EQ(emptyPath, QStringLiteral("/gone/other"));
+    EXPECT_EQ(emptyPath, "/gone/other");
     EXPECT_EQ(chosen.log.last(), QStringLiteral("warn"));
 }
 
@@ -294,7 +297,7 @@ TEST(WebLauncher, FailingDesktopHandlerLeadsToTheChoiceAndTheWarning) {
         });
         qobject_cast<QDialog*>(chooser)->reject();
     });
-    QString browserPath;
+    QByteArray browserPath;
     EXPECT_FALSE(LaunchSucceeded(OpenWebAddress(kAddress, browserPath, &owner)));
     EXPECT_EQ(seen, (QStringList{QStringLiteral("QFileDialog"),
                                  QStringLiteral("Internet connection failed")}));
@@ -344,8 +347,26 @@ TEST(WebLauncher, BrowserDialogListsFoldersAndProgramsThenAllFiles) {
 
 TEST(WebLauncher, ProgramThatDoesNotExistReportsFailure) {
     DesktopLaunchPlatform platform(nullptr);
-    EXPECT_FALSE(LaunchSucceeded(
-        platform.StartBrowser(QStringLiteral("/nonexistent/cobblewell-browser"), kAddress)));
+    for (const QByteArray& missing :
+         {QByteArray("/nonexistent/cobblewell-browser"), QByteArray("/nonexistent/n\xE9tsurfer")})
+        EXPECT_FALSE(LaunchSucceeded(platform.StartBrowser(missing, kAddress))) << missing.data();
+}
+
+// A path that is not UTF-8 (a Latin-1 folder name, say) still names the program: its bytes
+// reach the program start unchanged, and so does the address.
+TEST(WebLauncher, AProgramIsStartedByTheExactBytesOfItsPath) {
+    QTemporaryDir folder;
+    const QByteArray program = QFile::encodeName(folder.path()) + "/n\xE9t\xFFsurfer";
+    std::ofstream(program.toStdString())
+        << "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$1\" > \"${0%/*}/started.tmp\"\n"
+        << "mv \"${0%/*}/started.tmp\" \"${0%/*}/started\"\n";
+    ASSERT_EQ(chmod(program.constData(), 0755), 0);
+    DesktopLaunchPlatform platform(nullptr);
+    ASSERT_TRUE(LaunchSucceeded(platform.StartBrowser(program, kAddress)));
+    QFile started(folder.filePath(QStringLiteral("started")));
+    ASSERT_TRUE(QTest::qWaitFor([&started] { return started.exists(); }, 10000));
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_EQ(started.readAll(), program + '\n' + kAddress.toUtf8() + '\n');
 }
 
 } // namespace

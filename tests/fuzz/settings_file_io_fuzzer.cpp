@@ -26,7 +26,7 @@ void ChangeLikeAGame(std::uint8_t control, std::uint8_t change, cw::GameState& g
     cw::UnpackOptionFlags(change >> 5, game.options);
     records.carried = {change, -change, change * 65537};
     if (control & 8)
-        records.browserPath = QStringLiteral("/usr/bin/browser %1").arg(change);
+        records.browserPath = "/usr/bin/br\xE9wser " + QByteArray::number(change);
 }
 
 void WriteThenRead(std::uint8_t control, std::uint8_t change) {

@@ -222,6 +222,16 @@ TEST_F(TopPlayersTest, ChoosingAnotherLevelRedrawsTheTable) {
     EXPECT_FALSE(Field(&dialog, 511)->text().isEmpty());
 }
 
+// A damaged file's name may hold line breaks: the field keeps one line and shows where each
+// control stood.
+TEST_F(TopPlayersTest, ControlCharactersInANameShowOnOneLine) {
+    records.tables[Beginner][1] = MakeEntry("Al\nBo\r\tCy\x7F\xC2\x85\xE2\x80\xA8z", 30);
+    TopPlayersDialog dialog(records, Beginner, nullptr);
+    EXPECT_EQ(Field(&dialog, 422)->text(),
+              QString::fromUtf8("Al\u240ABo\u240D\u2409Cy\u2421\uFFFD\uFFFDz"));
+    EXPECT_EQ(Field(&dialog, 422)->sizeHint().height(), Field(&dialog, 421)->sizeHint().height());
+}
+
 TEST_F(TopPlayersTest, NothingIsRedBeforeAnEntryWasAccepted) {
     // Empty rows equal the all-zero pending entry, yet its score 0 marks nothing.
     TopPlayersDialog dialog(records, Intermediate, nullptr);

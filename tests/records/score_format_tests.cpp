@@ -198,7 +198,8 @@ TEST(ScoreFileParsing, AShortFileGivesEmptyRowsForWhatItLacks) {
     EXPECT_EQ(ParseScoreHeader(cut).level, 2);
 }
 
-TEST(ScoreFileParsing, AnEmptyFileGivesZeroHeaderAndEmptyTables) {
+// The file layer never parses an empty file (it counts as absent); the parser stays total.
+TEST(ScoreFileParsing, NoBytesGiveAZeroHeaderAndEmptyTables) {
     const std::span<const std::uint8_t> empty;
     EXPECT_EQ(ParseScoreHeader(empty).shape, 0);
     for (const auto& table : ParseScoreTables(empty)) {

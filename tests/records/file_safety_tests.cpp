@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The score and settings files on a hostile or unlucky file system: pipes, devices, huge and
+// unreadable files, folders the player cannot write, a file size limit and the leftovers of
+// interrupted saves.
+#include "records/score_file.h"
+#include "records/score_format.h"
+#include "records/settings_file.h"
+#include "records_test_support.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace cw {
+namespace {
+
+using test::RunInChild;
+
+class FileSafetyTest : public test::IsolatedHome {
+protected:
+    void SetUp() override {
+        IsolatedHome::SetUp();
+        score = DefaultScoreFilePath();
+        settings = SettingsFilePath();
+        profile = ProfileFilePath();
+        for (const QString& path : {score, settings})
+            QDir().mkpath(QFileInfo(path).absolutePath());
+    }
+
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    static QByteArray Image(const ScoreHeader& header) {
+        const ScoreFileBytes image = SerializeScoreFile(header, ScoreTables{});
+        return QByteArray(reinterpret_cast<const char*>(image.data()), 1596);
+    }
+    static bool IsPipe(const QString& path) {
+        struct stat status {};
+        return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+    }
+    static ino_t Inode(const QString& path) {
+        struct stat status {};
+        return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    }
+    // A start, a new entry saved and an Exit, as the game runs them; the level it starts on.
+    static int PlayOnce() {
+        GameState game;
+        RecordsState records;
+        PrepareScoreFile(game, records);
+        records.tables[0][0] = test::MakeEntry("Ann", 40);
+        SaveScoreFile(game, records);
+        WriteSettings(game, records);
+        return game.level;
+    }
+    void ExpectOnlyTheFilesThemselves() const {
+        EXPECT_EQ(QDir(QFileInfo(score).absolutePath()).entryList(QDir::Files | QDir::System),
+                  QStringList{"cobblewell.top"});
+    }
+
+    QString score, settings, profile;
+};
+
+// A pipe with no writer blocks a plain open for reading for ever.
+TEST_F(FileSafetyTest, PipesInPlaceOfTheFilesNeverHoldTheGame) {
+    for (const bool scoreIsAPipe : {false, true}) {
+        for (const QString& path : {score, settings, profile})
+            QFile::remove(path);
+        if (scoreIsAPipe)
+            ASSERT_EQ(mkfifo(QFile::encodeName(score).constData(), 0600), 0);
+        else
+            Write(score, Image(ScoreHeader{}));
+        for (const QString& path : {settings, profile})
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        EXPECT_EQ(RunInChild(&PlayOnce), Beginner) << "score file a pipe: " << scoreIsAPipe;
+        for (const QString& path : {settings, profile})
+            EXPECT_TRUE(IsPipe(path)) << path.toStdString();
+        EXPECT_EQ(IsPipe(score), scoreIsAPipe);
+    }
+}
+
+// A link to an endless device, or a file far larger than any the game writes, is neither read
+// to its end nor rewritten: here the settings would have put the score header in force.
+TEST_F(FileSafetyTest, ReadsAreBoundedAndRefusedFilesStayAsTheyAre) {
+    Write(score, Image(ScoreHeader{Expert, 5, {}, 0}));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), settings));
+    const QByteArray huge = "[Cobblewell]\nVersion=v1.0a\n" + QByteArray(1 << 21, ';') + '\n';
+    Write(profile, huge);
+    EXPECT_EQ(RunInChild(&PlayOnce), Beginner);
+    EXPECT_EQ(QFileInfo(settings).symLinkTarget(), QStringLiteral("/dev/zero"));
+    EXPECT_EQ(Bytes(profile), huge);
+}
+
+// The player can write these files but not read them: a rewrite could only start from an
+// empty document and would lose their other sections.
+TEST_F(FileSafetyTest, UnreadableSettingsFilesAreKeptByteForByte) {
+    const QByteArray mine = "[Window]\nx=5\n[Settings]\nColour=blue\n";
+    for (const QString& path : {settings, profile}) {
+        Write(path, mine);
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+    }
+    test::HandToUnprivilegedUser(QDir::homePath());
+    const int result = RunInChild([] { return WriteSettings(GameState{}, RecordsState{}); },
+                                  {.unprivileged = true});
+    if (result == test::kStayedPrivileged)
+        GTEST_SKIP() << "root could not become an ordinary user";
+    EXPECT_EQ(result, 1);
+    for (const QString& path : {settings, profile}) {
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(Bytes(path), mine) << path.toStdString();
+    }
+}
+
+// A file the player may write in a folder they may not (a shared one): no temporary file can
+// go beside it, so it is written where it is, and a write cut short puts the old bytes back;
+// a file missing there is still not created.
+TEST_F(FileSafetyTest, WritableFilesInAReadOnlyFolderAreSavedInPlace) {
+    const QByteArray tail = "kept past the format";
+    Write(score, Image(ScoreHeader{}) + tail);
+    Write(settings, "; mine\n");
+    const ino_t scoreInode = Inode(score);
+    const ino_t settingsInode = Inode(settings);
+    test::HandToUnprivilegedUser(QDir::homePath());
+    for (const QString& path : {score, settings})
+        QFile::setPermissions(QFileInfo(path).absolutePath(),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const int result = RunInChild(
+        [this] {
+            RecordsState records;
+            records.scoreFilePath = score;
+            records.tables[1][0] = test::MakeEntry("Bea", 70);
+            const int saved = SaveScoreFile(GameState{}, records);
+            WriteSettings(GameState{}, records);
+            const test::FileSizeLimit diskFull(1000);
+            WriteSettingValue("Settings", "Browser", std::string(800, 'b'));
+            return saved;
+        },
+        {.unprivileged = true});
+    for (const QString& path : {score, settings})
+        QFile::setPermissions(QFileInfo(path).absolutePath(), QFileDevice::ReadOwner |
+                                                                  QFileDevice::WriteOwner |
+                                                                  QFileDevice::ExeOwner);
+    if (result == test::kStayedPrivileged)
+        GTEST_SKIP() << "root could not become an ordinary user";
+    EXPECT_EQ(result, 1);
+    ScoreTables tables{};
+    tables[1][0] = test::MakeEntry("Bea", 70);
+    const ScoreFileBytes image = SerializeScoreFile(ScoreHeader{0, 2, {}, 7}, tables);
+    EXPECT_EQ(Bytes(score), QByteArray(reinterpret_cast<const char*>(image.data()), 1596) + tail);
+    EXPECT_EQ(Inode(score), scoreInode);
+    EXPECT_TRUE(Bytes(settings).startsWith("; mine\n[Settings]\nOptions="));
+    EXPECT_FALSE(Bytes(settings).contains("Browser"));
+    EXPECT_EQ(Inode(settings), settingsInode);
+    EXPECT_FALSE(QFileInfo::exists(profile));
+    ExpectOnlyTheFilesThemselves();
+}
+
+// The first start writes the whole file or none: under a size limit below its 1,596 bytes no
+// short file is left, and an empty one, which an older version left that way, counts as absent.
+TEST_F(FileSafetyTest, TheScoreFileIsCreatedWholeOrNotAtAll) {
+    WriteSettingValue("Settings", "Options", "2,5,0,0,0");
+    GameState game;
+    RecordsState records;
+    {
+        const test::FileSizeLimit diskFull(1000);
+        ASSERT_TRUE(diskFull.active());
+        PrepareScoreFile(game, records);
+    }
+    EXPECT_FALSE(QFileInfo::exists(score));
+    EXPECT_EQ(game.level, Expert);
+
+    Write(score, QByteArray());
+    GameState again;
+    PrepareScoreFile(again, records);
+    EXPECT_EQ(again.level, Expert);
+    EXPECT_EQ(Bytes(score), Image(ScoreHeader{Expert, 5, {}, 7}));
+    ExpectOnlyTheFilesThemselves();
+}
+
+// Only the game's own temporary files (the saved file's name and six letters), and only those
+// old enough that no save can still be writing them.
+TEST_F(FileSafetyTest, StaleTemporaryFilesOfSavesAreClearedAtStart) {
+    const QString data = QFileInfo(score).absolutePath() + '/';
+    const QString config = QFileInfo(settings).absolutePath() + '/';
+    const QStringList stale{data + "cobblewell.top.AbCdEf", config + "COBWL.INI.QwErTy",
+                            config + "WIN.INI.ZxCvBn"};
+    const QStringList kept{data + "cobblewell.top.GhIjKl", data + "cobblewell.top.bak",
+                           data + "cobblewell.top.Ab1dEf", data + "other.top.AbCdEf",
+                           config + "cobwl.ini.AbCdEf"};
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
+    for (const QString& path : stale + kept) {
+        Write(path, "x");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const bool fresh = path.endsWith("GhIjKl");
+        ASSERT_TRUE(file.setFileTime(fresh ? QDateTime::currentDateTime() : old,
+                                     QFileDevice::FileModificationTime));
+    }
+    GameState game;
+    RecordsState records;
+    PrepareScoreFile(game, records);
+    for (const QString& path : stale)
+        EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+    for (const QString& path : kept)
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+}
+
+} // namespace
+} // namespace cw
