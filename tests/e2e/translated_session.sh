@@ -21,7 +21,7 @@ help_pages=$5
 shots=$6
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-require_tools Xvfb xdotool import dbus-launch setpriv /usr/libexec/at-spi-bus-launcher \
+require_tools Xvfb xdotool import convert dbus-launch setpriv /usr/libexec/at-spi-bus-launcher \
     /usr/lib/qt6/bin/lconvert
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
     { echo "skipped: python3-pyatspi is not installed"; exit 77; }
@@ -96,6 +96,11 @@ wait_titled() { # title; prints the window, or says which windows there are
     done
     return 1
 }
+# Sets shown to the window and shown_title to its full title.
+shows_window() { # title what-opened-it
+    shown=$(wait_titled "$1") || fail "$lang: $2 opened no \"$1\""
+    shown_title=$(timeout 5 xdotool getwindowname "$shown")
+}
 keys_to() { # window key...
     timeout 5 xdotool windowfocus --sync "$1"
     timeout 10 xdotool key --delay 80 "${@:2}" || fail "keys ${*:2}"
@@ -120,6 +125,19 @@ expect_screen() { # what title name...
 }
 snap() { # name; once the picture has settled
     shoot_settled "$shots/$lang-$1.png"
+}
+# A window just mapped shows what lay under it until Qt paints it. Qt's palette fills a window's
+# background with #EFEFEF, which neither the game's board nor the empty screen shows.
+painted() { # window shot
+    local X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [[ $(convert "$2" -crop "1x1+$((X + 2))+$((Y + HEIGHT - 3))" -format '%[hex:u.p{0,0}]' \
+        info:) == EFEFEF* ]]
+}
+snap_window() { # window name
+    local shot="$shots/$lang-$2.png"
+    shoot_until 10 "$shot" painted "$1" "$shot" || fail "$lang: $2 never showed"
+    snap "$2"
 }
 
 # A fresh home, session bus and accessibility bus, and the game with the given language
@@ -178,36 +196,28 @@ check_language() { # name LANG
     echo "ok: $lang: every menu title and item"
 
     keys_to "$window" ctrl+o
-    local options
-    options=$(translation OptionsDialog "Cobblewell Options")
-    wait_titled "$options" >/dev/null || fail "$lang: Ctrl+O opened no \"$options\""
+    shows_window "$(translation OptionsDialog "Cobblewell Options")" "Ctrl+O"
     mapfile -t texts < <(names_in OptionsDialog)
     mapfile -t shapes < <(names_in Shape)
-    expect_screen "Options" "$options" "${texts[@]}" "${shapes[@]}"
-    snap 02-options
-    keys_to "$(window_titled "$options")" Escape
+    expect_screen "Options" "$shown_title" "${texts[@]}" "${shapes[@]}"
+    snap_window "$shown" 02-options
+    keys_to "$shown" Escape
     echo "ok: $lang: the Options dialog and its shapes"
 
-    local help about chooser website
-    help=$(translation Menu "&Help")
-    keys_to "$window" "alt+$(mnemonic "$help")" "$(mnemonic "$(translation Menu "&About...")")"
-    about=$(translation AboutDialog "About Cobblewell")
-    wait_titled "$about" >/dev/null || fail "$lang: no \"$about\""
-    website=$(translation AboutDialog "Visit Our &Web Site Now!")
-    snap 03-about
-    keys_to "$(window_titled "$about")" "alt+$(mnemonic "$website")"
+    keys_to "$window" "alt+$(mnemonic "$(translation Menu "&Help")")" \
+        "$(mnemonic "$(translation Menu "&About...")")"
+    shows_window "$(translation AboutDialog "About Cobblewell")" "Help, About"
+    snap_window "$shown" 03-about
+    keys_to "$shown" "alt+$(mnemonic "$(translation AboutDialog "Visit Our &Web Site Now!")")"
     # The title holds the address.
-    chooser=$(translation WebLauncher "Select Web Browser to go to %1")
-    chooser=$(wait_titled "$chooser") || fail "$lang: no browser chooser \"$chooser\""
-    expect_screen "the browser chooser" "$(timeout 5 xdotool getwindowname "$chooser")" \
-        "$(qt_translation QPlatformTheme Cancel)"
-    snap 04-browser-chooser
-    keys_to "$chooser" Escape
-    local failed
-    failed=$(translation WebLauncher "Internet connection failed")
-    expect_screen "the warning" Cobblewell "$failed"
-    snap 05-connection-failed
-    keys_to "$(window_titled Cobblewell)" Return
+    shows_window "$(translation WebLauncher "Select Web Browser to go to %1")" "the web site button"
+    expect_screen "the browser chooser" "$shown_title" "$(qt_translation QPlatformTheme Cancel)"
+    snap_window "$shown" 04-browser-chooser
+    keys_to "$shown" Escape
+    expect_screen "the warning" Cobblewell "$(translation WebLauncher "Internet connection failed")"
+    shows_window Cobblewell "cancelling the browser chooser"
+    snap_window "$shown" 05-connection-failed
+    keys_to "$shown" Return
     echo "ok: $lang: About, Qt's own file dialog, the warning"
 
     local page viewer
@@ -216,8 +226,8 @@ check_language() { # name LANG
     viewer=${viewer//%1/$(translation cw::HelpViewer "Cobblewell Help")}
     viewer=${viewer//%2/$page}
     keys_to "$window" F1
-    wait_titled "$viewer" >/dev/null || fail "$lang: F1 opened no \"$viewer\""
-    snap 06-help
+    shows_window "$viewer" F1
+    snap_window "$shown" 06-help
     echo "ok: $lang: F1 shows \"$viewer\""
     end_session
 }
