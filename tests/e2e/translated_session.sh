@@ -101,6 +101,13 @@ shows_window() { # title what-opened-it
     shown=$(wait_titled "$1") || fail "$lang: $2 opened no \"$1\""
     shown_title=$(timeout 5 xdotool getwindowname "$shown")
 }
+# Keys meant for the game must wait until the dialog before is gone, or it takes them.
+closed() { # title what-closes-it
+    wait_for 10 untitled "$1" || fail "$lang: $2 did not close \"$1\""
+}
+untitled() { # title
+    ! window_titled "$1"
+}
 keys_to() { # window key...
     timeout 5 xdotool windowfocus --sync "$1"
     timeout 10 xdotool key --delay 80 "${@:2}" || fail "keys ${*:2}"
@@ -202,6 +209,7 @@ check_language() { # name LANG
     expect_screen "Options" "$shown_title" "${texts[@]}" "${shapes[@]}"
     snap_window "$shown" 02-options
     keys_to "$shown" Escape
+    closed "$shown_title" Escape
     echo "ok: $lang: the Options dialog and its shapes"
 
     keys_to "$window" "alt+$(mnemonic "$(translation Menu "&Help")")" \
@@ -218,6 +226,7 @@ check_language() { # name LANG
     shows_window Cobblewell "cancelling the browser chooser"
     snap_window "$shown" 05-connection-failed
     keys_to "$shown" Return
+    closed Cobblewell Return
     echo "ok: $lang: About, Qt's own file dialog, the warning"
 
     local page viewer
