@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window in every language, measured against the control that shows it:
-// the dialogs keep their fixed English geometry, so a longer translation is cut off or runs
-// into its neighbour unless the translator finds a shorter one. The failures name the language,
+// the dialogs keep their English layout in dialog units, so a longer translation is cut off
+// unless the translator finds a shorter one. The failures name the language,
 // the control, the text and the pixels needed and available.
 
 #include "translation_test_support.h"
@@ -45,6 +45,7 @@ int TextWidth(const QFontMetrics& metrics, const QString& text, bool mnemonic) {
     return widest;
 }
 
+// The text as drawn: a mnemonic's '&' goes, "&&" shows one.
 QString Shown(const QString& text) {
     QString shown;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -125,7 +126,8 @@ int ComboTextWidth(const QComboBox& combo) {
            2;
 }
 
-// An item view keeps a focus margin and a pixel on each side of an item's text.
+// An item view keeps a focus margin and a pixel on each side of an item's text; the viewport
+// already leaves out a scroll bar that is shown.
 int ListTextWidth(const QListWidget& list) {
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     return list.viewport()->width() - 2 * margin;
