@@ -7,6 +7,10 @@
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
 
+#include <QDateTime>
+
+#include <algorithm>
+
 namespace cw {
 namespace {
 
@@ -15,6 +19,21 @@ constexpr char kFrameStyleProperty[] = "frameStyle";
 
 bool IsHighlighted(const ScoreEntry& entry, const ScoreEntry& pending) {
     return pending.score != 0 && SameEntry(entry, pending);
+}
+
+// The widest date of this year in the player's language: every month and every weekday, with
+// two-digit days and hours.
+int WidestDateWidth(const QFontMetrics& metrics) {
+    const int year = QDate::currentDate().year();
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day <= 28; ++day) {
+            const QDateTime time(QDate(year, month, day), QTime(23, 59, 58));
+            const auto seconds = static_cast<std::int32_t>(time.toSecsSinceEpoch());
+            widest = std::max(widest, metrics.size(0, DateText(seconds)).width());
+        }
+    }
+    return widest;
 }
 
 } // namespace
@@ -39,8 +58,25 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
             &TopPlayersDialog::OnLevelChosen);
     ui_->okButton->setFocus();
     connect(ui_->okButton, &QPushButton::clicked, this, &TopPlayersDialog::reject);
+    FitDateColumn();
     PaintScoreTable(shownLevel_);
     CenterDialog(this, owner);
+}
+
+// Dates written in words can run wider than the form's field, which was made for the English
+// ones: the date column, the table's frame and the dialog then grow by as much, and the OK
+// button stays centred. The English dates fit, so the form keeps its size there.
+void TopPlayersDialog::FitDateColumn() {
+    QLabel* field = dates_.front();
+    const int room = field->contentsRect().width() - records_.averageCharWidth;
+    const int growth = WidestDateWidth(field->fontMetrics()) - room;
+    if (growth <= 0)
+        return;
+    for (QLabel* date : dates_)
+        date->resize(date->width() + growth, date->height());
+    ui_->tableGroup->resize(ui_->tableGroup->width() + growth, ui_->tableGroup->height());
+    ui_->okButton->move(ui_->okButton->x() + growth / 2, ui_->okButton->y());
+    setFixedSize(width() + growth, height());
 }
 
 TopPlayersDialog::~TopPlayersDialog() = default;

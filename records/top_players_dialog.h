@@ -30,6 +30,7 @@ private:
     void OnLevelChosen(int index);
     void PaintScoreTable(int level);
     void DrawFieldText(QLabel* field, const QString& text, bool red);
+    void FitDateColumn();
 
     using Column = std::array<QLabel*, kTableRows>;
 
