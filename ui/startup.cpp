@@ -35,13 +35,24 @@ std::vector<StartupMessage>& StartupMessages() {
     return messages;
 }
 
+// What the platform plugins said of the display they could not reach ("could not connect to
+// display :1"), for a player whose display exists but turns the game away.
+QString DisplayTrouble() {
+    for (const StartupMessage& message : StartupMessages()) {
+        if (message.category.startsWith("qt.qpa"))
+            return QStringLiteral(" (%1)").arg(message.text.simplified());
+    }
+    return {};
+}
+
 // A fatal message while the application object is built means that no platform could be
 // started: Qt would abort after it.
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs("cobblewell: no display to show the game on: DISPLAY (X11) or WAYLAND_DISPLAY "
-                   "(Wayland) must name a running one\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "cobblewell: no display to show the game on%s: DISPLAY (X11) or "
+                     "WAYLAND_DISPLAY (Wayland) must name a running one\n",
+                     qPrintable(DisplayTrouble()));
         std::fflush(stderr);
         std::_Exit(0);
     }

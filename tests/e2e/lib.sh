@@ -76,8 +76,10 @@ e2e_begin() {
     trap cleanup EXIT
     trap 'exit 1' INT TERM
 
-    # The server picks a free display itself and tells us which.
-    start_background Xvfb -displayfd 3 -screen 0 640x520x24 -nolisten tcp \
+    # The server picks a free display itself and tells us which. Without -noreset it resets
+    # whenever its last client leaves (a check that connects and goes, dbus-launch), and a
+    # game that connects meanwhile is turned away.
+    start_background Xvfb -displayfd 3 -screen 0 640x520x24 -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log"
     xvfb_pid=$last_pid
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

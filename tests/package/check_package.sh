@@ -105,8 +105,9 @@ install_package() {
 }
 
 start_display() {
-    # -displayfd picks a display number that no other server uses and writes it when ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+    # -displayfd picks a display number that no other server uses and writes it when ready;
+    # -noreset keeps it from resetting, and turning clients away, whenever its last one leaves.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
         2>"$scratch/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
