@@ -129,6 +129,7 @@ TEST(ReplayErrorTest, MalformedAndOutOfRangeFields) {
         {"seed 00000000000004294967296\n", "line 1: seed 4294967296 out of range 0..4294967295\n"},
         {"score 0001000000000000\n", "line 1: number too large: '0001000000000000'\n"},
         {"level -\n", "line 1: not a number: '-'\n"},
+        {"new\nput 0 0 0 1\nclick 0 0\nput 0 0 -1 0\n", "line 4: cell 0 0 is selected\n"},
     };
     for (const auto& [script, message] : cases) {
         const RunResult result = RunReplay(script);

@@ -170,7 +170,14 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
         const bool empty = v[2] == kNoColour;
         if (!check("stack", v[3], empty ? 0 : 1, empty ? 0 : kLargestRestingStack))
             return false;
-        Cell& cell = game_.board.cells[CellIndex(static_cast<int>(v[0]), static_cast<int>(v[1]))];
+        const int index = CellIndex(static_cast<int>(v[0]), static_cast<int>(v[1]));
+        // The rules keep the selected cell a lone ball until the selection ends; a put there
+        // would leave them a state no game reaches.
+        if (index == game_.selection.cellId) {
+            reason = "cell " + std::to_string(v[0]) + " " + std::to_string(v[1]) + " is selected";
+            return false;
+        }
+        Cell& cell = game_.board.cells[static_cast<std::size_t>(index)];
         cell.state = empty ? CellState::Empty : CellState::Occupied;
         cell.colour = static_cast<std::int32_t>(v[2]);
         cell.stack = static_cast<std::int32_t>(v[3]);
