@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace cw {
 namespace {
@@ -360,6 +362,8 @@ TEST(WebLauncher, AProgramIsStartedByTheExactBytesOfItsPath) {
     std::ofstream(program.toStdString())
         << "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$1\" > \"${0%/*}/started.tmp\"\n"
         << "mv \"${0%/*}/started.tmp\" \"${0%/*}/started\"\n";
+    // Qt's folder removal cannot name a file that is not UTF-8, so it would leave this one.
+    const auto removeProgram = qScopeGuard([&program] { unlink(program.constData()); });
     ASSERT_EQ(chmod(program.constData(), 0755), 0);
     DesktopLaunchPlatform platform(nullptr);
     ASSERT_TRUE(LaunchSucceeded(platform.StartBrowser(program, kAddress)));
