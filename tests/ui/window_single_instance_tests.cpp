@@ -224,7 +224,9 @@ TEST(SingleInstance, SquatterThatSaysNothingOrGarbageIsNoRunningGame) {
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(SingleInstance(key).AskRunningInstance(), RunningInstance::None) << reply.data();
-        EXPECT_LT(clock.elapsed(), 2000);
+        // Far above the answer deadline: it catches a start that waits for ever, not a slow
+        // machine.
+        EXPECT_LT(clock.elapsed(), 10000);
         SingleInstance next(key);
         EXPECT_FALSE(next.Listen([](const QByteArray&) { return false; }));
         squatter.join();
