@@ -2,25 +2,33 @@
 #include "records/ini_document.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace cw {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Names are compared and trimmed by ASCII alone: the C library's character classes follow the
+// locale, and under a Turkish one "I" is no upper-case "i".
+
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && blank(text.front()))
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 // The name inside "[name]", or nothing when the line is no section header.
@@ -42,6 +50,10 @@ bool IsComment(std::string_view line) {
 } // namespace
 
 IniDocument::IniDocument(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) {
+        byteOrderMark_ = kByteOrderMark;
+        text.remove_prefix(kByteOrderMark.size());
+    }
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
@@ -122,7 +134,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
 }
 
 std::string IniDocument::Text() const {
-    std::string text;
+    std::string text = byteOrderMark_;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         text += lines_[i];
         if (i + 1 < lines_.size() || endsWithNewline_)

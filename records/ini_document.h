@@ -3,7 +3,8 @@
 
 // A small editor for INI text that changes only the lines it is asked to change: every
 // other line, comment, blank and line ending of the file stays exactly as it was.
-// Sections and keys match without regard to case, the first occurrence of each counting.
+// Sections and keys match without regard to ASCII case, the first occurrence of each counting.
+// A UTF-8 byte-order mark at the start is read past and written back.
 
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ private:
     std::string NewLine(std::string line) const;
 
     std::vector<std::string> lines_; // each without its '\n'; a '\r' before it is kept
+    std::string byteOrderMark_;      // empty, or the three bytes the text began with
     bool endsWithNewline_ = false;
     bool crlf_ = false;
 };

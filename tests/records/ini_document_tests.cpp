@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace cw {
 namespace {
 
@@ -50,6 +53,29 @@ TEST(IniDocument, OnlyTheFirstOfDuplicateKeysCounts) {
     EXPECT_EQ(document.Value("S", "k"), "1");
     document.SetValue("S", "K", "3");
     EXPECT_EQ(document.Text(), "[S]\nK=3\nk=2\n");
+}
+
+// Editors on other systems begin a UTF-8 file with a byte-order mark; read as part of the first
+// line it would hide that section, and a second one would be added.
+TEST(IniDocument, AByteOrderMarkIsReadPastAndKept) {
+    IniDocument document("\xEF\xBB\xBF[Settings]\r\nOptions=1\r\n");
+    EXPECT_EQ(document.Value("Settings", "Options"), "1");
+    document.SetValue("Settings", "Options", "2");
+    EXPECT_EQ(document.Text(), "\xEF\xBB\xBF[Settings]\r\nOptions=2\r\n");
+}
+
+// The C library's tolower('I') is 'I' under a Turkish locale.
+TEST(IniDocument, NamesCompareInAsciiCaseWhateverTheLocale) {
+    const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+    if (std::setlocale(LC_CTYPE, "tr_TR.UTF-8") == nullptr)
+        GTEST_SKIP() << "no Turkish locale here";
+    IniDocument document("[SETTINGS]\nOPTIONS=1\n");
+    const auto value = document.Value("Settings", "Options");
+    document.SetValue("settings", "options", "2");
+    const std::string text = document.Text();
+    std::setlocale(LC_CTYPE, saved.c_str());
+    EXPECT_EQ(value, "1");
+    EXPECT_EQ(text, "[SETTINGS]\noptions=2\n");
 }
 
 } // namespace
