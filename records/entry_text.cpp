@@ -20,7 +20,7 @@ bool IsContinuationByte(char byte) {
 
 // English shows the C library's text, two-space day and all; another language shows the same
 // fields through QLocale in its own words and order.
-QString LocalDateText(std::int32_t time) {
+QString LocalDateText(std::uint32_t time) {
     //: The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day,
     //: HH:mm:ss time, yyyy year) with all five fields in this language's usual order.
     const QString pattern = QCoreApplication::translate("TopPlayers", "ddd MMM d HH:mm:ss yyyy");
@@ -82,7 +82,7 @@ void StoreName(ScoreEntry& entry, const QString& name) {
     entry.name[bytes.size()] = '\0';
 }
 
-QString DateText(std::int32_t time) {
+QString DateText(std::uint32_t time) {
     if (time == 0)
         return QString();
     if (GameLanguage() != QLatin1String("en"))

@@ -27,7 +27,7 @@ void StoreName(ScoreEntry& entry, const QString& name);
 
 // The local-time date as "Tue Dec  8 04:52:43 2026", or its fields in the player's language;
 // empty for time 0 or a time that cannot be converted.
-QString DateText(std::int32_t time);
+QString DateText(std::uint32_t time);
 
 // Equal in all 52 bytes, the bytes after the name's terminator included.
 bool SameEntry(const ScoreEntry& a, const ScoreEntry& b);

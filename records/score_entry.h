@@ -21,7 +21,9 @@ struct ScoreEntry {
     char name[kNameBytes] = {};
     std::int32_t score = 0;
     std::int32_t generation = 0;
-    std::int32_t time = 0; // seconds since 1970-01-01 UTC; 0 = no entry
+    // Seconds since 1970-01-01 UTC, 0 for no entry. Unsigned, as every file stored them: a
+    // signed count would turn 2038 into 1901.
+    std::uint32_t time = 0;
 };
 static_assert(sizeof(ScoreEntry) == 52);
 

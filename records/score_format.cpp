@@ -17,17 +17,24 @@ constexpr std::size_t kScoreOffset = 40;
 constexpr std::size_t kGenerationOffset = 44;
 constexpr std::size_t kTimeOffset = 48;
 
-void PutInt32(std::uint8_t* out, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
+void PutUint32(std::uint8_t* out, std::uint32_t bits) {
     for (int i = 0; i < 4; ++i)
         out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
-std::int32_t GetInt32(const std::uint8_t* in) {
+void PutInt32(std::uint8_t* out, std::int32_t value) {
+    PutUint32(out, static_cast<std::uint32_t>(value));
+}
+
+std::uint32_t GetUint32(const std::uint8_t* in) {
     std::uint32_t bits = 0;
     for (int i = 0; i < 4; ++i)
         bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    return static_cast<std::int32_t>(bits);
+    return bits;
+}
+
+std::int32_t GetInt32(const std::uint8_t* in) {
+    return static_cast<std::int32_t>(GetUint32(in));
 }
 
 // The file image padded with zeros up to the format's size, so a short file reads as
@@ -58,7 +65,7 @@ EntryBytes EntryToBytes(const ScoreEntry& entry) {
     std::memcpy(bytes.data() + kNameOffset, entry.name, kNameBytes);
     PutInt32(bytes.data() + kScoreOffset, entry.score);
     PutInt32(bytes.data() + kGenerationOffset, entry.generation);
-    PutInt32(bytes.data() + kTimeOffset, entry.time);
+    PutUint32(bytes.data() + kTimeOffset, entry.time);
     return bytes;
 }
 
@@ -67,7 +74,7 @@ ScoreEntry EntryFromBytes(const EntryBytes& bytes) {
     std::memcpy(entry.name, bytes.data() + kNameOffset, kNameBytes);
     entry.score = GetInt32(bytes.data() + kScoreOffset);
     entry.generation = GetInt32(bytes.data() + kGenerationOffset);
-    entry.time = GetInt32(bytes.data() + kTimeOffset);
+    entry.time = GetUint32(bytes.data() + kTimeOffset);
     return entry;
 }
 

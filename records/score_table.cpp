@@ -22,7 +22,7 @@ std::int32_t NextGeneration(std::int32_t generation) {
 void CompletePendingEntry(ScoreEntry& pending, std::int32_t score, const ScoreEntry& displaced) {
     pending.score = score;
     pending.generation = NextGeneration(displaced.generation);
-    pending.time = static_cast<std::int32_t>(std::time(nullptr));
+    pending.time = static_cast<std::uint32_t>(std::time(nullptr));
 }
 
 } // namespace

@@ -29,7 +29,7 @@ int WidestDateWidth(const QFontMetrics& metrics) {
     for (int month = 1; month <= 12; ++month) {
         for (int day = 22; day <= 28; ++day) {
             const QDateTime time(QDate(year, month, day), QTime(23, 59, 58));
-            const auto seconds = static_cast<std::int32_t>(time.toSecsSinceEpoch());
+            const auto seconds = static_cast<std::uint32_t>(time.toSecsSinceEpoch());
             widest = std::max(widest, metrics.size(0, DateText(seconds)).width());
         }
     }

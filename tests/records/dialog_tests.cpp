@@ -110,7 +110,7 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
                                     otherRowsBlack && RedPixels(Field(dialog, id)) == 0;
                             Click(dialog, 2);
                         }});
-    const auto before = static_cast<std::int32_t>(std::time(nullptr));
+    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     OfferScoreEntry(game, records, Intermediate, &owner);
     EXPECT_EQ(script.pending(), 0);
     EXPECT_EQ(prefill, "Previous");

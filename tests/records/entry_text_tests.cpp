@@ -46,6 +46,7 @@ TEST(DateText, ShowsTheLocalTimeWithoutANewline) {
     tzset();
     EXPECT_EQ(DateText(1), "Thu Jan  1 00:00:01 1970");
     EXPECT_EQ(DateText(1765168363), "Mon Dec  8 04:32:43 2025");
+    EXPECT_EQ(DateText(0x90000000), "Mon Jul 23 00:38:24 2046"); // past 2038, as unsigned
     EXPECT_EQ(DateText(0), "");
     if (savedZone.isNull())
         qunsetenv("TZ");

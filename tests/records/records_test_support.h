@@ -110,7 +110,7 @@ inline int RunInChild(const std::function<int()>& body, ChildOptions options = {
 }
 
 inline ScoreEntry MakeEntry(const char* name, std::int32_t score, std::int32_t generation = 1,
-                            std::int32_t time = 1700000000) {
+                            std::uint32_t time = 1700000000) {
     ScoreEntry entry;
     std::strncpy(entry.name, name, kMaxNameBytes);
     entry.score = score;
