@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/regular_file.h"
 
+#include "records/user_folders.h"
+
 #include <QFile>
 #include <QSet>
 
@@ -63,10 +65,11 @@ void WarnFileProblemOnce(const QString& path, const char* kind, const QString& d
     if (reported.contains(key))
         return;
     reported.insert(key);
+    const QString shown = ShownPath(path);
     if (detail.isEmpty())
-        qWarning("cobblewell: %s %s; the game goes on without it", qUtf8Printable(path), kind);
+        qWarning("cobblewell: %s %s; the game goes on without it", qUtf8Printable(shown), kind);
     else
-        qWarning("cobblewell: %s %s (%s); the game goes on without it", qUtf8Printable(path), kind,
+        qWarning("cobblewell: %s %s (%s); the game goes on without it", qUtf8Printable(shown), kind,
                  qUtf8Printable(detail));
 }
 

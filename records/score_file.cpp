@@ -6,10 +6,10 @@
 #include "records/safe_save.h"
 #include "records/score_format.h"
 #include "records/settings_file.h"
+#include "records/user_folders.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <span>
 
@@ -48,8 +48,7 @@ bool CanBeCreated(const QString& path) {
 } // namespace
 
 QString DefaultScoreFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/cobblewell.top");
+    return UserFolder(QStandardPaths::AppDataLocation) + QStringLiteral("/cobblewell.top");
 }
 
 void PrepareScoreFile(GameState& game, RecordsState& records) {

@@ -7,11 +7,11 @@
 #include "records/safe_save.h"
 #include "records/setting_codec.h"
 #include "records/settings_table.h"
+#include "records/user_folders.h"
 #include "resources/version.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <array>
 
@@ -19,8 +19,7 @@ namespace cw {
 namespace {
 
 QString ConfigFilePath(const char* fileName) {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + '/' +
-           QLatin1String(fileName);
+    return UserFolder(QStandardPaths::AppConfigLocation) + '/' + QLatin1String(fileName);
 }
 
 FileContents ReadIniText(const QString& path) {

@@ -5,13 +5,16 @@
 #include "records/score_file.h"
 #include "records/score_format.h"
 #include "records/settings_file.h"
+#include "records/user_folders.h"
 #include "records_test_support.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -212,6 +215,47 @@ TEST_F(FileSafetyTest, StaleTemporaryFilesOfSavesAreClearedAtStart) {
         EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
     for (const QString& path : kept)
         EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+}
+
+// The XDG rules: a relative folder is to be ignored. Qt's test mode has folders of its own.
+TEST_F(FileSafetyTest, RelativeXdgFoldersAreIgnored) {
+    QStandardPaths::setTestModeEnabled(false);
+    const QByteArray home = QFile::encodeName(QDir::homePath());
+    QStringList defaults;
+    QStringList relative;
+    {
+        const test::ScopedVariable config("XDG_CONFIG_HOME", home + "/.config");
+        const test::ScopedVariable data("XDG_DATA_HOME", home + "/.local/share");
+        defaults = {SettingsFilePath(), DefaultScoreFilePath()};
+    }
+    {
+        const test::ScopedVariable config("XDG_CONFIG_HOME", "config");
+        const test::ScopedVariable data("XDG_DATA_HOME", "data");
+        relative = {SettingsFilePath(), DefaultScoreFilePath()};
+        EXPECT_EQ(qgetenv("XDG_CONFIG_HOME"), "config"); // the environment stays as it was
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    EXPECT_EQ(relative, defaults);
+    EXPECT_TRUE(defaults[0].startsWith(QDir::homePath() + "/.config/"));
+}
+
+// Qt reads a Latin-1 name with replacement characters, which name another folder.
+TEST_F(FileSafetyTest, AHomeWhoseNameIsNotUtf8IsUsedByItsBytes) {
+    const std::filesystem::path parent = QFile::encodeName(QDir::homePath()).toStdString();
+    const std::filesystem::path home = parent / "Jos\xE9";
+    ASSERT_TRUE(std::filesystem::create_directory(home));
+    const test::ScopedVariable latin1Home("HOME", QByteArray::fromStdString(home));
+    EXPECT_EQ(RunInChild(&PlayOnce), Beginner);
+    QStringList written;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home)) {
+        if (entry.is_regular_file())
+            written << QString::fromStdString(entry.path().filename());
+    }
+    written.sort();
+    EXPECT_EQ(written, (QStringList{"COBWL.INI", "WIN.INI", "cobblewell.top"}));
+    EXPECT_FALSE(std::filesystem::exists(parent / "Jos\uFFFD"));
+    EXPECT_TRUE(ShownPath(DefaultScoreFilePath()).startsWith(QDir::homePath() + "/.qttest/"));
+    std::filesystem::remove_all(home); // Qt's removal cannot name it
 }
 
 } // namespace
