@@ -15,22 +15,30 @@
 namespace cw {
 namespace {
 
-FileContents Unusable(const QString& path, const char* kind, const QString& detail = {}) {
+FileContents Unusable(const QString& path, const char* kind, int error, const QString& detail) {
     WarnFileProblemOnce(path, kind, detail);
-    return {FileState::Unusable, {}};
+    return {FileState::Unusable, {}, error};
 }
+
+FileContents TooLarge(const QString& path, qint64 limit) {
+    return Unusable(path, "is too large", EFBIG, QStringLiteral("over %1 bytes").arg(limit));
+}
+
+int KindError(const struct stat& status) {
+    return S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+}
+
+} // namespace
 
 QString ErrorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-} // namespace
-
 FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent extent) {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
-        return Unusable(path, "is not a regular file");
+        return Unusable(path, "is not a regular file", KindError(status), {});
     // Non-blocking, so that a pipe put there since the check above cannot hold the game.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -38,24 +46,24 @@ FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent exten
         // A link that leads nowhere is something the player put there, not an absent file.
         if (error == ENOENT && ::lstat(name.constData(), &status) != 0)
             return {FileState::Absent, {}};
-        return Unusable(path, "cannot be opened", ErrorText(error));
+        return Unusable(path, "cannot be opened", error, ErrorText(error));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Unusable(path, "cannot be opened", file.errorString());
+        return Unusable(path, "cannot be opened", EIO, file.errorString());
     }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return Unusable(path, "is not a regular file");
+        return Unusable(path, "is not a regular file", KindError(status), {});
     const bool whole = extent == ReadExtent::Whole;
     if (whole && status.st_size > limit)
-        return Unusable(path, "is too large", QStringLiteral("over %1 bytes").arg(limit));
+        return TooLarge(path, limit);
     // One byte more than the limit shows a file that grew past it since fstat.
     QByteArray bytes = file.read(whole ? limit + 1 : limit);
     if (file.error() != QFileDevice::NoError)
-        return Unusable(path, "cannot be read", file.errorString());
+        return Unusable(path, "cannot be read", EIO, file.errorString());
     if (bytes.size() > limit)
-        return Unusable(path, "is too large", QStringLiteral("over %1 bytes").arg(limit));
+        return TooLarge(path, limit);
     return {FileState::Read, std::move(bytes)};
 }
 

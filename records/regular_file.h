@@ -22,6 +22,7 @@ enum class FileState {
 struct FileContents {
     FileState state = FileState::Absent;
     QByteArray bytes;
+    int error = 0; // for an unusable file, the errno value that tells why
 };
 
 enum class ReadExtent {
@@ -35,5 +36,8 @@ FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent exten
 // One qWarning per path and kind of problem for the life of the process: a file that cannot
 // be saved would otherwise be reported at every save.
 void WarnFileProblemOnce(const QString& path, const char* kind, const QString& detail = {});
+
+// The C library's text for an errno value, in the player's language where it has one.
+QString ErrorText(int error);
 
 } // namespace cw

@@ -8,9 +8,6 @@
 #include "records/settings_file.h"
 #include "records/user_folders.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <span>
 
 namespace cw {
@@ -53,7 +50,6 @@ QString DefaultScoreFilePath() {
 
 void PrepareScoreFile(GameState& game, RecordsState& records) {
     records.scoreFilePath = DefaultScoreFilePath();
-    QDir().mkpath(QFileInfo(records.scoreFilePath).absolutePath());
     for (const QString& path : {records.scoreFilePath, SettingsFilePath(), ProfileFilePath()})
         RemoveStaleSaveFiles(path);
     if (LoadScoreFile(game, records))

@@ -10,9 +10,6 @@
 #include "records/user_folders.h"
 #include "resources/version.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <array>
 
 namespace cw {
@@ -45,7 +42,6 @@ bool WriteIniEntry(const QString& path, const std::string& section, const std::s
     IniDocument document = AsDocument(current.bytes);
     document.SetValue(section, key, value);
     const std::string text = document.Text();
-    QDir().mkpath(QFileInfo(path).absolutePath());
     return SaveFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
                     current.bytes);
 }

@@ -43,18 +43,20 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
-    static QByteArray Image(const ScoreHeader& header) {
-        const ScoreFileBytes image = SerializeScoreFile(header, ScoreTables{});
+    static QByteArray Image(const ScoreHeader& header, const ScoreTables& tables = {}) {
+        const ScoreFileBytes image = SerializeScoreFile(header, tables);
         return QByteArray(reinterpret_cast<const char*>(image.data()), 1596);
     }
     static bool IsPipe(const QString& path) {
         struct stat status {};
         return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
     }
-    static ino_t Inode(const QString& path) {
+    static struct stat Status(const QString& path) {
         struct stat status {};
-        return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+        stat(QFile::encodeName(path).constData(), &status);
+        return status;
     }
+    static ino_t Inode(const QString& path) { return Status(path).st_ino; }
     // A start, a new entry saved and an Exit, as the game runs them; the level it starts on.
     static int PlayOnce() {
         GameState game;
@@ -189,32 +191,93 @@ TEST_F(FileSafetyTest, TheScoreFileIsCreatedWholeOrNotAtAll) {
     ExpectOnlyTheFilesThemselves();
 }
 
-// Only the game's own temporary files (the saved file's name and six letters), and only those
-// old enough that no save can still be writing them.
-TEST_F(FileSafetyTest, StaleTemporaryFilesOfSavesAreClearedAtStart) {
+// Only what an interrupted save of the game's own leaves: the file's name, the game's mark and
+// six characters, old enough that no save can still be writing it. The player's look-alikes
+// stay, old (a backup made with cp -p keeps its time) or new.
+TEST_F(FileSafetyTest, OnlyTheGamesOwnLeftoversAreRemoved) {
     const QString data = QFileInfo(score).absolutePath() + '/';
     const QString config = QFileInfo(settings).absolutePath() + '/';
-    const QStringList stale{data + "cobblewell.top.AbCdEf", config + "COBWL.INI.QwErTy",
-                            config + "WIN.INI.ZxCvBn"};
-    const QStringList kept{data + "cobblewell.top.GhIjKl", data + "cobblewell.top.bak",
-                           data + "cobblewell.top.Ab1dEf", data + "other.top.AbCdEf",
-                           config + "cobwl.ini.AbCdEf"};
-    const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
-    for (const QString& path : stale + kept) {
-        Write(path, "x");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        const bool fresh = path.endsWith("GhIjKl");
-        ASSERT_TRUE(file.setFileTime(fresh ? QDateTime::currentDateTime() : old,
-                                     QFileDevice::FileModificationTime));
+    const QStringList leftovers{data + "cobblewell.top.cobblewell-save-AbC12f",
+                                config + "COBWL.INI.cobblewell-save-QwErTy",
+                                config + "WIN.INI.cobblewell-save-Zx0vBn"};
+    const QStringList players{config + "COBWL.INI.backup",
+                              config + "WIN.INI.before",
+                              data + "cobblewell.top.broken",
+                              data + "cobblewell.top.oldies",
+                              data + "cobblewell.top.AbCdEf",
+                              config + "COBWL.INI.QwErTy",
+                              data + "notes.txt",
+                              data + "other.top.cobblewell-save-AbCdEf",
+                              data + "cobblewell.top.cobblewell-save-AbCdEfG"};
+    const QString fresh = data + "cobblewell.top.cobblewell-save-NowNow";
+    const QStringList kept = players + QStringList{fresh};
+    for (const bool old : {true, false}) {
+        for (const QString& path : old ? leftovers + kept : kept) {
+            Write(path, "x");
+            const QDateTime time = QDateTime::currentDateTime().addSecs(old ? -3600 : 0);
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(path == fresh ? QDateTime::currentDateTime() : time,
+                                         QFileDevice::FileModificationTime));
+        }
+        PlayOnce();
+        PlayOnce();
+        for (const QString& path : leftovers)
+            EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+        for (const QString& path : kept)
+            EXPECT_EQ(Bytes(path), "x") << path.toStdString();
     }
-    GameState game;
-    RecordsState records;
-    PrepareScoreFile(game, records);
-    for (const QString& path : stale)
-        EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
-    for (const QString& path : kept)
-        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+}
+
+// The player's dotfile links: the file linked to takes the save, the link stays a link, and
+// the file keeps its mode.
+TEST_F(FileSafetyTest, ThePlayersOwnLinksAreSavedThrough) {
+    const QString dotfiles = QDir::homePath() + "/dotfiles/";
+    ASSERT_TRUE(QDir().mkpath(dotfiles));
+    Write(dotfiles + "COBWL.INI", "; mine\n");
+    Write(dotfiles + "cobblewell.top", Image(ScoreHeader{}));
+    ASSERT_EQ(chmod(QFile::encodeName(dotfiles + "COBWL.INI").constData(), 0640), 0);
+    // Relative to the link's own folder, as ln -s ../../../dotfiles/COBWL.INI makes it.
+    ASSERT_EQ(symlink("../../../dotfiles/COBWL.INI", QFile::encodeName(settings).constData()), 0);
+    ASSERT_TRUE(QFile::link(dotfiles + "cobblewell.top", score));
+    PlayOnce();
+    EXPECT_EQ(QFileInfo(settings).symLinkTarget(), dotfiles + "COBWL.INI");
+    EXPECT_EQ(QFileInfo(score).symLinkTarget(), dotfiles + "cobblewell.top");
+    EXPECT_TRUE(Bytes(dotfiles + "COBWL.INI").startsWith("; mine\n[Settings]\nOptions="));
+    EXPECT_EQ(Status(dotfiles + "COBWL.INI").st_mode & 07777, 0640u);
+    ScoreTables tables{};
+    tables[0][0] = test::MakeEntry("Ann", 40);
+    EXPECT_EQ(Bytes(dotfiles + "cobblewell.top"), Image(ScoreHeader{0, 2, {}, 7}, tables));
+}
+
+// Run as root on another user's folders (sudo -E): that user's links lead to files of root's
+// or of the user's own, and root's game writes neither, nor creates files in those folders.
+TEST_F(FileSafetyTest, RootsGameWritesNoFileItDoesNotOwn) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const QString roots = QDir::homePath() + "/roots-own";
+    const QString users = QDir::homePath() + "/users-own";
+    Write(roots, "root's\n");
+    Write(users, "the user's\n");
+    Write(profile, "[Other]\n");
+    ASSERT_TRUE(QFile::link(roots, score));
+    ASSERT_TRUE(QFile::link(users, settings));
+    test::HandToUnprivilegedUser(QDir::homePath());
+    ASSERT_EQ(lchown(QFile::encodeName(roots).constData(), 0, 0), 0);
+    PlayOnce();
+    EXPECT_EQ(Bytes(roots), "root's\n");
+    EXPECT_EQ(Bytes(users), "the user's\n");
+    EXPECT_EQ(Bytes(profile), "[Other]\n");
+    for (const QString& path : {users, profile})
+        EXPECT_EQ(QFileInfo(path).ownerId(), test::kUnprivilegedUser) << path.toStdString();
+    EXPECT_EQ(QFileInfo(score).symLinkTarget(), roots);
+    QFile::remove(score);
+    PlayOnce();
+    EXPECT_TRUE(QFileInfo(score).dir().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                               QDir::NoDotAndDotDot));
+    EXPECT_EQ(QFileInfo(settings).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                  QDir::NoDotAndDotDot),
+              (QStringList{"COBWL.INI", "WIN.INI"}));
 }
 
 // The XDG rules: a relative folder is to be ignored. Qt's test mode has folders of its own.
