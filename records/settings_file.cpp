@@ -11,6 +11,7 @@
 #include "resources/version.h"
 
 #include <array>
+#include <vector>
 
 namespace cw {
 namespace {
@@ -32,30 +33,43 @@ IniDocument ReadIniFile(const QString& path) {
     return AsDocument(ReadIniText(path).bytes);
 }
 
-// A file that exists but cannot be read whole is left as it is: a document rebuilt without
-// it would lose the player's other keys and sections.
-bool WriteIniEntry(const QString& path, const std::string& section, const std::string& key,
-                   const std::string& value) {
+struct IniEntry {
+    SettingKey setting;
+    std::string value; // as stored
+};
+
+// Sets every entry in one save, keeping all else the file holds. A file that exists but cannot
+// be read whole is left as it is: a document rebuilt without it would lose the player's other
+// keys and sections. Neither is a text saved that the next read would refuse as too large,
+// nor one that changes nothing.
+bool WriteIniEntries(const QString& path, const std::vector<IniEntry>& entries) {
     const FileContents current = ReadIniText(path);
     if (current.state == FileState::Unusable)
         return false;
     IniDocument document = AsDocument(current.bytes);
-    document.SetValue(section, key, value);
+    for (const IniEntry& entry : entries)
+        document.SetValue(entry.setting.section, entry.setting.key, entry.value);
     const std::string text = document.Text();
-    return SaveFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
-                    current.bytes);
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    if (current.state == FileState::Read && bytes == current.bytes)
+        return true;
+    if (bytes.size() > kReadLimitBytes) {
+        WarnFileProblemOnce(path, "would grow too large to be read, so it is not saved");
+        return false;
+    }
+    return SaveFile(path, bytes, current.bytes);
 }
 
-std::string RawValue(const QString& path, const SettingKey& setting) {
-    return ReadIniFile(path).Value(setting.section, setting.key).value_or(std::string());
+std::string RawValue(const IniDocument& document, const SettingKey& setting) {
+    return document.Value(setting.section, setting.key).value_or(std::string());
 }
 
-void ReadSetting(const SettingKey& setting, std::string& out) {
-    ReadSettingValue(setting.section, setting.key, out);
+std::string DecodedValue(const IniDocument& document, const SettingKey& setting) {
+    return DecodeSettingValue(RawValue(document, setting));
 }
 
-void WriteSetting(const SettingKey& setting, const std::string& text) {
-    WriteSettingValue(setting.section, setting.key, text);
+IniEntry EncodedEntry(const SettingKey& setting, const std::string& text) {
+    return {setting, EncodeSettingValue(text)};
 }
 
 void ApplyOptions(const std::string& text, GameState& game, RecordsState& records) {
@@ -86,49 +100,47 @@ QString ProfileFilePath() {
 int WriteSettingValue(const std::string& section, const std::string& key, const std::string& text) {
     if (section.empty() || key.empty())
         return 0;
-    WriteIniEntry(SettingsFilePath(), section, key, EncodeSettingValue(text));
-    return 1;
+    const SettingKey setting{section.c_str(), key.c_str()};
+    return WriteIniEntries(SettingsFilePath(), {EncodedEntry(setting, text)}) ? 1 : 0;
 }
 
 int ReadSettingValue(const std::string& section, const std::string& key, std::string& out) {
     out.clear();
     if (section.empty() || key.empty())
         return 0;
-    const auto stored = ReadIniFile(SettingsFilePath()).Value(section, key);
-    if (stored)
-        out = DecodeSettingValue(*stored);
-    return 1;
+    const FileContents file = ReadIniText(SettingsFilePath());
+    out = DecodedValue(AsDocument(file.bytes), {section.c_str(), key.c_str()});
+    return file.state == FileState::Unusable ? 0 : 1;
 }
 
 int ReadSettings(GameState& game, RecordsState& records) {
-    std::string text;
-    ReadSetting(kOptionsSetting, text);
-    if (!text.empty())
+    const FileContents file = ReadIniText(SettingsFilePath());
+    const IniDocument document = AsDocument(file.bytes);
+    if (const std::string text = DecodedValue(document, kOptionsSetting); !text.empty())
         ApplyOptions(text, game, records);
-    ReadSetting(kMoreOptionsSetting, text);
-    if (!text.empty())
+    if (const std::string text = DecodedValue(document, kMoreOptionsSetting); !text.empty())
         ApplyMoreOptions(text, game);
-    ReadSetting(kBrowserSetting, text);
-    if (!text.empty())
+    if (const std::string text = DecodedValue(document, kBrowserSetting); !text.empty())
         records.browserPath = QByteArray::fromStdString(text);
-    return 1;
+    return file.state == FileState::Unusable ? 0 : 1;
 }
 
 int WriteSettings(const GameState& game, const RecordsState& records) {
     const std::array<std::int32_t, 5> options{game.level, records.shape, records.carried[0],
                                               records.carried[1], records.carried[2]};
-    WriteSetting(kOptionsSetting, FormatNumberList(options));
     const std::array<std::int32_t, 4> moreOptions{PackOptionFlags(game.options), 0, 0, 0};
-    WriteSetting(kMoreOptionsSetting, FormatNumberList(moreOptions));
+    std::vector<IniEntry> entries{EncodedEntry(kOptionsSetting, FormatNumberList(options)),
+                                  EncodedEntry(kMoreOptionsSetting, FormatNumberList(moreOptions))};
     if (!records.browserPath.isEmpty())
-        WriteSetting(kBrowserSetting, records.browserPath.toStdString());
-    WriteIniEntry(ProfileFilePath(), kVersionSetting.section, kVersionSetting.key, kVersionText);
-    return 1;
+        entries.push_back(EncodedEntry(kBrowserSetting, records.browserPath.toStdString()));
+    const bool settingsSaved = WriteIniEntries(SettingsFilePath(), entries);
+    const bool versionSaved = WriteIniEntries(ProfileFilePath(), {{kVersionSetting, kVersionText}});
+    return settingsSaved && versionSaved ? 1 : 0;
 }
 
 bool ScoreHeaderInForce() {
-    return !RawValue(SettingsFilePath(), kOptionsSetting).empty() ||
-           !RawValue(ProfileFilePath(), kVersionSetting).empty();
+    return !RawValue(ReadIniFile(SettingsFilePath()), kOptionsSetting).empty() ||
+           !RawValue(ReadIniFile(ProfileFilePath()), kVersionSetting).empty();
 }
 
 } // namespace cw

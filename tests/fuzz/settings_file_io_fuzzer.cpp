@@ -2,7 +2,7 @@
 // The settings read and write path end to end on a scratch folder. Whatever text COBWL.INI and
 // WIN.INI hold, a read gives valid options, and a write then a read gives back what was
 // written; a settings file the read cannot read (a folder, a link to one, a file without read
-// permission) is never changed by a later write.
+// permission) fails the read and is never changed by a later write.
 //   byte 0: bits 0-1 what stands at the path (file, file, folder, link), bit 2 WIN.INI holds
 //           the same text, bit 3 the game has a browser path, bit 7 the file is unreadable
 //   byte 1: what the game changes before it writes; the rest: the file's text
@@ -61,7 +61,7 @@ void UnreadableStaysAsItIs(std::uint8_t control,
     const std::string before = Describe(watched);
     cw::GameState game;
     cw::RecordsState records;
-    Check(cw::ReadSettings(game, records) == 1);
+    Check(cw::ReadSettings(game, records) == 0);
     Check(game.level == cw::GameState{}.level && records.shape == cw::RecordsState{}.shape);
     ChangeLikeAGame(control, 1, game, records);
     cw::WriteSettings(game, records);
