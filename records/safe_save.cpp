@@ -82,14 +82,18 @@ Failure MakeFolderFor(const QString& path) {
     QString existing = QFileInfo(path).path();
     struct stat status {};
     while (::stat(QFile::encodeName(existing).constData(), &status) != 0) {
+        const int error = errno;
         const QString up = QFileInfo(existing).path();
-        if (errno != ENOENT || up == existing)
-            return {errno};
+        if (error != ENOENT || up == existing)
+            return {error};
         existing = up;
     }
     if (status.st_uid != ::geteuid())
         return Refused("would go into another user's folder, so it is not written");
-    return QDir().mkpath(QFileInfo(path).path()) ? Failure{} : Failure{errno};
+    errno = 0;
+    if (QDir().mkpath(QFileInfo(path).path()))
+        return {};
+    return {errno != 0 ? errno : EIO}; // mkdir's reason, where Qt left it
 }
 
 // Follows a link at the file's name only where the running user owns it, and stops at a

@@ -8,6 +8,7 @@
 #include "records/settings_file.h"
 #include "records/user_folders.h"
 
+#include <cerrno>
 #include <span>
 
 namespace cw {
@@ -29,17 +30,18 @@ ScoreHeader CurrentHeader(const GameState& game, const RecordsState& records) {
     return ScoreHeader{game.level, records.shape, records.carried, PackOptionFlags(game.options)};
 }
 
-QByteArray ImageBytes(const GameState& game, const RecordsState& records) {
-    const ScoreFileBytes image = SerializeScoreFile(CurrentHeader(game, records), records.tables);
-    return QByteArray(reinterpret_cast<const char*>(image.data()),
-                      static_cast<qsizetype>(image.size()));
+template <std::size_t N> QByteArray AsByteArray(const std::array<std::uint8_t, N>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(N));
 }
 
-// A file that an older version created but never wrote is empty; it holds no one's scores.
-bool CanBeCreated(const QString& path) {
-    const FileContents found = ReadRegularFile(path, 1, ReadExtent::Prefix);
-    return found.state == FileState::Absent ||
-           (found.state == FileState::Read && found.bytes.isEmpty());
+QByteArray ImageBytes(const GameState& game, const RecordsState& records) {
+    return AsByteArray(SerializeScoreFile(CurrentHeader(game, records), records.tables));
+}
+
+// Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
+// so a save needs the whole file; one that cannot be read is not replaced.
+FileContents ReadWholeScoreFile(const QString& path) {
+    return ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
 }
 
 } // namespace
@@ -55,10 +57,7 @@ void PrepareScoreFile(GameState& game, RecordsState& records) {
     if (LoadScoreFile(game, records))
         return;
     ReadSettings(game, records);
-    // Whole or not at all, so that no interruption leaves a short file. A file that exists
-    // but cannot be read may still hold someone's scores: it is neither emptied nor replaced.
-    if (CanBeCreated(records.scoreFilePath))
-        SaveFile(records.scoreFilePath, ImageBytes(game, records), QByteArray());
+    SaveScoreFile(game, records);
 }
 
 int LoadScoreFile(GameState& game, RecordsState& records) {
@@ -76,20 +75,30 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
     return 1;
 }
 
-int SaveScoreFile(const GameState& game, const RecordsState& records) {
+int SaveScoreFile(const GameState& game, const RecordsState& records, int* error) {
     const QString& path = records.scoreFilePath;
-    if (path.isEmpty())
+    const FileContents current = ReadWholeScoreFile(path);
+    if (error != nullptr)
+        *error = path.isEmpty() ? ENOENT : current.error;
+    if (path.isEmpty() || current.state == FileState::Unusable)
         return 0;
-    // Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
-    // so the save needs the whole file; one that cannot be read is not replaced.
-    const FileContents current = ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
-    if (current.state == FileState::Absent)
-        WarnFileProblemOnce(path, "is gone, so scores are not saved");
-    if (current.state != FileState::Read)
-        return 0;
+    // A missing or empty file (an older version left one when its creation was cut short) is
+    // written whole, so an entry is kept even when the first start could not create it.
     const QByteArray contents =
         ImageBytes(game, records) + current.bytes.mid(static_cast<qsizetype>(kScoreFileBytes));
-    return SaveFile(path, contents, current.bytes) ? 1 : 0;
+    return SaveFile(path, contents, current.bytes, error) ? 1 : 0;
+}
+
+int SaveScoreHeader(const GameState& game, const RecordsState& records) {
+    const FileContents current = ReadWholeScoreFile(records.scoreFilePath);
+    if (current.state != FileState::Read)
+        return current.state == FileState::Absent ? 1 : 0;
+    const ScoreHeader header = CurrentHeader(game, records);
+    if (!current.bytes.isEmpty() && ParseScoreHeader(AsBytes(current.bytes)) == header)
+        return 1;
+    const QByteArray contents = AsByteArray(SerializeScoreHeader(header)) +
+                                current.bytes.mid(static_cast<qsizetype>(kScoreHeaderBytes));
+    return SaveFile(records.scoreFilePath, contents, current.bytes) ? 1 : 0;
 }
 
 } // namespace cw

@@ -15,8 +15,8 @@ namespace cw {
 QString DefaultScoreFilePath();
 
 // Start-up: sets records.scoreFilePath and clears away what interrupted saves left, then loads
-// the file, or (where it cannot be read) takes the settings file's values and creates the
-// score file from them, whole in one step, where nothing but an empty file stands in its way.
+// the file, or (where it cannot be read) takes the settings file's values and saves the score
+// file with them.
 void PrepareScoreFile(GameState& game, RecordsState& records);
 
 // Reads records.scoreFilePath: the tables, the header when the settings vouch for it, and
@@ -24,9 +24,16 @@ void PrepareScoreFile(GameState& game, RecordsState& records);
 // regular file, or is empty.
 int LoadScoreFile(GameState& game, RecordsState& records);
 
-// Rewrites the first 1,596 bytes of an existing file (records/safe_save.h), keeping any bytes
-// beyond them. 0, with the file untouched, when it does not exist or cannot be read whole or
-// written.
-int SaveScoreFile(const GameState& game, const RecordsState& records);
+// Rewrites the first 1,596 bytes of the file (records/safe_save.h), keeping any bytes beyond
+// them, or creates it whole, in one step, where nothing or an empty file stands in its way.
+// 0, with the file untouched, when it cannot be read whole or written; `error`, when given,
+// then holds the errno value that tells why. A file that exists but cannot be read may hold
+// someone's scores: it is neither emptied nor replaced.
+int SaveScoreFile(const GameState& game, const RecordsState& records, int* error = nullptr);
+
+// At exit, so that the next start begins with the level, shape, carried values and options in
+// force now: the header alone, where the file's own differs, its tables as the file holds
+// them. 1 when the file holds them afterwards, or is missing (the settings carry them then).
+int SaveScoreHeader(const GameState& game, const RecordsState& records);
 
 } // namespace cw

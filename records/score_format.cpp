@@ -78,14 +78,21 @@ ScoreEntry EntryFromBytes(const EntryBytes& bytes) {
     return entry;
 }
 
+ScoreHeaderBytes SerializeScoreHeader(const ScoreHeader& header) {
+    ScoreHeaderBytes bytes{};
+    PutInt32(bytes.data() + 0, header.level);
+    PutInt32(bytes.data() + 4, header.shape);
+    for (std::size_t i = 0; i < header.carried.size(); ++i)
+        PutInt32(bytes.data() + 8 + 4 * i, header.carried[i]);
+    PutInt32(bytes.data() + 20, header.optionFlags);
+    // Bytes 24..35 stay zero: three reserved words.
+    return bytes;
+}
+
 ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& tables) {
     ScoreFileBytes image{};
-    PutInt32(image.data() + 0, header.level);
-    PutInt32(image.data() + 4, header.shape);
-    for (std::size_t i = 0; i < header.carried.size(); ++i)
-        PutInt32(image.data() + 8 + 4 * i, header.carried[i]);
-    PutInt32(image.data() + 20, header.optionFlags);
-    // Bytes 24..35 stay zero: three reserved words.
+    const ScoreHeaderBytes headerBytes = SerializeScoreHeader(header);
+    std::copy(headerBytes.begin(), headerBytes.end(), image.begin());
     for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index) {
             EntryBytes bytes = EntryToBytes(tables[level][index]);

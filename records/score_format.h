@@ -25,9 +25,11 @@ struct ScoreHeader {
     std::int32_t shape = 0;
     CarriedValues carried{};
     std::int32_t optionFlags = 0;
+    bool operator==(const ScoreHeader&) const = default;
 };
 
 using ScoreFileBytes = std::array<std::uint8_t, kScoreFileBytes>;
+using ScoreHeaderBytes = std::array<std::uint8_t, kScoreHeaderBytes>;
 using EntryBytes = std::array<std::uint8_t, kScoreEntryBytes>;
 
 // XORs `length` bytes in place with the key stream of record index `index` (0..9 within its
@@ -37,6 +39,7 @@ void ScrambleEntry(std::uint8_t* bytes, int length, int index);
 EntryBytes EntryToBytes(const ScoreEntry& entry);
 ScoreEntry EntryFromBytes(const EntryBytes& bytes);
 
+ScoreHeaderBytes SerializeScoreHeader(const ScoreHeader& header);
 ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& tables);
 
 // Both read a file image of any length: bytes it lacks count as zero (in a record: as zero

@@ -2,12 +2,15 @@
 #include "records/score_table.h"
 
 #include "records/name_dialog.h"
+#include "records/regular_file.h"
 #include "records/score_file.h"
 #include "records/score_ranking.h"
 #include "records/top_players_dialog.h"
+#include "records/user_folders.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QMessageBox>
 
 #include <ctime>
 
@@ -25,6 +28,16 @@ void CompletePendingEntry(ScoreEntry& pending, std::int32_t score, const ScoreEn
     pending.time = static_cast<std::uint32_t>(std::time(nullptr));
 }
 
+// Each game ends with at most one offer, so this is said at most once a game.
+void TellEntryNotSaved(const QString& path, int error, QWidget* owner) {
+    //: %1 is the score file's path, %2 the system's reason, such as "No space left on device".
+    const QString text = QCoreApplication::translate(
+        "TopPlayers", "The top-ten entry could not be saved in %1: %2.\n\n"
+                      "It stays in the table until you exit Cobblewell.");
+    QMessageBox::warning(owner, QStringLiteral("Cobblewell"),
+                         text.arg(ShownPath(path), ErrorText(error)));
+}
+
 } // namespace
 
 void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner) {
@@ -38,7 +51,8 @@ void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget*
     if (nameDialog.exec() == QDialog::Accepted) {
         CompletePendingEntry(records.pending, game.score, table[position]);
         InsertScoreEntry(table, position, records.pending);
-        SaveScoreFile(game, records);
+        if (int error = 0; SaveScoreFile(game, records, &error) == 0)
+            TellEntryNotSaved(records.scoreFilePath, error, owner);
     }
     if (position == 0)
         game.best[level] = game.score;

@@ -13,7 +13,8 @@ namespace cw {
 // At game over and before New, a level change (for the level being left) and Exit. A score
 // that does not qualify shows nothing; one that does asks for a name, saves the score file
 // and shows the Top Players dialog. Cancelling the name keeps table and file unchanged, yet
-// a first-place score still becomes the level's best.
+// a first-place score still becomes the level's best. An entry that cannot be saved is told
+// in a message box that names the file and the reason; it stays in the table in memory.
 void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner);
 
 // Command 13, High Scores: the Top Players dialog on the current level.

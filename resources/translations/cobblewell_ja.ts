@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>おめでとうございます！　ハイスコアを達成しました。トップ 10 に載せる名前を入力してください：</translation>
+        <translation>おめでとうございます！&#x3000;ハイスコアを達成しました。トップ 10 に載せる名前を入力してください：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -324,6 +324,15 @@
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
         <translation>yyyy年M月d日(ddd) H:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>トップ 10 の記録を %1 に保存できませんでした：%2。
+
+Cobblewell を終了するまで表には残ります。</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,15 @@
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
         <translation>ddd, d MMM yyyy HH:mm:ss</translation>
     </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Nie udało się zapisać wpisu do tabeli dziesięciu najlepszych w %1: %2.
+
+Pozostanie on w tabeli, dopóki nie zakończysz gry Cobblewell.</translation>
+    </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>

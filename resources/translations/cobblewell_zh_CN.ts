@@ -325,6 +325,15 @@
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
         <translation>yyyy年M月d日ddd HH:mm:ss</translation>
     </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>无法将前十名记录保存到 %1：%2。
+
+在您退出 Cobblewell 之前，该记录会保留在榜单中。</translation>
+    </message>
 </context>
 <context>
     <name>TopPlayersDialog</name>
