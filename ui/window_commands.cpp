@@ -6,6 +6,7 @@
 #include "desktop/sparkle_request.h"
 #include "game/rules.h"
 #include "records/options_dialog.h"
+#include "records/score_file.h"
 #include "records/score_table.h"
 #include "records/settings_file.h"
 #include "resources/menu_table.h"
@@ -80,6 +81,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exitHandled_) {
         exitHandled_ = true;
         OfferScoreEntry(game_.level);
+        SaveScoreHeader(game_, records_);
         WriteSettings(game_, records_);
     }
     blinkTimer_.stop();

@@ -2,13 +2,15 @@
 #include "window_test_support.h"
 
 #include "desktop/help_viewer.h"
-#include "records/settings_file.h"
+#include "records/option_values.h"
+#include "records/score_file.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
 #include "ui/toolbar_panels.h"
 
 #include <QAction>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -149,11 +151,20 @@ TEST_F(WindowCommands, EachHelpCommandOpensItsOwnPage) {
     }
 }
 
-// Exit and the close button both write the settings before the window goes.
-TEST_F(WindowCommands, ExitAndCloseButtonWriteTheSettings) {
+// Exit and the close button both keep the level, shape and options for the next start,
+// although no score entered a table (the score file is there, so the next start reads it).
+TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
+    const QByteArray savedHome = qgetenv("HOME");
     for (const bool byCommand : {true, false}) {
-        QFile::remove(SettingsFilePath());
+        const QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        game_ = GameState{};
+        records_ = RecordsState{};
+        PrepareScoreFile(game_, records_);
         Start();
+        TriggerCommand(CmdExpert);
+        records_.shape = 6;
+        game_.options = {0, 1, 0};
         if (byCommand)
             TriggerCommand(CmdExit);
         else
@@ -161,9 +172,16 @@ TEST_F(WindowCommands, ExitAndCloseButtonWriteTheSettings) {
         EXPECT_FALSE(window_->isVisible());
         EXPECT_FALSE(window_->timer(kBlinkTimer).isActive());
         EXPECT_FALSE(window_->timer(kFaceTimer).isActive());
-        EXPECT_TRUE(QFile::exists(SettingsFilePath())) << (byCommand ? "Exit" : "close");
+        GameState next;
+        RecordsState nextRecords;
+        PrepareScoreFile(next, nextRecords);
+        SCOPED_TRACE(byCommand ? "Exit" : "close");
+        EXPECT_EQ(next.level, Expert);
+        EXPECT_EQ(nextRecords.shape, 6);
+        EXPECT_EQ(PackOptionFlags(next.options), 2);
         window_.reset();
     }
+    qputenv("HOME", savedHome);
 }
 
 TEST_F(WindowCommands, MessageIsAModalBoxWithTheGameCaption) {
