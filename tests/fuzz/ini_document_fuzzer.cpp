@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as an INI document: read and written back untouched it is the same bytes, and an
 // edit changes the one line of its key (or adds the key, or its section and the key) while
-// every other line comes back from Text() byte for byte, in order.
+// every other line comes back from Text() byte for byte, in order, after the byte-order mark
+// the text began with, if any.
 //   input: section NUL key NUL value NUL text; names are cut to what the file can hold
 #include "records/ini_document.h"
 
@@ -40,7 +41,12 @@ std::string Storable(std::string_view text, std::string_view forbidden, const ch
     return kept.empty() && fallback != nullptr ? fallback : kept;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The lines after the byte-order mark, which belongs to the file, not to its first line.
 std::vector<std::string_view> Lines(std::string_view text) {
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -67,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(document.Value(section, key) == value);
     const std::string edited = document.Text();
     Check(cw::IniDocument(edited).Value(section, key) == value);
+    Check(edited.starts_with(kByteOrderMark) == text.starts_with(kByteOrderMark));
 
     // One contiguous change: at most one old line (the key's) gone, at most two new ones.
     const std::vector<std::string_view> before = Lines(text);
