@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -56,6 +57,8 @@ Failure Refused(const char* kind) {
     return {EPERM, kind};
 }
 
+constexpr char kAnotherUsersFolder[] = "would go into another user's folder, so it is not written";
+
 // The file a save replaces or creates: its folder, opened, and its name in it.
 struct Place {
     Descriptor folder;
@@ -89,15 +92,23 @@ Failure MakeFolderFor(const QString& path) {
         existing = up;
     }
     if (status.st_uid != ::geteuid())
-        return Refused("would go into another user's folder, so it is not written");
+        return Refused(kAnotherUsersFolder);
     errno = 0;
     if (QDir().mkpath(QFileInfo(path).path()))
         return {};
     return {errno != 0 ? errno : EIO}; // mkdir's reason, where Qt left it
 }
 
+bool ReadLink(int folder, const QByteArray& name, QByteArray& target) {
+    QByteArray linked(PATH_MAX, '\0');
+    const ssize_t length = ::readlinkat(folder, name.constData(), linked.data(),
+                                        static_cast<std::size_t>(linked.size()));
+    target = linked.left(std::max<ssize_t>(length, 0));
+    return length >= 0;
+}
+
 // Follows a link at the file's name only where the running user owns it, and stops at a
-// regular file of the running user's, or where nothing stands yet.
+// regular file of the running user's, or where nothing stands yet in a folder of theirs.
 Failure FindPlace(const QString& path, Place& place) {
     QByteArray target = QFile::encodeName(path);
     Descriptor base(AT_FDCWD); // negative, so never closed
@@ -115,6 +126,9 @@ Failure FindPlace(const QString& path, Place& place) {
             0) {
             if (errno != ENOENT || hop > 0) // a link that leads nowhere is the player's
                 return {errno};
+            struct stat owner {};
+            if (::fstat(folder.get(), &owner) != 0 || owner.st_uid != ::geteuid())
+                return Refused(kAnotherUsersFolder);
             place.folder = std::move(folder);
             return {};
         }
@@ -129,12 +143,8 @@ Failure FindPlace(const QString& path, Place& place) {
             place.exists = true;
             return {};
         }
-        QByteArray linked(PATH_MAX, '\0');
-        const ssize_t length = ::readlinkat(folder.get(), place.name.constData(), linked.data(),
-                                            static_cast<std::size_t>(linked.size()));
-        if (length < 0)
+        if (!ReadLink(folder.get(), place.name, target))
             return {errno};
-        target = linked.left(length);
         base = std::move(folder); // a relative link counts from the link's folder
     }
     return {ELOOP};
@@ -263,11 +273,6 @@ bool SaveFile(const QString& path, const QByteArray& contents, const QByteArray&
               int* error) {
     Place place;
     Failure failure = FindPlace(path, place);
-    if (failure.error == 0 && !place.exists) {
-        struct stat folder {};
-        if (::fstat(place.folder.get(), &folder) != 0 || folder.st_uid != ::geteuid())
-            failure = Refused("would go into another user's folder, so it is not written");
-    }
     if (failure.error == 0)
         failure = Replace(place, contents, previous);
     if (error != nullptr)
