@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -103,8 +102,10 @@ bool ReadLink(int folder, const QByteArray& name, QByteArray& target) {
     QByteArray linked(PATH_MAX, '\0');
     const ssize_t length = ::readlinkat(folder, name.constData(), linked.data(),
                                         static_cast<std::size_t>(linked.size()));
-    target = linked.left(std::max<ssize_t>(length, 0));
-    return length >= 0;
+    if (length < 0)
+        return false; // errno tells why
+    target = linked.left(length);
+    return true;
 }
 
 // Follows a link at the file's name only where the running user owns it, and stops at a
