@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as an INI document: read and written back untouched it is the same bytes, and an
 // edit changes the one line of its key (or adds the key, or its section and the key) while
-// every other line comes back from Text() byte for byte, in order, after the byte-order mark
-// the text began with, if any.
+// every other line, and a leading byte-order mark, come back from Text() byte for byte, in order.
 //   input: section NUL key NUL value NUL text; names are cut to what the file can hold
 #include "records/ini_document.h"
 
@@ -43,7 +42,6 @@ std::string Storable(std::string_view text, std::string_view forbidden, const ch
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The lines after the byte-order mark, which belongs to the file, not to its first line.
 std::vector<std::string_view> Lines(std::string_view text) {
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,35 +18,11 @@
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace cw::test {
-
-// Sets an environment variable (or unsets it, for a null value) while it lives.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QByteArray& value)
-        : name_(name), saved_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
-        Set(value, !value.isNull());
-    }
-    ~ScopedVariable() { Set(saved_, wasSet_); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    void Set(const QByteArray& value, bool set) {
-        if (set)
-            qputenv(name_, value);
-        else
-            qunsetenv(name_);
-    }
-    const char* name_;
-    QByteArray saved_;
-    bool wasSet_;
-};
 
 // Every test gets its own home folder, so the per-user data and configuration folders (in
 // Qt's test mode under $HOME/.qttest) start empty and tests can run side by side.
@@ -55,13 +30,14 @@ class IsolatedHome : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(home_.isValid());
-        homeVariable_.emplace("HOME", QFile::encodeName(home_.path()));
+        savedHome_ = qgetenv("HOME");
+        qputenv("HOME", home_.path().toUtf8());
     }
-    void TearDown() override { homeVariable_.reset(); }
+    void TearDown() override { qputenv("HOME", savedHome_); }
 
 private:
     QTemporaryDir home_;
-    std::optional<ScopedVariable> homeVariable_;
+    QByteArray savedHome_;
 };
 
 // While it lives, no file of this process can grow past `bytes`: the disk is "full" there.

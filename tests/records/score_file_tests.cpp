@@ -10,7 +10,6 @@
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace cw {
 namespace {
@@ -147,41 +146,6 @@ TEST_F(ScoreFileTest, SavingKeepsTheBytesOfALongerFileBeyondTheFormat) {
     EXPECT_EQ(bytes.size(), 1596 + tail.size());
     EXPECT_EQ(bytes.mid(1596), tail);
     EXPECT_EQ(bytes.left(1596), ImageOf(ScoreHeader{0, 2, {}, 7}, records.tables));
-}
-
-// The first start could not create the file (a full disk): a later entry creates it whole.
-TEST_F(ScoreFileTest, ASaveCreatesAMissingFileWhole) {
-    QFile::remove(records.scoreFilePath);
-    records.tables[2][0] = MakeEntry("Ann", 90);
-    ASSERT_EQ(SaveScoreFile(game, records), 1);
-    EXPECT_EQ(FileBytes(), ImageOf(ScoreHeader{0, 2, {}, 7}, records.tables));
-}
-
-// Exit keeps the choices of a run in which no score entered a table: the header alone, the
-// tables and what lies past them as the file holds them, and no save where nothing changed.
-TEST_F(ScoreFileTest, TheHeaderAloneIsSavedWhereItDiffers) {
-    ScoreTables onDisk{};
-    onDisk[1][0] = MakeEntry("Bo", 50);
-    const QByteArray file = ImageOf(ScoreHeader{0, 2, {4, 5, 6}, 7}, onDisk) + "past the format";
-    WriteFile(file);
-    const auto inode = [this] {
-        struct stat status {};
-        stat(QFile::encodeName(records.scoreFilePath).constData(), &status);
-        return status.st_ino;
-    };
-    const auto before = inode();
-    records.carried = {4, 5, 6};
-    records.tables[0][0] = MakeEntry("in memory only", 10);
-    ASSERT_EQ(SaveScoreHeader(game, records), 1);
-    EXPECT_EQ(inode(), before);
-    game.level = Expert;
-    records.shape = 6;
-    game.options = {0, 1, 0};
-    ASSERT_EQ(SaveScoreHeader(game, records), 1);
-    EXPECT_EQ(FileBytes(), ImageOf(ScoreHeader{2, 6, {4, 5, 6}, 2}, onDisk) + "past the format");
-    QFile::remove(records.scoreFilePath);
-    EXPECT_EQ(SaveScoreHeader(game, records), 1); // the settings carry them then
-    EXPECT_FALSE(QFileInfo::exists(records.scoreFilePath));
 }
 
 TEST_F(ScoreFileTest, AFailedWriteLeavesThePreviousFileWhole) {

@@ -180,7 +180,7 @@ TEST(TopPlayersDate, EveryLanguageShowsAllFiveFieldsInItsOwnWords) {
     for (const QString& language : TranslatedLanguages()) {
         InstallTranslations(QLocale(language));
         const QLocale locale(language);
-        const QString date = DateText(static_cast<std::uint32_t>(at.toSecsSinceEpoch()));
+        const QString date = DateText(static_cast<std::int32_t>(at.toSecsSinceEpoch()));
         const auto shows = [&date](const QStringList& forms) {
             return std::any_of(forms.begin(), forms.end(),
                                [&date](const QString& form) { return date.contains(form); });

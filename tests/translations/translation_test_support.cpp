@@ -36,10 +36,10 @@ constexpr const char* kPlayerNames[] = {
 
 // Thirty rows over three levels: every month, and days from 20 to 28 so that every weekday
 // and two-digit day shows somewhere.
-std::uint32_t RowTime(int level, int row) {
+std::int32_t RowTime(int level, int row) {
     const int k = level * kTableRows + row;
     const QDateTime at(QDate(2026, k % 12 + 1, 20 + k % 9), QTime(23, 59, 58));
-    return static_cast<std::uint32_t>(at.toSecsSinceEpoch());
+    return static_cast<std::int32_t>(at.toSecsSinceEpoch());
 }
 
 void FillTables(RecordsState& records) {

@@ -151,8 +151,8 @@ TEST_F(WindowCommands, EachHelpCommandOpensItsOwnPage) {
     }
 }
 
-// Exit and the close button both keep the level, shape and options for the next start,
-// although no score entered a table (the score file is there, so the next start reads it).
+// Exit and the close button both keep the level, shape and options for the next start in the
+// score file's header, although no score entered a table, whose rows stay as the file has them.
 TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
     const QByteArray savedHome = qgetenv("HOME");
     for (const bool byCommand : {true, false}) {
@@ -165,6 +165,7 @@ TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
         TriggerCommand(CmdExpert);
         records_.shape = 6;
         game_.options = {0, 1, 0};
+        records_.tables[Beginner][0].score = 99; // in the window's memory only
         if (byCommand)
             TriggerCommand(CmdExit);
         else
@@ -175,10 +176,10 @@ TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
         GameState next;
         RecordsState nextRecords;
         PrepareScoreFile(next, nextRecords);
-        SCOPED_TRACE(byCommand ? "Exit" : "close");
-        EXPECT_EQ(next.level, Expert);
+        EXPECT_EQ(next.level, Expert) << (byCommand ? "Exit" : "close");
         EXPECT_EQ(nextRecords.shape, 6);
         EXPECT_EQ(PackOptionFlags(next.options), 2);
+        EXPECT_EQ(nextRecords.tables[Beginner][0].score, 0);
         window_.reset();
     }
     qputenv("HOME", savedHome);
