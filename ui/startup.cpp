@@ -9,10 +9,12 @@
 #include "resources/version.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
+#include "ui/termination_signals.h"
 #include "widgets/center_dialog.h"
 
 #include <QLayout>
 #include <QMessageBox>
+#include <QWindow>
 
 #include <stdlib.h> // on_exit
 
@@ -94,6 +96,18 @@ bool LeftToRunningGame(Election election) {
     return true;
 }
 
+// Whatever the interrupted code opens once the window has gone (the table after a dismissed
+// entry) must not keep the game: it ends as soon as the close goes through, even if a pause
+// holds it back a while.
+void EndWithoutDialogs(MainWindow& window) {
+    if (QWindow* shown = window.windowHandle())
+        QObject::connect(shown, &QWindow::visibleChanged, qApp, [](bool visible) {
+            if (!visible)
+                QCoreApplication::exit(0);
+        });
+    window.LeaveWithoutDialogs();
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv) {
@@ -143,6 +157,7 @@ int RunApplication(QApplication& application) {
     const std::time_t startTime = std::time(nullptr);
     std::unique_ptr<MainWindow> window = CreateGame(*session, startTime);
     running = window.get();
+    const TerminationSignals termination([&window] { EndWithoutDialogs(*window); });
     // It opens at the screen's centre by its outer frame, as a dialog without owner does; its
     // fixed size comes from its layout, which would otherwise settle only as it shows.
     window->layout()->activate();

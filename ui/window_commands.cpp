@@ -79,7 +79,8 @@ void MainWindow::ExitCommand() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exitHandled_) {
         exitHandled_ = true;
-        OfferScoreEntry(game_.level);
+        if (!leavingWithoutDialogs_)
+            OfferScoreEntry(game_.level);
         WriteSettings(game_, records_);
     }
     blinkTimer_.stop();
