@@ -140,44 +140,36 @@ start_game() {
 }
 locate_game() {
     wait_for 15 game_window || fail "no game window appeared; $(start_failure)"
-    (($(game_window | wc -l) == 1)) || fail "more than one game window appeared"
     window=$(game_window | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
 }
 
-# Starts the command COUNT times at once: each waits at a named pipe until a line comes. Every
-# start but one must hand over to that one and end with status 0; sets game_pid to the one left.
+# Starts COUNT copies of the command at once (each waits for its line at a named pipe); all but
+# one must hand over to that one and end with status 0. Sets game_pid to the one left.
 race_starts() { # count command...
-    local count=$1 gate="$work/gate" gate_fd pid code
+    local gate="$work/gate" fd pid
     local -a racers=()
-    shift
-    mkfifo "$gate" && exec {gate_fd}<>"$gate"
-    for ((pid = 0; pid < count; pid++)); do
-        start_background bash -c 'read -r _ <"$0" && exec "$@"' "$gate" "$@" \
-            >>"$work/game.log" 2>&1 {gate_fd}>&-
+    mkfifo "$gate" && exec {fd}<>"$gate"
+    for ((pid = 0; pid < $1; pid++)); do
+        start_background bash -c 'read -r _ <"$0" && exec "$@"' "$gate" "${@:2}" \
+            >>"$work/game.log" 2>&1 {fd}>&-
         racers+=("$last_pid")
     done
     sleep 1 # time to reach the gate; a late start still finds its line there
-    printf '\n%.0s' $(seq "$count") >&"$gate_fd"
-    wait_for 30 one_running "${racers[@]}" ||
-        fail "$(running_count "${racers[@]}") of $count starts still run; $(cat "$work/game.log")"
-    exec {gate_fd}>&- && rm "$gate"
+    printf '\n%.0s' $(seq "$1") >&"$fd"
+    wait_for 30 one_running "${racers[@]}" || fail "more than one of $1 starts still runs"
+    exec {fd}>&-
     for pid in "${racers[@]}"; do
-        if kill -0 "$pid" 2>/dev/null; then game_pid=$pid; continue; fi
-        wait "$pid"
-        code=$?
-        ((code == 0)) || fail "a start beside the game ended with status $code"
+        kill -0 "$pid" 2>/dev/null && game_pid=$pid && continue
+        wait "$pid" || fail "a start beside the game ended with status $?"
     done
 }
-running_count() { # pid...
-    local running=0 pid
-    for pid; do kill -0 "$pid" 2>/dev/null && running=$((running + 1)); done
-    echo "$running"
-}
 one_running() { # pid...
-    (($(running_count "$@") == 1))
+    local pid running=0
+    for pid; do kill -0 "$pid" 2>/dev/null && running=$((running + 1)); done
+    ((running == 1))
 }
 
 # Screenshots of the whole display.
