@@ -10,7 +10,8 @@
 #include "widgets/draw_helpers.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
@@ -203,6 +204,18 @@ void MainWindow::EndWithDestroyedWindow() {
     blinkTimer_.stop();
     faceTimer_.stop();
     QCoreApplication::quit();
+}
+
+void MainWindow::LeaveWithoutDialogs() {
+    leavingWithoutDialogs_ = true;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        // A dialog that takes no rejection (the About box) goes as a closed one does.
+        if (QApplication::activeModalWidget() == modal && !modal->close())
+            modal->hide();
+    }
+    close();
 }
 
 // Whichever cell the mouse rests on must show what the new state allows, without waiting for

@@ -44,6 +44,9 @@ public:
     void CheckLevelMenu(std::int32_t level);
     // Runs a menu or accelerator command; unknown ids do nothing.
     void RunCommand(int command);
+    // Ends the game as a close from outside does, but without a dialog: an open modal dialog
+    // is dismissed first and no top-ten entry is offered. The settings are written as ever.
+    void LeaveWithoutDialogs();
 
     CellWidget* cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
     const KeyboardCursor& keyboardCursor() const { return keyboardCursor_; }
@@ -108,6 +111,7 @@ private:
     std::unique_ptr<WindowDestroyWatch> destroyWatch_;
     // Set once the player's leave has been handled, so a second close request passes.
     bool exitHandled_ = false;
+    bool leavingWithoutDialogs_ = false;
 };
 
 } // namespace cw

@@ -2,67 +2,60 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
-#include <QThread>
 
 #include <functional>
 
+class QLocalSocket;
 class QWidget;
 
 namespace cw {
 
-class InstanceServer;
-
-// What a later start learns from the game that already runs.
-enum class RunningInstance {
-    None,      // no game of this player answered: this start becomes the game
-    Activated, // the running game came forward; this start ends
-    Busy,      // the running game shows a modal dialog; this start beeps and ends
+// What a start learns as it claims the game of this player.
+enum class Election {
+    Elected, // no other game runs: this start is the game and answers later ones
+    Unruled, // no runtime folder to hold the claim: this start is a game without the rule
+    Shown,   // the running game came forward; this start ends
+    Busy,    // the running game shows a modal dialog; this start beeps and ends
+    Silent,  // a game holds the claim but does not answer (stopped, hung); this start ends
 };
 
-// The name under which the running game listens. It depends on the user alone: a start from
-// another display or platform of the same player finds the game too, since two games would
-// overwrite each other's records.
-QString SingleInstanceKey();
-
-// The running game's side of the single-instance rule, and the check a new start makes first.
-// The name lives in the abstract socket namespace, so a crashed game leaves no file behind
-// that could stop the next start; any local process can take such a name, though, so neither
-// side believes a peer that is not of this user or does not speak the exchange.
+// One game per player: a lock file in the player's runtime folder elects the game, and a local
+// socket beside it carries a later start's request to come forward. The folder is the player's
+// alone (mode 0700), so whoever reaches the socket is the player.
 class SingleInstance : public QObject {
-    Q_OBJECT
-
 public:
-    explicit SingleInstance(QString key = SingleInstanceKey(), QObject* parent = nullptr);
-    ~SingleInstance() override;
+    // Runs on the game's event loop for each later start, with that start's activation token
+    // (or none); brings the window forward, or returns true when a modal dialog keeps it back.
+    using Activate = std::function<bool(const QByteArray& activationToken)>;
 
-    // Asks a running game to come forward, handing it this start's activation token if it has
-    // one (LaunchActivationToken). Only a game of this user that answers within
-    // `answerTimeoutMs` counts; a squatter on the name (silent, answering garbage, of another
-    // user) is no game, and this start goes on.
-    RunningInstance AskRunningInstance(int answerTimeoutMs = 600) const;
+    explicit SingleInstance(Activate activate, QString folder = RuntimeFolder(),
+                            QObject* parent = nullptr);
 
-    // Starts answering later starts, on a thread of its own so that a game blocked in a pause of
-    // the rules still answers in time. `activate` runs on this object's thread with the later
-    // start's activation token (checked, or empty), brings the window forward and returns true
-    // when it could not because a modal dialog is open. False, logged, when something else
-    // holds the name: the game then runs without the rule.
-    bool Listen(std::function<bool(const QByteArray& activationToken)> activate);
+    // Claims the game for this process or, where another holds it, hands that game this start's
+    // LaunchActivationToken. Said once on standard error when it comes to Unruled.
+    Election Elect(int answerWaitMs = 2000);
 
-    const QString& key() const { return key_; }
+    // The player's runtime folder; empty when there is none.
+    static QString RuntimeFolder();
 
 private:
-    void Activate(quint64 request, const QByteArray& activationToken);
+    QString SocketPath() const;
+    Election Listen();
+    static Election Ask(QLocalSocket& socket, int waitMs);
+    void Answer(QLocalSocket* socket);
 
-    QString key_;
-    std::function<bool(const QByteArray&)> activate_;
-    QThread thread_;
-    InstanceServer* server_ = nullptr; // lives on thread_, deleted as it finishes
+    const Activate activate_;
+    const QString folder_;
+    QLockFile lock_;
+    QLocalServer server_;
 };
 
-// The Wayland activation token that this process's launcher gave it, when it is one that the
-// running game accepts; empty otherwise.
+// The Wayland activation token that this process's launcher gave it, when it can travel as
+// one line; empty otherwise.
 QByteArray LaunchActivationToken();
 
 // Brings `window` forward, restored if minimised; returns true instead (touching nothing) while

@@ -9,9 +9,12 @@
 #include "resources/version.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
+#include "ui/termination_signals.h"
 #include "widgets/center_dialog.h"
 
 #include <QLayout>
+#include <QMessageBox>
+#include <QWindow>
 
 #include <stdlib.h> // on_exit
 
@@ -69,21 +72,40 @@ void EndWithStatusZero(int status, void*) {
     }
 }
 
-// True when another game of this player already runs; it has come forward, or this start
-// has beeped because that game shows a dialog.
-bool HandedToRunningGame(const SingleInstance& instance) {
-    switch (instance.AskRunningInstance()) {
-    case RunningInstance::None:
+// True when this start ends here, leaving the game to the one that runs: it came forward, or it
+// shows a dialog (this start beeps) or does not answer (this start says so).
+bool LeftToRunningGame(Election election) {
+    switch (election) {
+    case Election::Elected:
+    case Election::Unruled:
         return false;
-    case RunningInstance::Busy:
+    case Election::Busy:
         QApplication::beep();
         // This process ends at once; the beep must reach the display before the connection goes.
         QGuiApplication::sync();
         return true;
-    case RunningInstance::Activated:
+    case Election::Silent:
+        InstallTranslations();
+        QMessageBox::warning(nullptr, QStringLiteral("Cobblewell"),
+                             QCoreApplication::translate(
+                                 "Startup", "Cobblewell is already running but does not respond."));
+        return true;
+    case Election::Shown:
         return true;
     }
     return true;
+}
+
+// Whatever the interrupted code opens once the window has gone (the table after a dismissed
+// entry) must not keep the game: it ends as soon as the close goes through, even if a pause
+// holds it back a while.
+void EndWithoutDialogs(MainWindow& window) {
+    if (QWindow* shown = window.windowHandle())
+        QObject::connect(shown, &QWindow::visibleChanged, qApp, [](bool visible) {
+            if (!visible)
+                QCoreApplication::exit(0);
+        });
+    window.LeaveWithoutDialogs();
 }
 
 } // namespace
@@ -120,21 +142,22 @@ void DealFirstGame(MainWindow& window, GameState& game, std::time_t startTime) {
 }
 
 int RunApplication(QApplication& application) {
-    ApplyVersionInformation(application);
-    SingleInstance instance;
-    if (HandedToRunningGame(instance))
-        return 0;
-    InstallTranslations();
     MainWindow* running = nullptr;
-    // Requests are answered by the event loop only, by when the window exists.
-    instance.Listen([&running](const QByteArray& activationToken) {
+    // The election comes before anything else; requests are answered on the event loop only,
+    // by when the window exists.
+    SingleInstance instance([&running](const QByteArray& activationToken) {
         return running != nullptr && ActivateUnlessBusy(running, activationToken);
     });
+    if (LeftToRunningGame(instance.Elect()))
+        return 0;
+    ApplyVersionInformation(application);
+    InstallTranslations();
 
     auto session = std::make_unique<Session>();
     const std::time_t startTime = std::time(nullptr);
     std::unique_ptr<MainWindow> window = CreateGame(*session, startTime);
     running = window.get();
+    const TerminationSignals termination([&window] { EndWithoutDialogs(*window); });
     // It opens at the screen's centre by its outer frame, as a dialog without owner does; its
     // fixed size comes from its layout, which would otherwise settle only as it shows.
     window->layout()->activate();

@@ -80,7 +80,8 @@ void MainWindow::ExitCommand() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exitHandled_) {
         exitHandled_ = true;
-        OfferScoreEntry(game_.level);
+        if (!leavingWithoutDialogs_)
+            OfferScoreEntry(game_.level);
         SaveScoreHeader(game_, records_);
         WriteSettings(game_, records_);
     }

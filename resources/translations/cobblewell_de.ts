@@ -300,6 +300,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>Cobblewell läuft bereits, reagiert aber nicht.</translation>
+    </message>
+</context>
+<context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>

@@ -300,6 +300,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>Cobblewell est déjà en cours d’exécution mais ne répond pas.</translation>
+    </message>
+</context>
+<context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>

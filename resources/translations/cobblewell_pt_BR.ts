@@ -300,6 +300,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>O Cobblewell já está em execução, mas não responde.</translation>
+    </message>
+</context>
+<context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>

@@ -300,6 +300,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>Cobblewell 已在运行，但没有响应。</translation>
+    </message>
+</context>
+<context>
     <name>Toolbar</name>
     <message>
         <source>New game</source>

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real program on a private X server: a selected ball walks across
-# the board cell by cell and stands on its target afterwards; a second start leaves the
-# running game alone; a game killed outright does not keep the next one from starting.
+# the board cell by cell and stands on its target afterwards; of ten starts at once one is the
+# game; a second start leaves the running game alone, and says so beside a stopped one; a game
+# killed outright does not keep the next one from starting; SIGTERM ends it with status 0.
 #
 #   traced_move.sh PROGRAM SCREEN_CHECK
 #
@@ -16,11 +17,16 @@ checker=$2
 source "$(dirname "$0")/lib.sh"
 require_tools Xvfb xdotool import
 e2e_begin
+find_box() {
+    timeout 5 xdotool search --onlyvisible --name '^Cobblewell$' | head -n 1 | grep .
+}
 
 # Beginner, shape Ball, traced moves and next colours on, no faces: a face on the moved ball
 # would hide it on its target.
 write_settings "0,2,0,0,0" "3,0,0,0"
-start_game
+race_starts 10 "$program"
+locate_game
+echo "ok: of ten starts released together one is the game, the others end with status 0"
 shoot_until 10 "$work/before.png" shows_new_game "$work/before.png" ||
     fail "expected the 5 balls of a new game, found: $(balls_on "$work/before.png")"
 read -ra balls <<<"$(balls_on "$work/before.png")"
@@ -60,6 +66,14 @@ kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
 (($(game_window | wc -l) == 1)) || fail "a second game window appeared"
 echo "ok: a second start leaves the running game alone"
 
+kill -STOP "$game_pid"
+start_background "$program" >>"$work/game.log" 2>&1
+wait_for 15 find_box || fail "a start beside a stopped game said nothing"
+timeout 5 xdotool windowfocus --sync "$(find_box)" key Return
+wait "$last_pid" || fail "the start beside a stopped game ended with status $?"
+kill -CONT "$game_pid"
+echo "ok: a start beside a stopped game says so in a message box and ends"
+
 # A game killed outright leaves nothing behind that stops the next start.
 kill -9 "$game_pid"
 wait "$game_pid" 2>/dev/null
@@ -68,5 +82,16 @@ wait_for 5 bash -c '! xdotool search --onlyvisible --name "^Cobblewell" >/dev/nu
     fail "the killed game's window stayed"
 start_game
 echo "ok: a new start after a crash opens the game"
+
+# SIGTERM ends the game as a close does, but the open dialog goes without a word.
+timeout 10 xdotool windowfocus --sync "$window" key --delay 100 alt+g i ctrl+o || fail "keys"
+wait_for 10 xdotool search --onlyvisible --name '^Cobblewell Options$' || fail "no Options dialog"
+kill -TERM "$game_pid"
+wait "$game_pid" || fail "the game ended with status $? on SIGTERM"
+game_pid=""
+cp "$settings" "$work/saved.ini" && write_settings "1,2,0,0,0" "3,0,0,0"
+cmp "$settings" "$work/saved.ini" || fail "SIGTERM saved no Intermediate: $(cat "$work/saved.ini")"
+(($(stat -c %s "$XDG_DATA_HOME/Cobblewell/cobblewell.top") == 1596)) || fail "score file cut"
+echo "ok: SIGTERM closes the dialog, saves the level chosen and ends with status 0"
 
 status=0

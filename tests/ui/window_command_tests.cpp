@@ -185,6 +185,32 @@ TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
     qputenv("HOME", savedHome);
 }
 
+// A signal to end the game comes while a dialog is open and the score would enter the top ten:
+// no dialog is left or opened after it, and the settings are written.
+TEST_F(WindowCommands, LeaveWithoutDialogsDismissesTheOpenOneAndOffersNoEntry) {
+    Start();
+    game_.score = 500;
+    QFile::remove(SettingsFilePath());
+    bool left = false;
+    QTimer::singleShot(50, [&] {
+        left = true;
+        window_->LeaveWithoutDialogs();
+    });
+    QStringList shownAfter;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && left) {
+            shownAfter.append(QString::fromLatin1(modal->metaObject()->className()));
+            modal->close();
+        }
+    });
+    watch.start(20);
+    TriggerCommand(CmdOptions);
+    EXPECT_TRUE(shownAfter.isEmpty()) << shownAfter.join(u' ').toStdString();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_TRUE(QFile::exists(SettingsFilePath()));
+}
+
 TEST_F(WindowCommands, MessageIsAModalBoxWithTheGameCaption) {
     Start();
     QString title;
