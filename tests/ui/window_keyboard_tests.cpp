@@ -5,8 +5,10 @@
 #include "ui/pause.h"
 #include "ui/toolbar_panels.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -215,6 +217,46 @@ TEST_F(WindowKeyboard, AModalDialogKeepsTheKeys) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     Press(Qt::Key_Right);
     ExpectCursorAt(kCentre);
+}
+
+// Keys as the window system delivers them: to a popup, the focus widget or the active window.
+void PressWhereFocused(Qt::Key key) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key);
+}
+
+bool Highlighted(QMenuBar& bar, QAction* title) {
+    const QImage image = bar.grab(bar.actionGeometry(title)).toImage();
+    return image.pixelColor(2, 2) == bar.palette().color(QPalette::Highlight);
+}
+
+// Alt gives the menu bar the keyboard, a title highlighted; Esc out of an open menu leaves it
+// there; Esc without an open menu or a click on the board gives the keys back to the board.
+TEST_F(WindowKeyboard, TheMenuBarKeepsTheKeysUntilEscOrAClick) {
+    StartActive();
+    QMenuBar& bar = *window_->menuBar();
+    QAction* game = bar.actions().at(0);
+    QAction* help = bar.actions().at(1);
+    for (const bool openFirst : {false, true}) {
+        QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt);
+        EXPECT_TRUE(Highlighted(bar, game));
+        if (openFirst)
+            PressWhereFocused(Qt::Key_Down);
+        PressWhereFocused(Qt::Key_Escape);
+        EXPECT_FALSE(window_->isMinimized()) << "Esc belongs to the menu bar";
+        EXPECT_EQ(Highlighted(bar, game), openFirst);
+    }
+    PressWhereFocused(Qt::Key_Right);
+    PressWhereFocused(Qt::Key_Down);
+    EXPECT_TRUE(Highlighted(bar, help));
+    EXPECT_EQ(QApplication::activePopupWidget(), help->menu());
+    PressWhereFocused(Qt::Key_Escape);
+    Click(0);
+    EXPECT_FALSE(Highlighted(bar, help));
+    PressWhereFocused(Qt::Key_Right);
+    ExpectCursorAt(kCentre);
+    PressWhereFocused(Qt::Key_Escape);
+    EXPECT_TRUE(window_->isMinimized());
 }
 
 } // namespace
