@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -68,6 +69,14 @@ TEST(HelpViewerWindow, BackForwardAndContentsButtons) {
     contents->click();
     EXPECT_EQ(viewer->currentPage(), HelpPageUrl(HelpTopic::Contents));
     EXPECT_TRUE(viewer->windowTitle().startsWith(QStringLiteral("Cobblewell Help")));
+}
+
+// Its normal size where that fits; CTest runs this once more at a scale factor of 2, where the
+// offscreen screen has 400 x 400 logical pixels.
+TEST(HelpViewerWindow, FitsTheAvailableAreaOfItsScreen) {
+    QWidget owner;
+    const HelpViewer viewer(&owner);
+    EXPECT_EQ(viewer.size(), QSize(600, 520).boundedTo(owner.screen()->availableGeometry().size()));
 }
 
 TEST(HelpPages, EveryLinkBetweenPagesLeadsToAPage) {
