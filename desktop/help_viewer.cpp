@@ -3,6 +3,7 @@
 
 #include "resources/menu_table.h"
 #include "resources/translations.h"
+#include "widgets/center_dialog.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -71,7 +72,9 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
+    // Large screens with a high scale factor, and small ones, have less room than that.
     resize(kInitialSize);
+    FitToScreen(this, owner);
 
     backButton_->setEnabled(false);
     forwardButton_->setEnabled(false);

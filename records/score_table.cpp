@@ -47,7 +47,7 @@ void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget*
     const int position = FindScorePosition(table, game.score);
     if (position < 0)
         return;
-    NameDialog nameDialog(records.pending, owner);
+    NameDialog nameDialog(records.pending, records.averageCharWidth, owner);
     if (nameDialog.exec() == QDialog::Accepted) {
         CompletePendingEntry(records.pending, game.score, table[position]);
         InsertScoreEntry(table, position, records.pending);

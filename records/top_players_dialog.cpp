@@ -17,6 +17,11 @@ namespace {
 // The field's own frame, as the form draws it; DrawFieldText adds fill and text colour.
 constexpr char kFrameStyleProperty[] = "frameStyle";
 
+// The width a field's text has from its indent to its frame.
+int RoomAfterIndent(const QLabel& field, int indent) {
+    return field.contentsRect().width() - indent;
+}
+
 bool IsHighlighted(const ScoreEntry& entry, const ScoreEntry& pending) {
     return pending.score != 0 && SameEntry(entry, pending);
 }
@@ -68,7 +73,7 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
 // button stays centred. The English dates fit, so the form keeps its size there.
 void TopPlayersDialog::FitDateColumn() {
     QLabel* field = dates_.front();
-    const int room = field->contentsRect().width() - records_.averageCharWidth;
+    const int room = RoomAfterIndent(*field, records_.averageCharWidth);
     const int growth = WidestDateWidth(field->fontMetrics()) - room;
     if (growth <= 0)
         return;
@@ -80,6 +85,16 @@ void TopPlayersDialog::FitDateColumn() {
 }
 
 TopPlayersDialog::~TopPlayersDialog() = default;
+
+// Measured on the form itself, laid out as the dialog lays it out, in the font the fields draw
+// in; the name fields never grow.
+TextRoom TopPlayersDialog::NameRoom(int indent) {
+    QDialog form;
+    Ui::TopPlayersDialog ui;
+    ui.setupUi(&form);
+    ApplyDialogUnits(&form);
+    return {ui.placeName1->font(), RoomAfterIndent(*ui.placeName1, indent)};
+}
 
 void TopPlayersDialog::OnLevelChosen(int index) {
     if (index < 0 || index >= kLevelCount || index == shownLevel_)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records/records_state.h"
+#include "widgets/fitting_text_validator.h"
 
 #include <QDialog>
 
@@ -25,6 +26,10 @@ public:
     ~TopPlayersDialog() override;
 
     int shownLevel() const { return shownLevel_; }
+
+    // The room of the table's name fields, whose text is indented by `indent` pixels (the
+    // records' average character width): what the name dialog lets a player type.
+    static TextRoom NameRoom(int indent);
 
 private:
     void OnLevelChosen(int index);

@@ -8,6 +8,7 @@
 #include "ui/cell_widget.h"
 #include "ui/toolbar_panels.h"
 #include "widgets/draw_helpers.h"
+#include "widgets/menu_bar_style.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -103,6 +104,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     setObjectName(QStringLiteral("CW:MAIN"));
     setWindowIcon(WindowIcon());
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
+    menuBar()->setStyle(new MenuBarStyle(menuBar()));
 
     faceTiles_.Build();
     cellImages_.Build(records_.shape);

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 
 #include <optional>
 
@@ -55,10 +56,15 @@ void MainWindow::WatchMouseClicks(QWidget* client) {
 }
 
 // Any mouse click in the client area hides the keyboard cursor before the click is handled,
-// so the cell clicked is drawn without it.
+// so the cell clicked is drawn without it. It also takes the keyboard back from the menu bar,
+// as a click outside the menus does on any desktop: Qt's menu bar lets the keyboard go only
+// when the focus leaves it, and nothing in the client area takes the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         HideKeyboardCursor();
+        if (menuBar()->hasFocus())
+            menuBar()->clearFocus();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

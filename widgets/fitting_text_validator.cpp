@@ -6,6 +6,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+#include <utility>
+
 namespace cw {
 namespace {
 
@@ -32,15 +35,23 @@ int UsedWidth(const QLineEdit& field, const QString& text) {
     return qRound(QFontMetricsF(field.font()).horizontalAdvance(text)) + 1;
 }
 
+// Drawn from the room's left edge, the text ends within it, the last letter's overhang included.
+bool ShowsWhole(const TextRoom& room, const QString& text) {
+    const QFontMetricsF metrics(room.font);
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right()) <=
+           room.width;
+}
+
 } // namespace
 
-FittingTextValidator::FittingTextValidator(QLineEdit* field, int maxUtf8Bytes)
-    : QValidator(field), field_(*field), maxUtf8Bytes_(maxUtf8Bytes) {}
+FittingTextValidator::FittingTextValidator(QLineEdit* field, int maxUtf8Bytes, TextRoom shownIn)
+    : QValidator(field), field_(*field), maxUtf8Bytes_(maxUtf8Bytes), shownIn_(std::move(shownIn)) {
+}
 
 QValidator::State FittingTextValidator::validate(QString& input, int&) const {
-    if (input.toUtf8().size() > maxUtf8Bytes_)
+    if (input.toUtf8().size() > maxUtf8Bytes_ || UsedWidth(field_, input) > AvailableWidth(field_))
         return Invalid;
-    return UsedWidth(field_, input) <= AvailableWidth(field_) ? Acceptable : Invalid;
+    return ShowsWhole(shownIn_, input) ? Acceptable : Invalid;
 }
 
 } // namespace cw

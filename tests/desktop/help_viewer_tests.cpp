@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -43,6 +44,9 @@ TEST(HelpViewerWindow, CommandsOpenTheirPagesInOneWindow) {
         HelpViewer* viewer = OnlyViewer(owner);
         ASSERT_NE(viewer, nullptr) << command;
         EXPECT_TRUE(viewer->isVisible());
+        // CTest runs this at a scale factor of 2 too, on a 400 x 400 screen.
+        EXPECT_EQ(viewer->size(),
+                  QSize(600, 520).boundedTo(owner.screen()->availableGeometry().size()));
         EXPECT_EQ(viewer->currentPage(), QUrl(page)) << command;
         EXPECT_FALSE(viewer->findChild<QTextBrowser*>()->toPlainText().isEmpty());
     }

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -214,6 +215,23 @@ TEST_F(WindowKeyboard, AModalDialogKeepsTheKeys) {
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     Press(Qt::Key_Right);
+    ExpectCursorAt(kCentre);
+}
+
+// Alt gives the menu bar the keys and Esc takes them back; Esc out of an open menu leaves them
+// there, a title highlighted, until a click on the board. Keys go where the focus is.
+TEST_F(WindowKeyboard, TheMenuBarKeepsTheKeysUntilEscOrAClick) {
+    StartActive();
+    QMenuBar& bar = *window_->menuBar();
+    for (const Qt::Key key : {Qt::Key_Alt, Qt::Key_Escape, Qt::Key_Alt, Qt::Key_Down,
+                              Qt::Key_Escape, Qt::Key_Right, Qt::Key_Down, Qt::Key_Escape})
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key,
+                        key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+    EXPECT_FALSE(window_->isMinimized()) << "Esc belongs to the menu bar";
+    EXPECT_EQ(bar.grab(bar.actionGeometry(bar.actions().at(1))).toImage().pixelColor(2, 2),
+              bar.palette().color(QPalette::Highlight)); // the title of Help
+    Click(0);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Right);
     ExpectCursorAt(kCentre);
 }
 
