@@ -4,6 +4,7 @@
 #include "desktop/help_viewer.h"
 #include "records/option_values.h"
 #include "records/score_file.h"
+#include "records/settings_file.h"
 #include "resources/menu_builder.h"
 #include "resources/menu_table.h"
 #include "ui/toolbar_panels.h"
