@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/single_instance.h"
 
+#include "ui/x11_startup_id.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLocalSocket>
@@ -18,6 +20,7 @@ constexpr char kName[] = "CW:MAIN";
 constexpr int kRetryMs = 50;
 constexpr qsizetype kMaxToken = 255;
 constexpr char kActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
+constexpr char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
 const QByteArray kShown = QByteArrayLiteral("shown\n");
 const QByteArray kBusy = QByteArrayLiteral("busy\n");
 
@@ -29,6 +32,33 @@ Election Unruled(const QString& why) {
 
 int Remaining(const QDeadlineTimer& deadline) {
     return static_cast<int>(deadline.remainingTime());
+}
+
+// A token travels as one line of printable ASCII without spaces, or not at all.
+QByteArray OneWord(const QByteArray& token) {
+    const bool oneWord =
+        token.size() <= kMaxToken &&
+        std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
+    return oneWord ? token : QByteArray();
+}
+
+QByteArray& KeptStartupId() {
+    static QByteArray id;
+    return id;
+}
+
+// Qt's Wayland plugin hands the compositor the token it finds in this variable when the window
+// asks to be activated, and a compositor raises a window only for a valid token.
+void ActivateWithToken(QWidget* window, const QByteArray& activationToken) {
+    const bool lendToken =
+        !activationToken.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland");
+    if (lendToken)
+        qputenv(kActivationTokenVariable, activationToken);
+    window->activateWindow();
+    // The token was the other start's, for this one activation: programs the game starts later
+    // (a browser) must not inherit it.
+    if (lendToken)
+        qunsetenv(kActivationTokenVariable);
 }
 
 } // namespace
@@ -109,37 +139,36 @@ void SingleInstance::Answer(QLocalSocket* socket) {
             socket->abort();
         return;
     }
-    const QByteArray token = socket->readLine().trimmed();
+    // The token goes on to the window system, so it keeps to the same rule here.
+    const QByteArray token = OneWord(socket->readLine().trimmed());
     socket->write(activate_(token) ? kBusy : kShown);
     socket->disconnectFromServer();
 }
 
+void KeepLaunchStartupId() {
+    KeptStartupId() = qgetenv(kStartupIdVariable);
+}
+
 QByteArray LaunchActivationToken() {
-    const QByteArray token = qgetenv(kActivationTokenVariable);
-    const bool oneWord =
-        token.size() <= kMaxToken &&
-        std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
-    return oneWord ? token : QByteArray();
+    const QByteArray token = OneWord(qgetenv(kActivationTokenVariable));
+    return token.isEmpty() ? OneWord(KeptStartupId()) : token;
 }
 
 bool ActivateUnlessBusy(QWidget* window, const QByteArray& activationToken) {
-    if (QApplication::activeModalWidget() != nullptr)
+    // Either way the later start's launch is over, and its launcher stops showing it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        EndStartup(activationToken);
         return true;
+    }
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->showNormal();
+    // A window manager weighs the activation by the launch that asked for it, named on the
+    // window before it comes forward; the launch is over once it has.
+    AdoptStartupId(window->winId(), activationToken);
     window->raise();
-    // Qt's Wayland plugin hands the compositor the token it finds in this variable when the
-    // window asks to be activated, and a compositor raises a window only for a valid token.
-    const bool lendToken =
-        !activationToken.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland");
-    if (lendToken)
-        qputenv(kActivationTokenVariable, activationToken);
-    window->activateWindow();
-    // The token was the other start's, for this one activation: programs the game starts later
-    // (a browser) must not inherit it.
-    if (lendToken)
-        qunsetenv(kActivationTokenVariable);
+    ActivateWithToken(window, activationToken);
+    EndStartup(activationToken);
     return false;
 }
 

@@ -54,13 +54,21 @@ private:
     QLocalServer server_;
 };
 
-// The Wayland activation token that this process's launcher gave it, when it can travel as
-// one line; empty otherwise.
+// Keeps the startup-notification id (X11) that this process's launcher gave it, for
+// LaunchActivationToken: Qt's X11 plugin takes it out of the environment as the application
+// object is built, so this comes before.
+void KeepLaunchStartupId();
+
+// What this process's launcher gave it to bring a window forward: its Wayland activation token
+// or, without one, its kept startup-notification id (X11); empty when neither can travel as
+// one line.
 QByteArray LaunchActivationToken();
 
-// Brings `window` forward, restored if minimised; returns true instead (touching nothing) while
-// a modal dialog of the game is open. Under Wayland the compositor raises the window only with
-// an activation token: that of the start that asked for it, if it had one.
+// Brings `window` forward, restored if minimised; returns true instead (touching no window)
+// while a modal dialog of the game is open. Under Wayland the compositor raises the window only
+// with an activation token: that of the start that asked for it, if it had one. Under X11 the
+// token is that start's startup-notification id: the window carries it, and the launch is
+// declared over, busy or not.
 bool ActivateUnlessBusy(QWidget* window, const QByteArray& activationToken = {});
 
 } // namespace cw

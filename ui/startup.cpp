@@ -114,6 +114,7 @@ std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv) {
     // Under a file size limit a write past it then comes up short, which the saves handle as
     // they do a full disk, instead of ending the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    KeepLaunchStartupId();
     const QtMessageHandler previous = qInstallMessageHandler(&HoldStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

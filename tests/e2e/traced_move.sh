@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real program on a private X server: a selected ball walks across
 # the board cell by cell and stands on its target afterwards; of ten starts at once one is the
-# game; a second start leaves the running game alone, and says so beside a stopped one; a game
-# killed outright does not keep the next one from starting; SIGTERM ends it with status 0.
+# game; a second start leaves the running game alone (which takes on and ends the start's X11
+# launch), and says so beside a stopped one; a game killed outright does not keep the next one
+# from starting; SIGTERM ends it with status 0.
 #
 #   traced_move.sh PROGRAM SCREEN_CHECK
 #
@@ -15,10 +16,14 @@ set -uo pipefail
 program=$1
 checker=$2
 source "$(dirname "$0")/lib.sh"
-require_tools Xvfb xdotool import
+require_tools Xvfb xdotool import xprop xev
 e2e_begin
 find_box() {
     timeout 5 xdotool search --onlyvisible --name '^Cobblewell$' | head -n 1 | grep .
+}
+root_watched() {
+    xprop -root -f _COBBLEWELL_PING 8s -set _COBBLEWELL_PING 1 &&
+        grep -q PropertyNotify "$work/root.log"
 }
 
 # Beginner, shape Ball, traced moves and next colours on, no faces: a face on the moved ball
@@ -60,11 +65,19 @@ read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/afte
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
 echo "ok: the ball walked from $source to $target over $best cells"
 
-# A second start hands over to the running game and ends at once.
-timeout 10 "$program" >>"$work/game.log" 2>&1 || fail "a second start did not end cleanly"
+# A second start hands over to the running game and ends at once; the game takes on the start's
+# startup id and tells the root window's watchers that the launch is over.
+start_background xev -root -event property >"$work/root.log"
+wait_for 5 root_watched || fail "xev did not watch the root window"
+id=cobblewell-test_TIME12345
+DESKTOP_STARTUP_ID=$id timeout 10 "$program" >>"$work/game.log" 2>&1 ||
+    fail "a second start did not end cleanly"
 kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
 (($(game_window | wc -l) == 1)) || fail "a second game window appeared"
-echo "ok: a second start leaves the running game alone"
+[[ $(xprop -id "$window" -notype _NET_STARTUP_ID) == "_NET_STARTUP_ID = \"$id\"" ]] ||
+    fail "the game's window does not carry the startup id $id"
+wait_for 5 grep -q _NET_STARTUP_INFO_BEGIN "$work/root.log" || fail "no end of the launch was sent"
+echo "ok: a second start leaves the running game alone, which ends the start's launch"
 
 kill -STOP "$game_pid"
 start_background "$program" >>"$work/game.log" 2>&1
