@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real program on a private X server: a selected ball walks across
-# the board cell by cell and stands on its target afterwards; a second start leaves the
-# running game alone; a game killed outright does not keep the next one from starting.
+# the board cell by cell and stands on its target afterwards, and a click made meanwhile acts
+# after the move; a second start leaves the running game alone; a game killed outright does
+# not keep the next one from starting.
 #
 #   traced_move.sh PROGRAM SCREEN_CHECK
 #
@@ -30,9 +31,12 @@ farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
 
-# The game handles clicks in the order they came, the second after the selection.
+# The game handles clicks in the order they came, the second after the selection; the third,
+# made during the move, once the move is over.
+for other in "${balls[@]}"; do ((other != source)) && break; done
 click_cell "$source"
 click_cell "$target"
+click_cell "$other"
 walk_seen=0
 deadline=$((SECONDS + 6))
 for ((shot = 0; SECONDS < deadline; shot++)); do
@@ -53,6 +57,14 @@ read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/afte
     "$client_x" "$client_y")"
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
 echo "ok: the ball walked from $source to $target over $best cells"
+blinks() { # shot: the ball clicked during the move no longer looks as it did
+    local -a same
+    read -ra same <<<"$("$checker" match "$work/before.png" "$other" "$1" "$client_x" "$client_y")"
+    ! contains "$other" "${same[@]}"
+}
+shoot_until 5 "$work/blink.png" blinks "$work/blink.png" ||
+    fail "the ball on $other, clicked during the move, was not selected after it"
+echo "ok: a click made during the move selects its ball after the move"
 
 # A second start hands over to the running game and ends at once.
 timeout 10 "$program" >>"$work/game.log" 2>&1 || fail "a second start did not end cleanly"
