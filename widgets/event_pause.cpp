@@ -3,6 +3,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QList>
 #include <QPointer>
 #include <QTimerEvent>
@@ -74,8 +75,10 @@ private:
         return true;
     }
 
+    // A dialog that ends itself (done, accept, reject) closes through a close event of its own
+    // too; held, it would come back as a request to close and end the dialog rejected.
     bool HoldClose(QWidget* window, QEvent& close) {
-        if (!window->isWindow())
+        if (!window->isWindow() || (!close.spontaneous() && qobject_cast<QDialog*>(window)))
             return false;
         // Refused, so the window stays open until the close is made again.
         close.ignore();

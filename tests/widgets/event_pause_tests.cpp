@@ -2,6 +2,7 @@
 #include "widgets/event_pause.h"
 
 #include <QCursor>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
@@ -39,6 +40,15 @@ TEST(EventPause, InputAndACloseMadeDuringAPauseArriveAfterItInOrder) {
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }));
     EXPECT_EQ(window.events, (std::vector<QPoint>{{10, 10}, {20, 30}, {-1, -1}}));
+}
+
+// Its close is part of how it ends, not a request to hold back and make later as a rejection.
+TEST(EventPause, ADialogAcceptedDuringAPauseEndsThen) {
+    QDialog dialog;
+    dialog.show();
+    QTimer::singleShot(10, &dialog, &QDialog::accept);
+    PauseFor(50);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(EventPause, AHeldTimerTicksOnceAfterTheOutermostPauseAndNeverInIt) {
