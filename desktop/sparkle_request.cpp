@@ -5,6 +5,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 namespace cw {
@@ -23,21 +24,33 @@ IdleSparkleSource::IdleSparkleSource(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool IdleSparkleSource::eventFilter(QObject*, QEvent*) {
-    if (!delivering_ && !Pausing())
+// What the loop handles for the source itself, or for a sparkle, or during a pause, is no
+// news: counted, each sparkle would bring the next, for ever.
+bool IdleSparkleSource::eventFilter(QObject* watched, QEvent*) {
+    if (watched != this && !delivering_ && !Pausing())
         handled_ = true;
     return false;
 }
 
-// The request is sent, not posted: a posted event would wake the loop, whose next idle
-// moment would bring the next request, and the sparkles would never stop. A pause wakes the
-// loop as well once it ends, a sparkle's own frames among them; so a moment counts as idle
-// only when the loop has handled an event since the last request, outside any pause.
+// A moment counts as idle only when the loop has handled something since the last request.
+// The request goes out from the loop's next pass rather than from here: a sparkle waits in
+// pauses, and a local event loop run before the pass has begun (Qt 6.4's xcb and GLib
+// dispatcher) leaves the window system's input that waited for it unread until some other
+// event comes.
 void IdleSparkleSource::OnAboutToBlock() {
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == nullptr || delivering_ || !handled_ || Pausing())
         return;
     handled_ = false;
+    QMetaObject::invokeMethod(
+        this, [this, dialog = QPointer<QWidget>(dialog)] { Deliver(dialog); },
+        Qt::QueuedConnection);
+}
+
+// Sent, not posted, so that the sparkle plays while the source knows it is delivering.
+void IdleSparkleSource::Deliver(QWidget* dialog) {
+    if (dialog == nullptr || dialog != QApplication::activeModalWidget())
+        return;
     delivering_ = true;
     QEvent request(SparkleRequestType());
     QCoreApplication::sendEvent(dialog, &request);

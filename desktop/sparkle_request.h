@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QObject>
 
+class QWidget;
+
 namespace cw {
 
 QEvent::Type SparkleRequestType();
@@ -24,6 +26,7 @@ protected:
 
 private:
     void OnAboutToBlock();
+    void Deliver(QWidget* dialog);
 
     bool delivering_ = false;
     bool handled_ = false;
