@@ -31,8 +31,7 @@ farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
 
-# The game handles clicks in the order they came, the second after the selection; the third,
-# made during the move, once the move is over.
+# Clicks act in the order they came; the third, made during the move, acts once it is over.
 for other in "${balls[@]}"; do ((other != source)) && break; done
 click_cell "$source"
 click_cell "$target"
@@ -58,9 +57,9 @@ read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/afte
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
 echo "ok: the ball walked from $source to $target over $best cells"
 blinks() { # shot: the ball clicked during the move no longer looks as it did
-    local -a same
-    read -ra same <<<"$("$checker" match "$work/before.png" "$other" "$1" "$client_x" "$client_y")"
-    ! contains "$other" "${same[@]}"
+    read -ra showing <<<"$("$checker" match "$work/before.png" "$other" "$1" "$client_x" \
+        "$client_y")"
+    ! contains "$other" "${showing[@]}"
 }
 shoot_until 5 "$work/blink.png" blinks "$work/blink.png" ||
     fail "the ball on $other, clicked during the move, was not selected after it"
