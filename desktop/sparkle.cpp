@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/sparkle.h"
 
+#include "widgets/event_pause.h"
+
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QThread>
 
 namespace cw {
 
@@ -29,12 +30,9 @@ QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int f
 
 namespace {
 
-// The thread sleeps rather than returning to the event loop, so no event is handled between
-// the frames, and it spends no processor time waiting.
+// Each frame lasts from the last one shown, however long showing it took.
 void WaitFrom(QElapsedTimer& clock, qint64& last) {
-    for (qint64 waited = clock.elapsed() - last; waited < kSparkleFrameMs;
-         waited = clock.elapsed() - last)
-        QThread::msleep(static_cast<unsigned long>(kSparkleFrameMs - waited));
+    PauseFor(static_cast<int>(kSparkleFrameMs - (clock.elapsed() - last)));
     last = clock.elapsed();
 }
 

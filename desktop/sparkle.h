@@ -24,8 +24,8 @@ QPoint PickSparklePosition(Random& random, int clientWidth);
 // joined bitwise (background AND NOT sprite, then OR sprite).
 QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int frame);
 
-// Where the sparkle is drawn. Show must put the picture on screen before it returns: the
-// animation does not return to the event loop between frames.
+// Where the sparkle is drawn. Show must put the picture on screen before it returns, so that
+// it shows for the whole of its frame.
 class SparkleCanvas {
 public:
     virtual ~SparkleCanvas() = default;
@@ -34,8 +34,9 @@ public:
     virtual void Show(const QPoint& at, const QImage& picture) = 0;
 };
 
-// Blocks for the whole animation, about half a second, handling no events; the waits between
-// the frames sleep. A null sprite draws nothing.
+// Returns after the whole animation, about half a second; between the frames it waits in
+// pauses (widgets/event_pause.h), which keep the player's input for afterwards. A null sprite
+// draws nothing.
 void PlaySparkle(SparkleCanvas& canvas, const QImage& sprite, const QPoint& at);
 
 } // namespace cw

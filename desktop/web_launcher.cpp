@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/web_launcher.h"
 
+#include "widgets/event_pause.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -63,8 +65,8 @@ namespace {
 // How long the desktop's handler has to report. One that finds no program for the address
 // fails within a fraction of a second, and one that passes the address to a browser ends as
 // fast; only a handler that keeps the browser it started in its foreground (xdg-open without
-// a desktop environment does) is still running by then, and it has found a browser. The game
-// does not answer meanwhile, so the wait stays short.
+// a desktop environment does) is still running by then, and it has found a browser. The
+// player's input waits meanwhile, so the wait stays short.
 constexpr int kDesktopHandlerWaitMs = 3000;
 
 QString ProgramsFilterText() {
@@ -118,6 +120,16 @@ bool StartDetachedByBytes(QByteArray program, QByteArray argument) {
     return true;
 }
 
+// It ends with the browser it runs, or with the game; or it may still fail to start.
+void LeaveRunning(std::unique_ptr<QProcess> handler) {
+    QProcess* running = handler.release();
+    QObject::connect(running, &QProcess::stateChanged, running,
+                     [running](QProcess::ProcessState state) {
+                         if (state == QProcess::NotRunning)
+                             running->deleteLater();
+                     });
+}
+
 } // namespace
 
 BrowserControl& DesktopLaunchPlatform::browserControl() {
@@ -133,15 +145,18 @@ std::int32_t DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
     auto handler = std::make_unique<QProcess>(QCoreApplication::instance());
     handler->setStandardInputFile(QProcess::nullDevice());
     handler->setProcessChannelMode(QProcess::ForwardedChannels);
+    EventPause wait;
+    wait.EndOn(handler.get(), &QProcess::finished);
+    wait.EndOn(handler.get(), &QProcess::errorOccurred);
     handler->start(QStringLiteral("xdg-open"), {address});
-    if (!handler->waitForStarted())
-        return kNoProgramForAddress;
-    if (!handler->waitForFinished(kDesktopHandlerWaitMs)) {
-        QObject::connect(handler.get(), &QProcess::finished, handler.get(), &QObject::deleteLater);
-        handler.release(); // it ends with the browser it runs, or with the game
+    if (handler->state() != QProcess::NotRunning)
+        wait.Wait(kDesktopHandlerWaitMs);
+    if (handler->state() != QProcess::NotRunning) {
+        LeaveRunning(std::move(handler));
         return kLaunchStarted;
     }
-    const bool opened = handler->exitStatus() == QProcess::NormalExit && handler->exitCode() == 0;
+    const bool opened = handler->error() != QProcess::FailedToStart &&
+                        handler->exitStatus() == QProcess::NormalExit && handler->exitCode() == 0;
     return opened ? kLaunchStarted : kNoProgramForAddress;
 }
 

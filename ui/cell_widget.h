@@ -3,7 +3,7 @@
 
 #include "game/state.h"
 #include "ui/cell_images.h"
-#include "ui/pause.h"
+#include "widgets/event_pause.h"
 
 #include <QCursor>
 #include <QImage>

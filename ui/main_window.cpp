@@ -121,6 +121,9 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     faceTimer_.setTimerType(Qt::PreciseTimer);
     connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::OnBlinkTimer);
     connect(&faceTimer_, &QTimer::timeout, this, &MainWindow::OnFaceTimerTick);
+    // A blink or a face in the middle of a move would act on a board the rules are changing.
+    HoldDuringPauses(blinkTimer_);
+    HoldDuringPauses(faceTimer_);
     InstallDialogCompanions();
     destroyWatch_ =
         std::make_unique<WindowDestroyWatch>(*this, [this] { EndWithDestroyedWindow(); });

@@ -8,7 +8,7 @@
 #include "ui/cell_images.h"
 #include "ui/face_tiles.h"
 #include "ui/keyboard_cursor.h"
-#include "ui/pause.h"
+#include "widgets/event_pause.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -51,7 +51,7 @@ public:
     CellWidget* cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
     const KeyboardCursor& keyboardCursor() const { return keyboardCursor_; }
     const QTimer& timer(int id) const;
-    // Tests record or shorten the pauses instead of sleeping through them.
+    // Tests record or shorten the pauses instead of waiting through them.
     void setPause(PauseFunction pause);
 
     // Host

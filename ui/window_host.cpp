@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the rules' screen and clock. Every drawing request is painted and put on
 // the screen before it returns (repaint, never update), because the rules follow many of them
-// with a blocking pause during which nothing else gets painted.
+// with a pause that the screen must show them for, from its first millisecond.
 
 #include "records/score_table.h"
 #include "ui/cell_widget.h"
@@ -45,9 +45,10 @@ void MainWindow::RedrawNext() {
     nextColorsPanel_->repaint();
 }
 
-// Input and timer ticks that arrive meanwhile wait in the queue and are handled in order
-// once the rules return to the event loop. A hidden window has nothing to show during a pause:
-// the first game is dealt before the window appears, and its landings need not delay that.
+// The player's input, close requests and the rules' timer ticks that arrive meanwhile wait
+// and are handled in order once the pause is over. A hidden window has nothing to show during
+// a pause: the first game is dealt before the window appears, and its landings need not delay
+// that.
 void MainWindow::Pause(int milliseconds) {
     if (isVisible())
         pause_(milliseconds);

@@ -68,8 +68,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Only keys made while the window had the keyboard reach it; one that a pause held back may
+// come after the window lost the keyboard, and counts as the player made it.
 bool MainWindow::TakesBoardKeys() const {
-    return isActiveWindow() && QApplication::activeModalWidget() == nullptr;
+    return QApplication::activeModalWidget() == nullptr;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

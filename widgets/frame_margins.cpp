@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/frame_margins.h"
 
-#include <QDeadlineTimer>
+#include "widgets/event_pause.h"
+
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QThread>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -19,7 +20,6 @@ namespace {
 // A window manager answers within a few milliseconds; one that does not is not waited for
 // again.
 constexpr int kAnswerWaitMs = 250;
-constexpr unsigned long kPollIntervalMs = 2;
 
 template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 
@@ -62,6 +62,31 @@ bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t featur
     return std::find(atoms, atoms + count, feature) != atoms + count;
 }
 
+// Ends `wait` once _NET_FRAME_EXTENTS changes on `window`. The events of the connection are
+// Qt's; this sees them as Qt handles them, which it does during the wait.
+class ExtentsWatch final : public QAbstractNativeEventFilter {
+public:
+    ExtentsWatch(xcb_window_t window, xcb_atom_t extents, EventPause& wait)
+        : window_(window), extents_(extents), wait_(wait) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == window_ && change->atom == extents_)
+            wait_.End();
+        return false;
+    }
+
+private:
+    xcb_window_t window_;
+    xcb_atom_t extents_;
+    EventPause& wait_;
+};
+
 // Asks the window manager how it will frame the not yet mapped `window` (EWMH
 // _NET_REQUEST_FRAME_EXTENTS) and waits a moment for the answer, in device pixels.
 bool RequestFrameExtents(xcb_connection_t* connection, xcb_window_t window,
@@ -75,6 +100,8 @@ bool RequestFrameExtents(xcb_connection_t* connection, xcb_window_t window,
     if (unanswered || !geometry || request == XCB_ATOM_NONE ||
         !Supports(connection, geometry->root, request))
         return false;
+    EventPause wait;
+    const ExtentsWatch watch(window, extents, wait);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -84,16 +111,11 @@ bool RequestFrameExtents(xcb_connection_t* connection, xcb_window_t window,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
-    const QDeadlineTimer deadline(kAnswerWaitMs);
-    // Polled rather than waited for as an event: the events of this connection are Qt's.
-    while (!ReadFrameExtents(connection, window, extents, widths)) {
-        if (deadline.hasExpired()) {
-            unanswered = true;
-            return false;
-        }
-        QThread::msleep(kPollIntervalMs);
-    }
-    return true;
+    if (ReadFrameExtents(connection, window, extents, widths) ||
+        (wait.Wait(kAnswerWaitMs) && ReadFrameExtents(connection, window, extents, widths)))
+        return true;
+    unanswered = true;
+    return false;
 }
 
 QMargins KnownFrameMargins(const QWidget& window) {

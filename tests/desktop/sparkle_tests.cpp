@@ -5,6 +5,7 @@
 #include "desktop/sparkle_request.h"
 #include "test_support.h"
 #include "tests/support/dialog_test_support.h"
+#include "widgets/event_pause.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -151,13 +152,17 @@ protected:
     }
 };
 
-TEST(SparkleRequests, OneRequestPerIdleMomentAndNoneWhileNothingHappens) {
+TEST(SparkleRequests, OneRequestPerIdleMomentAndNoneWhileNothingHappensOrAPauseWaits) {
     QWidget owner;
     IdleSparkleSource source(&owner);
     CountingDialog dialog;
     int settled = -1;
     int later = -1;
-    QTimer::singleShot(300, &dialog, [&] { settled = dialog.requests; });
+    QTimer::singleShot(300, &dialog, [&] {
+        settled = dialog.requests;
+        PauseFor(200);
+        EXPECT_EQ(dialog.requests, settled);
+    });
     QTimer::singleShot(1300, &dialog, [&] {
         later = dialog.requests;
         dialog.accept();

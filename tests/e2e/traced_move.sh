@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of the real program on a private X server: a selected ball walks across
-# the board cell by cell and stands on its target afterwards; of ten starts at once one is the
-# game; a second start leaves the running game alone (which takes on and ends the start's X11
-# launch), and says so beside a stopped one; a game killed outright does not keep the next one
-# from starting; SIGTERM ends it with status 0.
+# the board cell by cell and stands on its target afterwards, and a click made meanwhile acts
+# after the move; of ten starts at once one is the game; a second start leaves the running game
+# alone (which takes on and ends the start's X11 launch), and says so beside a stopped one; a
+# game killed outright does not keep the next one from starting; SIGTERM ends it with status 0.
 #
 #   traced_move.sh PROGRAM SCREEN_CHECK
 #
@@ -41,9 +41,11 @@ farthest_move "${balls[@]}"
 read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
     "$client_x" "$client_y")"
 
-# The game handles clicks in the order they came, the second after the selection.
+# Clicks act in the order they came; the third, made during the move, acts once it is over.
+for other in "${balls[@]}"; do ((other != source)) && break; done
 click_cell "$source"
 click_cell "$target"
+click_cell "$other"
 walk_seen=0
 deadline=$((SECONDS + 6))
 for ((shot = 0; SECONDS < deadline; shot++)); do
@@ -64,6 +66,14 @@ read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/afte
     "$client_x" "$client_y")"
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
 echo "ok: the ball walked from $source to $target over $best cells"
+blinks() { # shot: the ball clicked during the move no longer looks as it did
+    read -ra showing <<<"$("$checker" match "$work/before.png" "$other" "$1" "$client_x" \
+        "$client_y")"
+    ! contains "$other" "${showing[@]}"
+}
+shoot_until 5 "$work/blink.png" blinks "$work/blink.png" ||
+    fail "the ball on $other, clicked during the move, was not selected after it"
+echo "ok: a click made during the move selects its ball after the move"
 
 # A second start hands over to the running game and ends at once; the game takes on the start's
 # startup id and tells the root window's watchers that the launch is over.

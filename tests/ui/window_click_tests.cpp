@@ -3,9 +3,7 @@
 
 #include "game/rules.h"
 #include "ui/cell_widget.h"
-#include "ui/pause.h"
 
-#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -137,33 +135,6 @@ TEST_F(WindowClicks, UnreachableTargetKeepsTheSelection) {
     EXPECT_EQ(game_.phase, GamePhase::Selected);
     EXPECT_EQ(game_.selection.cellId, 40);
     EXPECT_TRUE(pauses_.empty());
-}
-
-// A click that arrives while a move pauses waits in the queue and is handled after the move.
-TEST_F(WindowClicks, ClicksDuringAPauseAreHandledAfterwards) {
-    pauseScale_ = 0.1;
-    Start();
-    SetBoard({{kSource, kRed}, {80, kBlue}});
-    Click(kSource);
-    bool posted = false;
-    window_->setPause([&](int ms) {
-        if (!posted) {
-            posted = true;
-            CellWidget* cell = window_->cell(80);
-            const QPointF at(21, 21);
-            QCoreApplication::postEvent(cell, new QMouseEvent(QEvent::MouseButtonPress, at,
-                                                              cell->mapToGlobal(at), Qt::LeftButton,
-                                                              Qt::LeftButton, Qt::NoModifier));
-        }
-        pauses_.push_back({ms, QImage(), game_.phase});
-        PauseFor(ms / 10);
-    });
-    Click(kTarget);
-    EXPECT_TRUE(posted);
-    EXPECT_EQ(game_.selection.cellId, -1) << "not handled during the move";
-    QCoreApplication::processEvents();
-    EXPECT_EQ(game_.selection.cellId, 80);
-    EXPECT_EQ(game_.phase, GamePhase::Selected);
 }
 
 // The hand over every cell while a ball is selected, the arrow for the whole move, and the

@@ -2,7 +2,6 @@
 #include "window_test_support.h"
 
 #include "ui/cell_widget.h"
-#include "ui/pause.h"
 #include "ui/toolbar_panels.h"
 
 #include <QDialog>
@@ -161,8 +160,8 @@ TEST_F(WindowKeyboard, SpaceAndEnterPlayExactlyAsClicks) {
     }
 }
 
-// Keys that arrive during a move's pauses wait, as clicks do; the cursor ring stays on its
-// cell through the move's redraws.
+// A key made during a move is handled after it (the pause holds it back); the cursor ring
+// stays on its cell through the move's redraws, and the key then moves it from there.
 TEST_F(WindowKeyboard, KeysDuringAMoveAreHandledAfterIt) {
     StartActive();
     SetBoard({{kCentre, kRed}});

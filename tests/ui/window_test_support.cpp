@@ -5,8 +5,8 @@
 #include "resources/menu_builder.h"
 #include "ui/cell_widget.h"
 #include "ui/face_tiles.h"
-#include "ui/pause.h"
 #include "ui/startup.h"
+#include "widgets/event_pause.h"
 
 #include <QAction>
 #include <QScreen>
