@@ -8,8 +8,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace cw {
 namespace {
 
@@ -17,13 +15,11 @@ namespace {
 class EventLog final : public QWidget {
 public:
     EventLog() { setMouseTracking(true); }
-    std::vector<QPoint> events;
+    QList<QPoint> events;
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        events.push_back(event->position().toPoint());
-    }
-    void closeEvent(QCloseEvent*) override { events.emplace_back(-1, -1); }
+    void mouseMoveEvent(QMouseEvent* event) override { events.append(event->position().toPoint()); }
+    void closeEvent(QCloseEvent*) override { events.emplaceBack(-1, -1); }
 };
 
 // The offscreen platform reports a pointer moved by the program as it reports the player's.
@@ -39,7 +35,7 @@ TEST(EventPause, InputAndACloseMadeDuringAPauseArriveAfterItInOrder) {
     PauseFor(100);
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }));
-    EXPECT_EQ(window.events, (std::vector<QPoint>{{10, 10}, {20, 30}, {-1, -1}}));
+    EXPECT_EQ(window.events, (QList<QPoint>{{10, 10}, {20, 30}, {-1, -1}}));
 }
 
 // Its close is part of how it ends, not a request to hold back and make later as a rejection.
