@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/x11_startup_id.h"
 
+#include "widgets/xcb_replies.h"
+
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -16,24 +18,12 @@ namespace {
 // A startup-notification message travels in pieces of this many bytes, ended by a nul byte.
 constexpr qsizetype kPieceBytes = 20;
 
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
 // The connection of the game's windows; none away from X11 (offscreen has one of its own).
 xcb_connection_t* Connection(const QByteArray& id) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (id.isEmpty() || QGuiApplication::platformName() != u"xcb" || x11 == nullptr)
         return nullptr;
     return x11->connection();
-}
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // A value of a message's key, with the quote and backslash that would end or escape it

@@ -2,6 +2,7 @@
 #include "widgets/frame_margins.h"
 
 #include "widgets/event_pause.h"
+#include "widgets/xcb_replies.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -20,18 +21,6 @@ namespace {
 // A window manager answers within a few milliseconds; one that does not is not waited for
 // again.
 constexpr int kAnswerWaitMs = 250;
-
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // The left, right, top and bottom widths of _NET_FRAME_EXTENTS on `window`, if it is set.
 bool ReadFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents,
