@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/help_viewer.h"
 
-#include "resources/menu_table.h"
 #include "resources/translations.h"
 #include "widgets/center_dialog.h"
 
@@ -27,19 +26,6 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, const QString& nam
 }
 
 } // namespace
-
-std::optional<HelpTopic> HelpTopicForCommand(int command) {
-    switch (command) {
-    case CmdHelpIndex:
-        return HelpTopic::Contents;
-    case CmdHelpRules:
-        return HelpTopic::Rules;
-    case CmdHelpUsing:
-        return HelpTopic::UsingHelp;
-    default:
-        return std::nullopt;
-    }
-}
 
 // The rules page is the game help's topic number 200. Each language has its pages in a folder
 // of its own; English, the pages' own language, at the top.

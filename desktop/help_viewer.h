@@ -7,8 +7,6 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <optional>
-
 class QPushButton;
 class QTextBrowser;
 
@@ -16,8 +14,6 @@ namespace cw {
 
 enum class HelpTopic { Contents, Rules, UsingHelp };
 
-// The help commands of the menu (F1 is the contents).
-std::optional<HelpTopic> HelpTopicForCommand(int command);
 QUrl HelpPageUrl(HelpTopic topic);
 
 class HelpViewer final : public QWidget {

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/menu_builder.h"
 
-#include "resources/menu_table.h"
-
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
-
-#include <algorithm>
 
 namespace cw {
 namespace {
@@ -21,73 +18,58 @@ QString MenuText(std::string_view text) {
     return QCoreApplication::translate("Menu", text.data());
 }
 
-QString CommandActionName(int id) {
-    return QStringLiteral("action%1").arg(id);
-}
-
 // "&Game" -> "gameMenu"
 QString MenuObjectName(std::string_view title) {
     return FromView(title).remove(u'&').toLower() + QStringLiteral("Menu");
 }
 
-bool IsLevelCommand(int id) {
-    return std::ranges::find(kLevelCommands, id) != kLevelCommands.end();
+// The key an English item text shows after its tab ("&New\tCtrl-N" -> Ctrl+N). A translation
+// may write it its own way ("Strg+N"), so the key is read from the English text alone.
+QKeySequence ShownKey(std::string_view text) {
+    const std::size_t tab = text.find('\t');
+    if (tab == std::string_view::npos)
+        return {};
+    return QKeySequence(FromView(text.substr(tab + 1)).replace(u'-', u'+'));
 }
 
-QAction* CreateCommandAction(QWidget* owner, const QString& text, int id,
-                             const std::function<void(int)>& onCommand) {
+QAction* CreateAction(QWidget* owner, std::string_view name, const QString& text,
+                      const QKeySequence& key) {
     auto* action = new QAction(text, owner);
-    action->setObjectName(CommandActionName(id));
-    action->setData(id);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setCheckable(IsLevelCommand(id));
-    QObject::connect(action, &QAction::triggered, action, [action, id, onCommand](bool checked) {
-        // Qt has already flipped the check mark; put it back so only the window moves it.
-        if (action->isCheckable())
-            action->setChecked(!checked);
-        if (onCommand)
-            onCommand(id);
-    });
-    return action;
-}
-
-void AddPopup(QMenuBar* menuBar, QWidget* owner, const MenuPopup& popup,
-              const std::function<void(int)>& onCommand) {
-    QMenu* menu = menuBar->addMenu(MenuText(popup.title));
-    menu->setObjectName(MenuObjectName(popup.title));
-    for (const MenuEntry& entry : popup.entries) {
-        if (entry.IsSeparator())
-            menu->addSeparator();
-        else
-            menu->addAction(
-                CreateCommandAction(owner, MenuText(entry.text), entry.command, onCommand));
-    }
-}
-
-void AddAccelerators(QWidget* owner, const std::function<void(int)>& onCommand) {
-    for (const Accelerator& accelerator : kAccelerators) {
-        QAction* action = FindCommandAction(owner, accelerator.command);
-        if (action == nullptr) // a command without a menu item, such as minimise
-            action = CreateCommandAction(owner, QString(), accelerator.command, onCommand);
-        action->setShortcut(QKeySequence(FromView(accelerator.keys)));
+    action->setObjectName(FromView(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
         // An action shortcut only listens while the action sits on a widget of the window.
         owner->addAction(action);
     }
+    return action;
 }
 
 } // namespace
 
-void BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner,
-                   std::function<void(int command)> onCommand) {
-    for (const MenuPopup& popup : kMainMenu)
-        AddPopup(menuBar, actionOwner, popup, onCommand);
-    AddAccelerators(actionOwner, onCommand);
-}
-
-QAction* FindCommandAction(QWidget* owner, int id) {
-    if (owner == nullptr)
-        return nullptr;
-    return owner->findChild<QAction*>(CommandActionName(id), Qt::FindDirectChildrenOnly);
+CommandActions BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner) {
+    CommandActions actions;
+    for (const MenuPopup& popup : kMainMenu) {
+        QMenu* menu = menuBar->addMenu(MenuText(popup.title));
+        menu->setObjectName(MenuObjectName(popup.title));
+        for (const MenuEntry& entry : popup.entries) {
+            if (entry.IsSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            actions[entry.command] =
+                CreateAction(actionOwner, entry.name, MenuText(entry.text), ShownKey(entry.text));
+            menu->addAction(actions[entry.command]);
+        }
+    }
+    for (const Accelerator& accelerator : kAccelerators)
+        actions[accelerator.command] = CreateAction(actionOwner, accelerator.name, QString(),
+                                                    QKeySequence(FromView(accelerator.keys)));
+    auto* levels = new QActionGroup(actionOwner);
+    for (const Command level : kLevelCommands) {
+        actions[level]->setCheckable(true);
+        levels->addAction(actions[level]);
+    }
+    return actions;
 }
 
 } // namespace cw

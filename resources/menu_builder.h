@@ -1,23 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "resources/menu_table.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QWidget>
 
-#include <functional>
+#include <array>
 
 namespace cw {
 
-// Builds the "&Game" and "&Help" menus from the menu table and the keyboard accelerators as
-// window-level shortcuts of actionOwner (so they are dead while a modal dialog is up).
-// Every command is one QAction, a child of actionOwner, named "action<id>" with data <id>.
-// The level items are checkable, but choosing one does not move the check mark by itself:
-// the window sets it once the level has really changed.
-void BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner,
-                   std::function<void(int command)> onCommand);
+// The action of every command, each a child of the window that owns the menus.
+class CommandActions {
+public:
+    QAction*& operator[](Command command) { return actions_[static_cast<std::size_t>(command)]; }
+    QAction* operator[](Command command) const {
+        return actions_[static_cast<std::size_t>(command)];
+    }
 
-// The action of a command built by BuildMainMenu, or nullptr.
-QAction* FindCommandAction(QWidget* owner, int id);
+private:
+    std::array<QAction*, kCommandCount> actions_{};
+};
+
+// Builds the "&Game" and "&Help" menus of the menu table and the actions of all its commands,
+// named as the table names them. Keys are window-level shortcuts of actionOwner, so they are
+// dead while a modal dialog is up. The level items are an exclusive group.
+CommandActions BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner);
 
 } // namespace cw

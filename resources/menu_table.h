@@ -1,63 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window's menu and keyboard accelerators as plain data, so the window, the tests
-// and any headless tool agree on one table of texts and command ids.
+// The main window's commands, its menus and the keys that no menu text shows, as plain data:
+// the one list of commands that the menu builder, the window and the tests share.
 
 #include "game/player_text.h"
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 
 namespace cw {
 
-enum Command : int {
-    CmdNew = 10,
-    CmdHighScores = 13,
-    CmdExit = 15,
-    CmdHelpIndex = 16,
-    CmdHelpRules = 17,
-    CmdHelpUsing = 18,
-    CmdAbout = 19,
-    CmdOptions = 40001,
-    CmdBeginner = 40002,
-    CmdExpert = 40003,
-    CmdIntermediate = 40006,
-    CmdMinimize = 40008,
+enum class Command {
+    NewGame,
+    Beginner,
+    Intermediate,
+    Expert,
+    HighScores,
+    Options,
+    Exit,
+    HelpIndex,
+    HelpRules,
+    HelpUsing,
+    About,
+    Minimize,
 };
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Minimize) + 1;
 
-// A text with a tab shows the part after it, as written, in the shortcut column. The texts are
-// English, translated in the context "Menu".
+// A menu item: its command, the object name of the command's action, and its English text,
+// translated in the context "Menu". The part after a tab is shown as written in the shortcut
+// column and, read with '-' as '+' ("Ctrl-N"), is the item's key in every language.
 struct MenuEntry {
+    Command command{};
+    std::string_view name;
     std::string_view text;
-    int command = 0;
 
-    constexpr bool IsSeparator() const { return command == 0; }
+    constexpr bool IsSeparator() const { return name.empty(); }
 };
 
 inline constexpr MenuEntry kMenuSeparator{};
 
 inline constexpr std::array kGameMenuEntries{
-    MenuEntry{TranslatableText("Menu", "&New\tCtrl-N"), CmdNew},
+    MenuEntry{Command::NewGame, "actionNewGame", TranslatableText("Menu", "&New\tCtrl-N")},
     kMenuSeparator,
-    MenuEntry{TranslatableText("Menu", "&Beginner"), CmdBeginner},
-    MenuEntry{TranslatableText("Menu", "&Intermediate"), CmdIntermediate},
-    MenuEntry{TranslatableText("Menu", "&Expert"), CmdExpert},
+    MenuEntry{Command::Beginner, "actionBeginner", TranslatableText("Menu", "&Beginner")},
+    MenuEntry{Command::Intermediate, "actionIntermediate",
+              TranslatableText("Menu", "&Intermediate")},
+    MenuEntry{Command::Expert, "actionExpert", TranslatableText("Menu", "&Expert")},
     kMenuSeparator,
-    MenuEntry{TranslatableText("Menu", "&High Scores..."), CmdHighScores},
+    MenuEntry{Command::HighScores, "actionHighScores", TranslatableText("Menu", "&High Scores...")},
     kMenuSeparator,
-    MenuEntry{TranslatableText("Menu", "&Options...\tCtrl-O"), CmdOptions},
+    MenuEntry{Command::Options, "actionOptions", TranslatableText("Menu", "&Options...\tCtrl-O")},
     kMenuSeparator,
-    MenuEntry{TranslatableText("Menu", "E&xit"), CmdExit},
+    MenuEntry{Command::Exit, "actionExit", TranslatableText("Menu", "E&xit")},
 };
 
 inline constexpr std::array kHelpMenuEntries{
-    MenuEntry{TranslatableText("Menu", "&Index\tF1"), CmdHelpIndex},
-    MenuEntry{TranslatableText("Menu", "Ru&les"), CmdHelpRules},
-    MenuEntry{TranslatableText("Menu", "&Using Help"), CmdHelpUsing},
+    MenuEntry{Command::HelpIndex, "actionHelpIndex", TranslatableText("Menu", "&Index\tF1")},
+    MenuEntry{Command::HelpRules, "actionHelpRules", TranslatableText("Menu", "Ru&les")},
+    MenuEntry{Command::HelpUsing, "actionHelpUsing", TranslatableText("Menu", "&Using Help")},
     kMenuSeparator,
-    MenuEntry{TranslatableText("Menu", "&About..."), CmdAbout},
+    MenuEntry{Command::About, "actionAbout", TranslatableText("Menu", "&About...")},
 };
 
 struct MenuPopup {
@@ -70,21 +75,21 @@ inline constexpr std::array kMainMenu{
     MenuPopup{TranslatableText("Menu", "&Help"), kHelpMenuEntries},
 };
 
-// The level items, indexed by level (0 Beginner, 1 Intermediate, 2 Expert); they carry the
-// check mark of the current level.
-inline constexpr std::array kLevelCommands{CmdBeginner, CmdIntermediate, CmdExpert};
+// The level items, indexed by level (0 Beginner, 1 Intermediate, 2 Expert); the current
+// level's carries the check mark.
+inline constexpr std::array kLevelCommands{Command::Beginner, Command::Intermediate,
+                                           Command::Expert};
 
-// Keys in the portable text form that QKeySequence parses.
+// The commands that no menu carries, with their keys in the portable text form that
+// QKeySequence parses.
 struct Accelerator {
     std::string_view keys;
-    int command;
+    Command command;
+    std::string_view name;
 };
 
 inline constexpr std::array kAccelerators{
-    Accelerator{"Ctrl+N", CmdNew},
-    Accelerator{"Ctrl+O", CmdOptions},
-    Accelerator{"Esc", CmdMinimize},
-    Accelerator{"F1", CmdHelpIndex},
+    Accelerator{"Esc", Command::Minimize, "actionMinimize"},
 };
 
 } // namespace cw

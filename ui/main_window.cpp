@@ -2,8 +2,6 @@
 #include "ui/main_window.h"
 
 #include "game/rules.h"
-#include "resources/menu_builder.h"
-#include "resources/menu_table.h"
 #include "resources/translations.h"
 #include "ui/cell_widget.h"
 #include "ui/toolbar_panels.h"
@@ -103,7 +101,8 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
     setWindowIcon(WindowIcon());
-    BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
+    actions_ = BuildMainMenu(menuBar(), this);
+    ConnectCommands();
     menuBar()->setStyle(new MenuBarStyle(menuBar()));
 
     faceTiles_.Build();
@@ -147,7 +146,7 @@ void MainWindow::CreateChildren(QWidget* client, const BitmapLoader& loader) {
     }
     newButton_ = new NewButton(client, loader);
     newButton_->move(kNewButtonPosition);
-    connect(newButton_, &NewButton::clicked, this, [this] { RunCommand(CmdNew); });
+    connect(newButton_, &NewButton::clicked, this, &MainWindow::NewGameCommand);
     scorePanel_ = new LcdPanel(false, game_, client, loader);
     scorePanel_->move(kScorePanelPosition);
     bestPanel_ = new LcdPanel(true, game_, client, loader);
@@ -165,11 +164,8 @@ void MainWindow::UpdateTitle(std::int32_t level) {
 }
 
 void MainWindow::CheckLevelMenu(std::int32_t level) {
-    for (int candidate = Beginner; candidate <= Expert; ++candidate) {
-        const int command = kLevelCommands[static_cast<std::size_t>(candidate)];
-        if (QAction* action = FindCommandAction(this, command))
-            action->setChecked(candidate == level);
-    }
+    if (IsLevel(level))
+        actions_[kLevelCommands[static_cast<std::size_t>(level)]]->setChecked(true);
 }
 
 const QTimer& MainWindow::timer(int id) const {

@@ -5,6 +5,7 @@
 #include "game/state.h"
 #include "records/options_dialog.h"
 #include "records/records_state.h"
+#include "resources/menu_builder.h"
 #include "ui/cell_images.h"
 #include "ui/face_tiles.h"
 #include "ui/keyboard_cursor.h"
@@ -42,8 +43,6 @@ public:
     // Nothing changes for a level outside 0..2.
     void UpdateTitle(std::int32_t level);
     void CheckLevelMenu(std::int32_t level);
-    // Runs a menu or accelerator command; unknown ids do nothing.
-    void RunCommand(int command);
     // Ends the game as a close from outside does, but without a dialog: an open modal dialog
     // is dismissed first and no top-ten entry is offered. The settings are written as ever.
     void LeaveWithoutDialogs();
@@ -80,12 +79,12 @@ protected:
 private:
     void CreateChildren(QWidget* client, const BitmapLoader& loader);
     void InstallDialogCompanions();
+    void ConnectCommands();
     void OnCellPressed(int index);
     void OnBlinkTimer();
     void OnFaceTimerTick();
     void NewGameCommand();
     void ChangeLevelCommand(std::int32_t level);
-    void ExitCommand();
     void UpdateCursors();
     void EndWithDestroyedWindow();
     QTimer* TimerById(int id);
@@ -97,6 +96,7 @@ private:
 
     GameState& game_;
     RecordsState& records_;
+    CommandActions actions_;
     FaceTiles faceTiles_;
     CellImages cellImages_;
     std::array<CellWidget*, kCellCount> cells_{};

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's command table and its orderly leave.
+// The main window's commands and its orderly leave.
 
 #include "desktop/about_dialog.h"
 #include "desktop/help_viewer.h"
@@ -9,7 +9,6 @@
 #include "records/score_file.h"
 #include "records/score_table.h"
 #include "records/settings_file.h"
-#include "resources/menu_table.h"
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
@@ -20,42 +19,26 @@ void MainWindow::InstallDialogCompanions() {
     new IdleSparkleSource(this);
 }
 
-void MainWindow::RunCommand(int command) {
-    if (const std::optional<HelpTopic> topic = HelpTopicForCommand(command)) {
-        ShowHelp(*topic, this);
-        return;
-    }
-    switch (command) {
-    case CmdNew:
-        NewGameCommand();
-        break;
-    case CmdHighScores:
-        ShowTopPlayers(game_, records_, this);
-        break;
-    case CmdExit:
-        ExitCommand();
-        break;
-    case CmdAbout:
-        RunAboutCommand(game_.random, records_.browserPath, this);
-        break;
-    case CmdOptions:
-        RunOptionsDialog(game_, records_, *this, this);
-        break;
-    case CmdBeginner:
-        ChangeLevelCommand(Beginner);
-        break;
-    case CmdIntermediate:
-        ChangeLevelCommand(Intermediate);
-        break;
-    case CmdExpert:
-        ChangeLevelCommand(Expert);
-        break;
-    case CmdMinimize:
-        showMinimized();
-        break;
-    default:
-        break;
-    }
+// Each command's action runs its own handler; the level items are an exclusive group, so Qt
+// has already moved the check mark when a level's handler runs.
+void MainWindow::ConnectCommands() {
+    const auto on = [this](Command command, auto handler) {
+        connect(actions_[command], &QAction::triggered, this, handler);
+    };
+    on(Command::NewGame, &MainWindow::NewGameCommand);
+    for (std::int32_t level = Beginner; level <= Expert; ++level)
+        on(kLevelCommands[static_cast<std::size_t>(level)],
+           [this, level] { ChangeLevelCommand(level); });
+    on(Command::HighScores, [this] { ShowTopPlayers(game_, records_, this); });
+    on(Command::Options, [this] { RunOptionsDialog(game_, records_, *this, this); });
+    // Exit and the window's close button end the game the same way; closeEvent does the work
+    // that both paths share.
+    on(Command::Exit, &MainWindow::close);
+    on(Command::HelpIndex, [this] { ShowHelp(HelpTopic::Contents, this); });
+    on(Command::HelpRules, [this] { ShowHelp(HelpTopic::Rules, this); });
+    on(Command::HelpUsing, [this] { ShowHelp(HelpTopic::UsingHelp, this); });
+    on(Command::About, [this] { RunAboutCommand(game_.random, records_.browserPath, this); });
+    on(Command::Minimize, &MainWindow::showMinimized);
 }
 
 void MainWindow::NewGameCommand() {
@@ -64,17 +47,8 @@ void MainWindow::NewGameCommand() {
 }
 
 void MainWindow::ChangeLevelCommand(std::int32_t level) {
-    ChangeLevel(game_, *this, level, [this] {
-        UpdateTitle(game_.level);
-        CheckLevelMenu(game_.level);
-    });
+    ChangeLevel(game_, *this, level, [this] { UpdateTitle(game_.level); });
     UpdateCursors();
-}
-
-// Exit and the window's close button end the game the same way; closeEvent does the work so
-// that both paths share it.
-void MainWindow::ExitCommand() {
-    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/help_viewer.h"
-#include "resources/menu_table.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -25,29 +24,22 @@ QString PageText(const QString& page) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-TEST(HelpCommands, EachHelpCommandNamesItsTopic) {
-    EXPECT_EQ(HelpTopicForCommand(CmdHelpIndex), HelpTopic::Contents);
-    EXPECT_EQ(HelpTopicForCommand(CmdHelpRules), HelpTopic::Rules);
-    EXPECT_EQ(HelpTopicForCommand(CmdHelpUsing), HelpTopic::UsingHelp);
-    EXPECT_EQ(HelpTopicForCommand(CmdAbout), std::nullopt);
-}
-
-TEST(HelpViewerWindow, CommandsOpenTheirPagesInOneWindow) {
+TEST(HelpViewerWindow, TopicsOpenTheirPagesInOneWindow) {
     QWidget owner;
-    const std::pair<int, QString> expected[] = {
-        {CmdHelpRules, QStringLiteral("qrc:/help/rules.html")},
-        {CmdHelpIndex, QStringLiteral("qrc:/help/index.html")},
-        {CmdHelpUsing, QStringLiteral("qrc:/help/using_help.html")},
+    const std::pair<HelpTopic, QString> expected[] = {
+        {HelpTopic::Rules, QStringLiteral("qrc:/help/rules.html")},
+        {HelpTopic::Contents, QStringLiteral("qrc:/help/index.html")},
+        {HelpTopic::UsingHelp, QStringLiteral("qrc:/help/using_help.html")},
     };
-    for (const auto& [command, page] : expected) {
-        ShowHelp(*HelpTopicForCommand(command), &owner);
+    for (const auto& [topic, page] : expected) {
+        ShowHelp(topic, &owner);
         HelpViewer* viewer = OnlyViewer(owner);
-        ASSERT_NE(viewer, nullptr) << command;
+        ASSERT_NE(viewer, nullptr) << page.toStdString();
         EXPECT_TRUE(viewer->isVisible());
         // CTest runs this at a scale factor of 2 too, on a 400 x 400 screen.
         EXPECT_EQ(viewer->size(),
                   QSize(600, 520).boundedTo(owner.screen()->availableGeometry().size()));
-        EXPECT_EQ(viewer->currentPage(), QUrl(page)) << command;
+        EXPECT_EQ(viewer->currentPage(), QUrl(page));
         EXPECT_FALSE(viewer->findChild<QTextBrowser*>()->toPlainText().isEmpty());
     }
 }

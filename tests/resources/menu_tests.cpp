@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/menu_builder.h"
-#include "resources/menu_table.h"
+#include "resources/translations.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,150 +14,91 @@ namespace {
 
 using namespace cw;
 
-struct ShownEntry {
+// What a menu or the window shows of one action: "" for a separator.
+struct Shown {
+    QString name;
     QString text;
-    int command; // 0 for a separator
+    QString key;
+    bool checkable = false;
 
-    bool operator==(const ShownEntry&) const = default;
+    bool operator==(const Shown&) const = default;
 };
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << shown.name.toStdString() << " \"" << shown.text.toStdString() << "\" "
+         << shown.key.toStdString() << (shown.checkable ? " checkable" : "");
 }
 
-void PrintTo(const ShownEntry& entry, std::ostream* out) {
-    *out << '"' << entry.text.toStdString() << "\" " << entry.command;
-}
-
-// The letter after the text's one '&' ("&&" shows an ampersand), lower case; null without one.
-QChar Mnemonic(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
-std::vector<ShownEntry> EntriesOf(const QMenu* menu) {
-    std::vector<ShownEntry> entries;
-    for (const QAction* action : menu->actions())
-        entries.push_back(action->isSeparator()
-                              ? ShownEntry{QString(), 0}
-                              : ShownEntry{action->text(), action->data().toInt()});
-    return entries;
+std::vector<Shown> ShownActions(const QList<QAction*>& actions) {
+    std::vector<Shown> shown;
+    for (const QAction* action : actions)
+        shown.push_back({action->objectName(), action->text(), action->shortcut().toString(),
+                         action->isCheckable()});
+    return shown;
 }
 
 class MainMenu : public ::testing::Test {
 protected:
-    void SetUp() override {
-        BuildMainMenu(window.menuBar(), &window,
-                      [this](int command) { commands.push_back(command); });
+    void Build() {
+        BuildMainMenu(window.menuBar(), &window);
+        for (QAction* action : window.findChildren<QAction*>())
+            QObject::connect(action, &QAction::triggered,
+                             [this, action] { triggered.push_back(action->objectName()); });
     }
-
     QMenu* Popup(int index) const { return window.menuBar()->actions().at(index)->menu(); }
+    QAction* Action(const char* name) const { return window.findChild<QAction*>(name); }
 
     QMainWindow window;
-    std::vector<int> commands;
+    QStringList triggered;
 };
 
-// Every entry of the table in its place, separators included, its text kept whole (a tab
-// and the key text after it too) and its command in the action's data.
-TEST_F(MainMenu, PopupsShowTheTableEntriesInOrder) {
-    ASSERT_EQ(window.menuBar()->actions().size(), qsizetype(kMainMenu.size()));
-    for (std::size_t index = 0; index < kMainMenu.size(); ++index) {
-        const MenuPopup& popup = kMainMenu[index];
-        EXPECT_EQ(window.menuBar()->actions().at(qsizetype(index))->text(), Text(popup.title));
-        std::vector<ShownEntry> expected;
-        for (const MenuEntry& entry : popup.entries)
-            expected.push_back(entry.IsSeparator() ? ShownEntry{QString(), 0}
-                                                   : ShownEntry{Text(entry.text), entry.command});
-        EXPECT_EQ(EntriesOf(Popup(int(index))), expected);
-    }
+TEST_F(MainMenu, ShowsTheItemsOfTheGameAndHelpMenus) {
+    Build();
+    ASSERT_EQ(window.menuBar()->actions().size(), 2);
+    EXPECT_EQ(window.menuBar()->actions().at(0)->text(), "&Game");
+    EXPECT_EQ(window.menuBar()->actions().at(1)->text(), "&Help");
     EXPECT_EQ(Popup(0)->objectName(), "gameMenu");
     EXPECT_EQ(Popup(1)->objectName(), "helpMenu");
+    EXPECT_EQ(ShownActions(Popup(0)->actions()),
+              (std::vector<Shown>{{"actionNewGame", "&New\tCtrl-N", "Ctrl+N"},
+                                  {},
+                                  {"actionBeginner", "&Beginner", "", true},
+                                  {"actionIntermediate", "&Intermediate", "", true},
+                                  {"actionExpert", "&Expert", "", true},
+                                  {},
+                                  {"actionHighScores", "&High Scores...", ""},
+                                  {},
+                                  {"actionOptions", "&Options...\tCtrl-O", "Ctrl+O"},
+                                  {},
+                                  {"actionExit", "E&xit", ""}}));
+    EXPECT_EQ(ShownActions(Popup(1)->actions()),
+              (std::vector<Shown>{{"actionHelpIndex", "&Index\tF1", "F1"},
+                                  {"actionHelpRules", "Ru&les", ""},
+                                  {"actionHelpUsing", "&Using Help", ""},
+                                  {},
+                                  {"actionAbout", "&About...", ""}}));
+    // The keys are the window's own, minimise's too, which no menu shows.
+    EXPECT_EQ(ShownActions(window.actions()),
+              (std::vector<Shown>{{"actionNewGame", "&New\tCtrl-N", "Ctrl+N"},
+                                  {"actionOptions", "&Options...\tCtrl-O", "Ctrl+O"},
+                                  {"actionHelpIndex", "&Index\tF1", "F1"},
+                                  {"actionMinimize", "", "Esc"}}));
 }
 
-TEST_F(MainMenu, EveryCommandIsOneNamedActionOfTheOwner) {
-    std::vector<int> commands;
-    for (const MenuPopup& popup : kMainMenu)
-        for (const MenuEntry& entry : popup.entries)
-            if (!entry.IsSeparator())
-                commands.push_back(entry.command);
-    for (const Accelerator& accelerator : kAccelerators)
-        commands.push_back(accelerator.command);
-    for (int id : commands) {
-        QAction* action = FindCommandAction(&window, id);
-        ASSERT_NE(action, nullptr) << id;
-        EXPECT_EQ(action->objectName(), QStringLiteral("action%1").arg(id));
-        EXPECT_EQ(action->data().toInt(), id);
-        EXPECT_EQ(action->parent(), &window);
-        EXPECT_EQ(window.findChildren<QAction*>(action->objectName()).size(), 1) << id;
-    }
-    EXPECT_EQ(FindCommandAction(&window, 40004), nullptr);
-    EXPECT_EQ(FindCommandAction(nullptr, 10), nullptr);
+// German writes the shortcut column its own way ("Strg+N"); the keys stay those of the English
+// texts.
+TEST_F(MainMenu, TranslatedShortcutColumnsKeepTheKeys) {
+    ASSERT_EQ(InstallTranslations(QLocale(QLocale::German)), "de");
+    Build();
+    InstallTranslations(QLocale(QLocale::English));
+    EXPECT_EQ(Action("actionNewGame")->text(), "&Neu\tStrg+N");
+    EXPECT_EQ(Action("actionNewGame")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(Action("actionOptions")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(Action("actionHelpIndex")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(MainMenu, AcceleratorsAreWindowShortcutsOfTheirCommands) {
-    for (const Accelerator& accelerator : kAccelerators) {
-        QAction* action = FindCommandAction(&window, accelerator.command);
-        ASSERT_NE(action, nullptr) << accelerator.command;
-        EXPECT_EQ(action->shortcut(), QKeySequence(Text(accelerator.keys)));
-        EXPECT_FALSE(action->shortcut().isEmpty()) << accelerator.command;
-        EXPECT_EQ(action->shortcutContext(), Qt::WindowShortcut) << accelerator.command;
-        EXPECT_TRUE(window.actions().contains(action)) << accelerator.command;
-    }
-    // Minimise has a key but no menu item.
-    for (int popup : {0, 1})
-        EXPECT_FALSE(Popup(popup)->actions().contains(FindCommandAction(&window, CmdMinimize)));
-}
-
-// Alt and a letter must reach one title of the bar, then one item of the open menu.
-TEST_F(MainMenu, EveryTitleAndItemHasAMnemonicOfItsOwn) {
-    const auto expectOwnMnemonics = [](const QList<QAction*>& actions) {
-        QString taken;
-        for (const QAction* action : actions) {
-            if (action->isSeparator())
-                continue;
-            const QString text = action->text().section(u'\t', 0, 0);
-            const QChar key = Mnemonic(text);
-            EXPECT_FALSE(key.isNull()) << text.toStdString();
-            EXPECT_FALSE(taken.contains(key)) << text.toStdString();
-            taken += key;
-        }
-    };
-    expectOwnMnemonics(window.menuBar()->actions());
-    expectOwnMnemonics(Popup(0)->actions());
-    expectOwnMnemonics(Popup(1)->actions());
-}
-
-// The key after the tab ("Ctrl-N") is the one that runs the item; an item without it has none.
-TEST_F(MainMenu, ShortcutColumnNamesTheKeyOfItsItem) {
-    for (int popup : {0, 1}) {
-        for (const QAction* action : Popup(popup)->actions()) {
-            const QString text = action->text();
-            QString shown = text.contains(u'\t') ? text.section(u'\t', 1) : QString();
-            const QKeySequence key(shown.replace(u'-', u'+'));
-            EXPECT_EQ(key.toString().toStdString(), action->shortcut().toString().toStdString())
-                << text.toStdString();
-        }
-    }
-}
-
-TEST_F(MainMenu, EveryCommandIsInAMenuOrHasAKey) {
-    for (int id : {CmdNew, CmdHighScores, CmdExit, CmdHelpIndex, CmdHelpRules, CmdHelpUsing,
-                   CmdAbout, CmdOptions, CmdBeginner, CmdExpert, CmdIntermediate, CmdMinimize}) {
-        QAction* action = FindCommandAction(&window, id);
-        ASSERT_NE(action, nullptr) << id;
-        const bool inMenu =
-            Popup(0)->actions().contains(action) || Popup(1)->actions().contains(action);
-        EXPECT_TRUE(inMenu || !action->shortcut().isEmpty()) << id;
-    }
-}
-
-TEST_F(MainMenu, KeysReachTheCommandHandlerWhileTheWindowIsActive) {
+TEST_F(MainMenu, KeysTriggerTheirCommandsWhileTheWindowIsActive) {
+    Build();
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -167,23 +106,8 @@ TEST_F(MainMenu, KeysReachTheCommandHandlerWhileTheWindowIsActive) {
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(commands, (std::vector<int>{10, 40001, 40008, 16}));
-}
-
-TEST_F(MainMenu, ChoosingALevelLeavesTheCheckMarkToTheWindow) {
-    QAction* beginner = FindCommandAction(&window, CmdBeginner);
-    QAction* expert = FindCommandAction(&window, CmdExpert);
-    QAction* intermediate = FindCommandAction(&window, CmdIntermediate);
-    for (QAction* level : {beginner, intermediate, expert})
-        EXPECT_TRUE(level->isCheckable());
-    EXPECT_FALSE(FindCommandAction(&window, CmdNew)->isCheckable());
-
-    beginner->setChecked(true);
-    expert->trigger();
-    beginner->trigger();
-    EXPECT_FALSE(expert->isChecked());
-    EXPECT_TRUE(beginner->isChecked());
-    EXPECT_EQ(commands, (std::vector<int>{40003, 40002}));
+    EXPECT_EQ(triggered,
+              (QStringList{"actionNewGame", "actionOptions", "actionMinimize", "actionHelpIndex"}));
 }
 
 } // namespace

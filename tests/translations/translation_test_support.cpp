@@ -7,7 +7,6 @@
 #include "game/rules.h"
 #include "records/entry_text.h"
 #include "records/score_table.h"
-#include "resources/menu_table.h"
 #include "resources/translations.h"
 
 #include <QApplication>
@@ -166,7 +165,7 @@ void TranslatedWindowTest::Tour(const std::function<void(const TourStop&)>& visi
         visit({QStringLiteral("Options"), options});
         Reject(options);
     });
-    TriggerCommand(CmdOptions);
+    TriggerCommand("actionOptions");
 
     // A score above the whole table asks for the name, then shows the table.
     WhenModalOpens([&](QWidget* name) {
@@ -191,9 +190,9 @@ void TranslatedWindowTest::Tour(const std::function<void(const TourStop&)>& visi
         visit({QStringLiteral("About"), about});
         about->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
-    TriggerCommand(CmdAbout);
+    TriggerCommand("actionAbout");
 
-    TriggerCommand(CmdHelpIndex);
+    TriggerCommand("actionHelpIndex");
     auto* help = window_->findChild<HelpViewer*>();
     if (help != nullptr && QTest::qWaitForWindowExposed(help)) {
         visit({QStringLiteral("Help"), help});

@@ -5,8 +5,6 @@
 #include "records/option_values.h"
 #include "records/score_file.h"
 #include "records/settings_file.h"
-#include "resources/menu_builder.h"
-#include "resources/menu_table.h"
 #include "ui/toolbar_panels.h"
 
 #include <QAction>
@@ -26,10 +24,10 @@ namespace {
 using WindowCommands = WindowTest;
 
 std::array<bool, 3> LevelChecks(MainWindow& window) {
-    std::array<bool, 3> checks{};
-    for (int level = 0; level < 3; ++level)
-        checks[level] = FindCommandAction(&window, kLevelCommands[level])->isChecked();
-    return checks;
+    const auto checked = [&window](const char* name) {
+        return window.findChild<QAction*>(name)->isChecked();
+    };
+    return {checked("actionBeginner"), checked("actionIntermediate"), checked("actionExpert")};
 }
 
 int BallCount(const GameState& game) {
@@ -49,16 +47,16 @@ TEST_F(WindowCommands, StartShowsTheStoredLevel) {
 TEST_F(WindowCommands, LevelCommandsMoveTitleAndCheckMarkAndDealAnew) {
     Start();
     struct Case {
-        int command;
+        const char* command;
         std::int32_t level;
         const char* title;
         std::array<bool, 3> checks;
     };
     const Case cases[] = {
-        {CmdIntermediate, Intermediate, "Cobblewell (Intermediate)", {false, true, false}},
-        {CmdExpert, Expert, "Cobblewell (Expert)", {false, false, true}},
-        {CmdExpert, Expert, "Cobblewell (Expert)", {false, false, true}},
-        {CmdBeginner, Beginner, "Cobblewell (Beginner)", {true, false, false}},
+        {"actionIntermediate", Intermediate, "Cobblewell (Intermediate)", {false, true, false}},
+        {"actionExpert", Expert, "Cobblewell (Expert)", {false, false, true}},
+        {"actionExpert", Expert, "Cobblewell (Expert)", {false, false, true}},
+        {"actionBeginner", Beginner, "Cobblewell (Beginner)", {true, false, false}},
     };
     for (const Case& c : cases) {
         SetBoard({});
@@ -75,13 +73,6 @@ TEST_F(WindowCommands, TitleIgnoresUnknownLevels) {
     window_->UpdateTitle(3);
     window_->UpdateTitle(-1);
     EXPECT_EQ(window_->windowTitle(), "Cobblewell (Beginner)");
-}
-
-TEST_F(WindowCommands, EscapeMinimises) {
-    Start();
-    window_->activateWindow();
-    QTest::keyClick(window_.get(), Qt::Key_Escape);
-    EXPECT_TRUE(window_->isMinimized());
 }
 
 // While minimised the face timer must keep its period and show nothing; once shown again, a
@@ -138,10 +129,10 @@ TEST_F(WindowCommands, NewEndsTheSelectionAndDealsAnew) {
 // Through the menu, as a player opens them; a swap of any two pages shows here.
 TEST_F(WindowCommands, EachHelpCommandOpensItsOwnPage) {
     Start();
-    const std::pair<int, QString> pages[] = {
-        {CmdHelpRules, QStringLiteral("qrc:/help/rules.html")},
-        {CmdHelpUsing, QStringLiteral("qrc:/help/using_help.html")},
-        {CmdHelpIndex, QStringLiteral("qrc:/help/index.html")},
+    const std::pair<const char*, QString> pages[] = {
+        {"actionHelpRules", QStringLiteral("qrc:/help/rules.html")},
+        {"actionHelpUsing", QStringLiteral("qrc:/help/using_help.html")},
+        {"actionHelpIndex", QStringLiteral("qrc:/help/index.html")},
     };
     for (const auto& [command, page] : pages) {
         TriggerCommand(command);
@@ -163,12 +154,12 @@ TEST_F(WindowCommands, ExitAndCloseButtonKeepTheChoicesForTheNextStart) {
         records_ = RecordsState{};
         PrepareScoreFile(game_, records_);
         Start();
-        TriggerCommand(CmdExpert);
+        TriggerCommand("actionExpert");
         records_.shape = 6;
         game_.options = {0, 1, 0};
         records_.tables[Beginner][0].score = 99; // in the window's memory only
         if (byCommand)
-            TriggerCommand(CmdExit);
+            TriggerCommand("actionExit");
         else
             window_->close();
         EXPECT_FALSE(window_->isVisible());
@@ -206,7 +197,7 @@ TEST_F(WindowCommands, LeaveWithoutDialogsDismissesTheOpenOneAndOffersNoEntry) {
         }
     });
     watch.start(20);
-    TriggerCommand(CmdOptions);
+    TriggerCommand("actionOptions");
     EXPECT_TRUE(shownAfter.isEmpty()) << shownAfter.join(u' ').toStdString();
     EXPECT_FALSE(window_->isVisible());
     EXPECT_TRUE(QFile::exists(SettingsFilePath()));

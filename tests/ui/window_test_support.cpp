@@ -2,7 +2,6 @@
 #include "window_test_support.h"
 
 #include "game/rules.h"
-#include "resources/menu_builder.h"
 #include "ui/cell_widget.h"
 #include "ui/face_tiles.h"
 #include "ui/startup.h"
@@ -114,10 +113,10 @@ void WindowTest::Click(int cell) {
     QTest::mouseClick(window_->cell(cell), Qt::LeftButton, Qt::NoModifier, QPoint(21, 21));
 }
 
-void WindowTest::TriggerCommand(int command) {
-    QAction* action = FindCommandAction(window_.get(), command);
-    ASSERT_NE(action, nullptr) << command;
-    action->trigger();
+void WindowTest::TriggerCommand(const char* action) {
+    QAction* found = window_->findChild<QAction*>(action, Qt::FindDirectChildrenOnly);
+    ASSERT_NE(found, nullptr) << action;
+    found->trigger();
 }
 
 } // namespace cw::test

@@ -44,7 +44,8 @@ protected:
     // An empty board with these balls, drawn, phase Idle, nothing selected.
     void SetBoard(const std::vector<std::pair<int, std::int32_t>>& balls);
     void Click(int cell);
-    void TriggerCommand(int command);
+    // A command's action, by its object name ("actionNewGame").
+    void TriggerCommand(const char* action);
 
     struct PauseRecord {
         int milliseconds;
