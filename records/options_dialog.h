@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The Options dialog "SHAPE" (command 40001): the three display options and the ball shape.
+// The Options dialog "SHAPE" (Game > Options...): the three display options and the ball shape.
 
 #include "game/state.h"
 #include "records/records_state.h"
