@@ -64,6 +64,9 @@ struct Path {
 // The colours of the balls to come; the i-th ball of a drop takes slot i % kNextSlots.
 inline constexpr int kNextSlots = 5;
 using NextColors = std::array<std::int32_t, kNextSlots>;
+// A move that clears nothing drops this many balls, in the colours of the first slots: the
+// colours the toolbar shows.
+inline constexpr int kDropAfterMove = 3;
 
 struct Selection {
     std::int32_t row = 0;
