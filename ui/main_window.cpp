@@ -45,10 +45,6 @@ QIcon WindowIcon() {
     return icon;
 }
 
-bool IsLevel(std::int32_t level) {
-    return level >= Beginner && level <= Expert;
-}
-
 // The client area: the framed toolbar strip on light grey; the cells cover the board below.
 class ClientArea : public QWidget {
 public:

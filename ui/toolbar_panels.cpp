@@ -39,7 +39,7 @@ void ShowPicture(QWidget& widget, const QImage& picture) {
 }
 
 std::int32_t BestOfLevel(const GameState& game) {
-    if (game.level < 0 || game.level >= kLevelCount)
+    if (!IsLevel(game.level))
         return 0;
     return game.best[static_cast<std::size_t>(game.level)];
 }
