@@ -35,7 +35,7 @@ constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
 
 // The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
-// game's icon "#3"), so that docks and task switchers need not scale one picture.
+// game's window icon), so that docks and task switchers need not scale one picture.
 QIcon WindowIcon() {
     QIcon icon;
     QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
