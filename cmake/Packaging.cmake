@@ -2,11 +2,10 @@
 # `cpack` in the build folder makes the Debian package cobblewell_<version>_<arch>.deb from the
 # "cobblewell" install component (the program from ui/, the desktop files from resources/linux
 # and the icons from tools/icons); its dependencies are worked out from the program's shared
-# libraries (dpkg-shlibdeps, from dpkg-dev).
+# libraries (dpkg-shlibdeps, from dpkg-dev). Its home page is the project's (CPack's default).
 set(CPACK_PACKAGE_NAME cobblewell)
-set(CPACK_PACKAGE_VENDOR "The Cobblewell developers")
+set(CPACK_PACKAGE_VENDOR "${COBBLEWELL_DEVELOPERS}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_HOMEPAGE_URL https://cobblewell.example/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "puzzle game: stack balls of one colour five high")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -25,7 +24,7 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};cobblewell
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Cobblewell developers <developers@cobblewell.example>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${COBBLEWELL_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin lets the game run natively in a Wayland session (without it, only through
 # Xwayland); xdg-open finds the desktop's browser for the About box's web address; Qt's

@@ -22,7 +22,6 @@ namespace cw {
 
 class SparkleOverlay;
 
-inline constexpr char kBuildStamp[] = "Sat May  9 14:49:16 1998";
 inline constexpr char kHomePageAddress[] = "http://www.cobblewell.example/indexgam.shtml";
 
 // How the box ended.

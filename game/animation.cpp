@@ -3,11 +3,6 @@
 #include "game/rules.h"
 
 namespace cw {
-namespace {
-
-constexpr int kFaceCount = 12;
-
-} // namespace
 
 void BlinkTick(GameState& game, Host& host) {
     const std::int32_t id = game.selection.cellId;

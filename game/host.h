@@ -7,6 +7,8 @@ namespace cw {
 
 inline constexpr int kBlinkTimer = 1;
 inline constexpr int kFaceTimer = 2;
+// The faces the face timer shows on a lone joker, numbered from 0.
+inline constexpr int kFaceCount = 12;
 
 // Everything the rules ask of the screen and the clock. The Qt window implements it for
 // real; the tests and the headless replay driver record the calls instead.
@@ -29,7 +31,7 @@ public:
     // A modal message box with the caption "Cobblewell"; returns once it is closed. The text is
     // English, marked with TranslatableText in the context "Rules".
     virtual void Message(const std::string& text) = 0;
-    // Draw face tile `face` (0..11) over the whole cell at once.
+    // Draw face tile `face` (0 to kFaceCount - 1) over the whole cell at once.
     virtual void ShowFace(int cell, int face) = 0;
     // Offer the current score a place in the top ten of `level` (may run dialogs).
     virtual void OfferScoreEntry(int level) = 0;

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kStepPause = 150;
 constexpr int kBlinkPeriod = 300;
-constexpr int kDropAfterMove = 3;
 
 void Select(GameState& game, Host& host, int index) {
     game.selection.row = index / kBoardSize;

@@ -40,6 +40,10 @@ enum class GamePhase : std::int32_t {
 
 enum Level : std::int32_t { Beginner = 0, Intermediate = 1, Expert = 2 };
 inline constexpr int kLevelCount = 3;
+// Whether a number, such as one read from a file, names a level.
+inline constexpr bool IsLevel(std::int64_t level) {
+    return level >= 0 && level < kLevelCount;
+}
 
 // Invariant: a cell is Empty exactly when its stack is 0 and its colour -1.
 struct Cell {
@@ -64,6 +68,9 @@ struct Path {
 // The colours of the balls to come; the i-th ball of a drop takes slot i % kNextSlots.
 inline constexpr int kNextSlots = 5;
 using NextColors = std::array<std::int32_t, kNextSlots>;
+// A move that clears nothing drops this many balls, in the colours of the first slots: the
+// colours the toolbar shows.
+inline constexpr int kDropAfterMove = 3;
 
 struct Selection {
     std::int32_t row = 0;

@@ -3,6 +3,7 @@
 
 #include "records/entry_text.h"
 #include "records/top_players_dialog.h"
+#include "resources/art_names.h"
 #include "ui_name_dialog.h"
 #include "widgets/center_dialog.h"
 #include "widgets/dialog_units.h"
@@ -13,6 +14,9 @@ namespace cw {
 NameDialog::NameDialog(ScoreEntry& pending, int tableIndent, QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::NameDialog>()), pending_(pending) {
     ui_->setupUi(this);
+    // The icon's number is the art table's, so the form does not repeat it.
+    ui_->iconLabel->setProperty(kIconResourceProperty,
+                                QStringLiteral("#%1").arg(art::kNameDialogIcon));
     ApplyDialogUnits(this);
     connect(ui_->okButton, &QPushButton::clicked, this, &NameDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &NameDialog::reject);

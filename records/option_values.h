@@ -30,7 +30,7 @@ inline constexpr void UnpackOptionFlags(std::int64_t flags, OptionFlagsState& op
 // A stored level or shape outside its range would index past the tables and bitmaps, so
 // it falls back to the default instead.
 inline constexpr std::int32_t ValidLevel(std::int64_t level) {
-    return level >= Beginner && level <= Expert ? static_cast<std::int32_t>(level) : kDefaultLevel;
+    return IsLevel(level) ? static_cast<std::int32_t>(level) : kDefaultLevel;
 }
 inline constexpr std::int32_t ValidShape(std::int64_t shape) {
     return shape >= 1 && shape <= kShapeCount ? static_cast<std::int32_t>(shape) : kDefaultShape;

@@ -41,7 +41,7 @@ void TellEntryNotSaved(const QString& path, int error, QWidget* owner) {
 } // namespace
 
 void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner) {
-    if (level < 0 || level >= kLevelCount)
+    if (!IsLevel(level))
         return;
     LevelTable& table = records.tables[level];
     const int position = FindScorePosition(table, game.score);

@@ -97,14 +97,14 @@ TextRoom TopPlayersDialog::NameRoom(int indent) {
 }
 
 void TopPlayersDialog::OnLevelChosen(int index) {
-    if (index < 0 || index >= kLevelCount || index == shownLevel_)
+    if (!IsLevel(index) || index == shownLevel_)
         return;
     shownLevel_ = index;
     PaintScoreTable(shownLevel_);
 }
 
 void TopPlayersDialog::PaintScoreTable(int level) {
-    if (level < 0 || level >= kLevelCount)
+    if (!IsLevel(level))
         return;
     const LevelTable& table = records_.tables[level];
     for (int row = 0; row < kTableRows; ++row) {

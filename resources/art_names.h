@@ -4,6 +4,7 @@
 // The names of the game's pictures, read by the art generator that draws them, the contact
 // sheet that shows them and the game that loads them. Plain C++: the generator has no Qt.
 
+#include "game/host.h"
 #include "game/player_text.h"
 
 #include <array>
@@ -36,7 +37,7 @@ inline constexpr int kGreyPicture = 7;
 inline constexpr std::string_view kJokerPicture = "BIGSMILE";
 inline constexpr std::string_view kJokerAlternatePicture = "SMALLSMILE";
 // The faces a lone joker pulls, in the order the face timer numbers them.
-inline constexpr std::array<std::string_view, 12> kFaceNames{
+inline constexpr std::array<std::string_view, kFaceCount> kFaceNames{
     "BAD",   "CHUCKLE", "MESSED",   "OOO",    "SAD",  "SIDE",
     "SMIRK", "STRAIT",  "SURPRISE", "UNSURE", "WINK", "YAWN",
 };

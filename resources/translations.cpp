@@ -92,7 +92,7 @@ QString GameLanguage() {
 }
 
 QString LevelName(std::int32_t level) {
-    if (level < 0 || level >= kLevelCount)
+    if (!IsLevel(level))
         return {};
     return QCoreApplication::translate("Level", kLevelNames[static_cast<std::size_t>(level)]);
 }

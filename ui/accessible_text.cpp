@@ -33,7 +33,6 @@ constexpr std::array<const char*, 8> kSelectedBallNames = {
     QT_TRANSLATE_NOOP("Cell", "selected white ball"),
     QT_TRANSLATE_NOOP("Cell", "selected joker"),
 };
-constexpr int kShownNextColours = 3;
 
 QString CellText(const char* text) {
     return QCoreApplication::translate("Cell", text);
@@ -73,7 +72,7 @@ QString NextColoursDescription(const NextColors& next, bool shown) {
     if (!shown)
         return CellText(QT_TRANSLATE_NOOP("Cell", "hidden"));
     QStringList names;
-    for (int slot = 0; slot < kShownNextColours; ++slot) {
+    for (int slot = 0; slot < kDropAfterMove; ++slot) {
         const QString name = ColourName(next[static_cast<std::size_t>(slot)]);
         if (!name.isEmpty())
             names.append(name);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/host.h"
 #include "resources/art_names.h"
 #include "widgets/draw_helpers.h"
 
@@ -10,9 +11,7 @@
 
 namespace cw {
 
-inline constexpr int kFaceCount = static_cast<int>(art::kFaceNames.size());
-
-// The twelve faces a lone joker pulls, each prebuilt as a whole cell picture (the raised
+// The faces a lone joker pulls, each prebuilt as a whole cell picture (the raised
 // frame with the 36 x 36 face at (3, 3)), so showing one is a single copy over the cell.
 class FaceTiles {
 public:
@@ -21,7 +20,7 @@ public:
     void Build();
     void Free();
 
-    // A null image for an index outside 0..11 or while nothing is built.
+    // A null image for an index outside 0 to kFaceCount - 1 or while nothing is built.
     const QImage& tile(int face) const;
 
 private:
@@ -29,7 +28,7 @@ private:
     std::array<QImage, kFaceCount> tiles_;
 };
 
-// The bitmap name of face 0..11, in the order the face timer draws them.
+// The bitmap name of a face, in the order the face timer numbers them.
 QString FaceName(int face);
 
 } // namespace cw

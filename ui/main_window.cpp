@@ -33,7 +33,7 @@ constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
 
 // The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
-// game's icon "#3"), so that docks and task switchers need not scale one picture.
+// game's window icon), so that docks and task switchers need not scale one picture.
 QIcon WindowIcon() {
     QIcon icon;
     QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
@@ -41,10 +41,6 @@ QIcon WindowIcon() {
     while (pictures.hasNext())
         icon.addFile(pictures.next());
     return icon;
-}
-
-bool IsLevel(std::int32_t level) {
-    return level >= Beginner && level <= Expert;
 }
 
 // The client area: the framed toolbar strip on light grey; the cells cover the board below.

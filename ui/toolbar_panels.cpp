@@ -39,7 +39,7 @@ void ShowPicture(QWidget& widget, const QImage& picture) {
 }
 
 std::int32_t BestOfLevel(const GameState& game) {
-    if (game.level < 0 || game.level >= kLevelCount)
+    if (!IsLevel(game.level))
         return 0;
     return game.best[static_cast<std::size_t>(game.level)];
 }
@@ -136,7 +136,7 @@ void NextColorsPanel::UpdateAccessibleText() {
 QImage NextColorsPanel::picture() const {
     QImage picture = BlankPicture(kNextColorsSize);
     QPainter painter(&picture);
-    for (int slot = 0; slot < 3; ++slot) {
+    for (int slot = 0; slot < kDropAfterMove; ++slot) {
         const std::int32_t colour = game_.next[static_cast<std::size_t>(slot)];
         const int x = kSlotSpacing * slot;
         if (colour == kJoker) {

@@ -5,11 +5,12 @@
 #
 #   tools/bench/startup.sh [peer-bench options...]      e.g. -n 10 -i 20
 #
-# PEER_BENCH names peer-bench.sh; BUILD the optimised build folder (shared with scripts/play).
+# PEER_BENCH names peer-bench.sh, by default the one of the shared tools beside the checkout
+# (../shared/tools/); BUILD the optimised build folder (shared with scripts/play).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
-bench=${PEER_BENCH:-/work/shared/tools/peer-bench.sh}
+bench=${PEER_BENCH:-../shared/tools/peer-bench.sh}
 build=${BUILD:-build-play}
 [[ -x $bench ]] || { echo "startup.sh: set PEER_BENCH to peer-bench.sh" >&2; exit 2; }
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
