@@ -59,11 +59,10 @@ TEST(AccessibleText, NextColoursNameTheThreeShown) {
     EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, false), "hidden");
 }
 
-class AccessibleCell : public ::testing::Test {
+class AccessibleCell : public StandInGame {
 protected:
     void SetUp() override {
-        std::int32_t shape = 2;
-        images.Build(shape);
+        StandInGame::SetUp();
         widget = std::make_unique<CellWidget>(kIndex, game, images);
     }
     Cell& cell() { return game.board.cells[kIndex]; }
@@ -76,8 +75,6 @@ protected:
         return image;
     }
 
-    GameState game;
-    CellImages images{StandInLoader()};
     std::unique_ptr<CellWidget> widget;
 };
 
@@ -166,15 +163,7 @@ TEST_F(AccessibleCell, KeyboardMarkIsAnOverlayVisibleOnEveryColour) {
     }
 }
 
-class AccessibleToolbar : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::int32_t shape = 2;
-        images.Build(shape);
-    }
-    GameState game;
-    CellImages images{StandInLoader()};
-};
+using AccessibleToolbar = StandInGame;
 
 TEST_F(AccessibleToolbar, ControlsAreNamed) {
     NewButton button(nullptr, StandInLoader());
