@@ -10,21 +10,6 @@ namespace {
 
 using namespace art_test;
 
-QStringList CellPictureNames() {
-    QStringList names = kFaces + kSmiles;
-    for (const QString& family : kFamilies)
-        for (int digit = 0; digit < 8; ++digit)
-            names << family + QString::number(digit);
-    return names;
-}
-
-struct BitmapShape {
-    QString name;
-    int width;
-    int height;
-    int bitsPerPixel;
-};
-
 void ExpectBitmapHeader(const BitmapShape& shape) {
     SCOPED_TRACE(shape.name.toStdString());
     const QByteArray data = ReadArt(shape.name + ".bmp");
@@ -52,11 +37,7 @@ void ExpectBitmapHeader(const BitmapShape& shape) {
 }
 
 TEST(ArtBitmaps, HeadersSizesAndPalettes) {
-    std::vector<BitmapShape> shapes{
-        {"LCD", 13, 276, 1}, {"NEW", 20, 20, 4}, {"SPARKLE", 160, 28, 4}, {"ABOUT", 300, 200, 4}};
-    for (const QString& name : CellPictureNames())
-        shapes.push_back({name, 36, 36, 4});
-    for (const auto& shape : shapes)
+    for (const auto& shape : BitmapShapes())
         ExpectBitmapHeader(shape);
 }
 
