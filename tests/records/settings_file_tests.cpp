@@ -150,10 +150,9 @@ TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
     EXPECT_EQ(game.options.traceAllMoves, 0);
     EXPECT_EQ(game.options.showNextColors, 1);
     EXPECT_EQ(records.browserPath.size(), 2500);
-}
-
-TEST_F(SettingsFileTest, FlagBitsAboveTheThirdAreIgnored) {
+    // Flag bits above the third are ignored.
     WriteSettingValue("Settings", "MoreOptions", "-8,0,0,0");
+    game.options = {1, 1, 1};
     ReadSettings(game, records);
     EXPECT_EQ(game.options.traceAllMoves, 0);
     EXPECT_EQ(game.options.showNextColors, 0);

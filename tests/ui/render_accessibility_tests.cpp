@@ -48,13 +48,10 @@ TEST(AccessibleText, CellsReadAsPlayersSeeThem) {
         EXPECT_EQ(CellDescription(c.cell), c.text);
 }
 
-TEST(AccessibleText, CellNamesCountFromOne) {
+TEST(AccessibleText, CellNamesCountFromOneAndTheNextColoursNameTheThreeShown) {
     EXPECT_EQ(CellAccessibleName(0), "row 1, column 1");
     EXPECT_EQ(CellAccessibleName(kIndex), "row 3, column 5");
     EXPECT_EQ(CellAccessibleName(80), "row 9, column 9");
-}
-
-TEST(AccessibleText, NextColoursNameTheThreeShown) {
     EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, true), "red, joker, blue");
     EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, false), "hidden");
 }
@@ -78,15 +75,12 @@ protected:
     std::unique_ptr<CellWidget> widget;
 };
 
-TEST_F(AccessibleCell, IsAButtonNamedByItsPlace) {
+TEST_F(AccessibleCell, IsAButtonNamedByItsPlaceDescribedAsItIsDrawn) {
     QAccessibleInterface* accessible = Accessible(*widget);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
     EXPECT_EQ(accessible->text(QAccessible::Name), "row 3, column 5");
     EXPECT_EQ(accessible->text(QAccessible::Description), "empty");
-}
-
-TEST_F(AccessibleCell, DescriptionFollowsRedrawsAndRefreshes) {
     cell() = Cell{CellState::Selected, 1, kRed};
     widget->RedrawNow();
     EXPECT_EQ(Description(*widget), "selected red ball");
