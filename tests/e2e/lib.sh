@@ -97,9 +97,10 @@ e2e_begin() {
     settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
 }
 
-# Compositors and the game take one name a user: as root, a session runs as a user of its own,
-# which keeps it and the games of other tests on the machine apart (sway refuses root). Sets
-# as_player, the prefix that runs a command as that user, and hands the temporary folder over.
+# The game allows one running instance a user, and sway refuses root: as root, a session runs
+# as a user of its own, so that its game and those of other tests never hand over to each
+# other. Sets as_player, the prefix that runs a command as that user, and hands it the
+# temporary folder.
 use_session_user() { # name
     as_player=()
     ((EUID == 0)) || return 0
