@@ -67,12 +67,6 @@ expect_centred_frame() { # what window x y width height
         fail "the $what's frame moved from $first to $fx $fy $fw $fh after it showed"
     echo "ok: the $what's frame ($first) is centred on $3 $4 $5 $6"
 }
-options_window() {
-    timeout 5 xdotool search --onlyvisible --name '^Cobblewell Options$' 2>/dev/null
-}
-no_options_window() {
-    ! options_window
-}
 
 e2e_begin
 # openbox places a window that asks for no place of its own at the top left, not centred.
@@ -93,10 +87,10 @@ expect_centred_frame "main window" "$window" 0 0 "$WIDTH" "$HEIGHT"
 frame_of "$window"
 main_frame=("$fx" "$fy" "$fw" "$fh")
 xdotool windowactivate --sync "$window" key ctrl+o
-wait_for 10 options_window || fail "Ctrl+O opened no Options dialog"
-expect_centred_frame "Options dialog" "$(options_window | head -n 1)" "${main_frame[@]}"
+options=$(wait_window '^Cobblewell Options$') || fail "Ctrl+O opened no Options dialog"
+expect_centred_frame "Options dialog" "$options" "${main_frame[@]}"
 xdotool key Escape
-wait_for 10 no_options_window || fail "Escape left the Options dialog open"
+wait_gone '^Cobblewell Options$' || fail "Escape left the Options dialog open"
 
 wm_class=$(xprop -id "$window" WM_CLASS)
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")

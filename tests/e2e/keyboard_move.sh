@@ -23,20 +23,9 @@ press() { # key...
     timeout 5 xdotool windowfocus --sync "$window" || fail "cannot focus the game"
     timeout 10 xdotool key --delay 60 "$@" || fail "keys $*"
 }
-arrows_between() { # from to
-    local dr=$(($2 / 9 - $1 / 9)) dc=$(($2 % 9 - $1 % 9)) keys=()
-    for ((; dr > 0; dr--)); do keys+=(Down); done
-    for ((; dr < 0; dr++)); do keys+=(Up); done
-    for ((; dc > 0; dc--)); do keys+=(Right); done
-    for ((; dc < 0; dc++)); do keys+=(Left); done
-    echo "${keys[@]}"
-}
-# The cells of SHOT whose upper part looks as CELL of REFERENCE does.
-looking_like() { # reference cell shot
-    "$checker" match "$work/$1.png" "$2" "$work/$3.png" "$client_x" "$client_y"
-}
+# Whether the given cell of SHOT looks as CELL of REFERENCE does.
 looks_alike() { # reference cell shot cell
-    contains "$4" $(looking_like "$1" "$2" "$3")
+    contains "$4" $(cells_like "$work/$1.png" "$2" "$work/$3.png")
 }
 looks_changed() { # reference cell shot: the cell no longer looks as it did
     ! looks_alike "$1" "$2" "$3" "$2"

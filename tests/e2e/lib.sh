@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the end-to-end scripts: a private X server with a private home, the real game on
 # it, settings, screenshots, clicks and waits. Sourced by a script that has set `program` (the
-# game) and `checker` (screen_check). e2e_begin starts the server; every process started
+# game) and `checker` (screen_check). e2e_begin starts the server (e2e_work alone makes the
+# temporary folder and the way out, for a session without it); every process started
 # through start_background, the server and the game among them, goes on every path out, as
 # does the temporary folder. Screenshots of a failed run are kept in ./e2e-artifacts.
 
@@ -69,13 +70,16 @@ wait_for() { # seconds command...
     done
 }
 
-e2e_begin() {
+# The temporary folder and the way out that cleans up; e2e_begin calls it first.
+e2e_work() {
     work=$(mktemp -d)
     e2e_pids=()
     status=1
     trap cleanup EXIT
     trap 'exit 1' INT TERM
-
+}
+e2e_begin() {
+    e2e_work
     # The server picks a free display itself and tells us which. Without -noreset it resets
     # whenever its last client leaves (a check that connects and goes, dbus-launch), and a
     # game that connects meanwhile is turned away.
@@ -91,6 +95,31 @@ e2e_begin() {
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     settings="$XDG_CONFIG_HOME/Cobblewell/COBWL.INI"
+}
+
+# The game allows one running instance a user, and sway refuses root: as root, a session runs
+# as a user of its own, so that its game and those of other tests never hand over to each
+# other. Sets as_player, the prefix that runs a command as that user, and hands it the
+# temporary folder.
+use_session_user() { # name
+    as_player=()
+    ((EUID == 0)) || return 0
+    id -u "$1" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+            "$1" || fail "cannot create the user $1"
+    chown "$1": "$work"
+    as_player=(setpriv --reuid="$1" --regid="$1" --init-groups)
+}
+# Runs a command as the session's user with only the session's environment, session_env, to
+# which a sanitizer build's settings are added.
+in_session() {
+    "${as_player[@]}" env -i "${session_env[@]}" "$@"
+}
+pass_sanitizer_options() {
+    local name
+    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        [[ -z ${!name:-} ]] || session_env+=("$name=${!name}")
+    done
 }
 
 # A window manager on the private display, for checks that need one (placement, focus); the
@@ -129,8 +158,15 @@ write_settings() { # options more-options [browser]
     } >"$settings"
 }
 
-game_window() {
-    timeout 5 xdotool search --onlyvisible --name '^Cobblewell \(Beginner\)$' 2>/dev/null
+# Windows by their title, a regular expression.
+find_window() { # title-pattern; prints the first visible one
+    timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+wait_window() { # title-pattern [seconds]; prints the window
+    wait_for "${2:-10}" find_window "$1" && find_window "$1"
+}
+wait_gone() { # title-pattern
+    wait_for 10 bash -c "! timeout 5 xdotool search --onlyvisible --name '$1'"
 }
 # Sets window, client_x and client_y.
 start_game() {
@@ -139,8 +175,10 @@ start_game() {
     locate_game
 }
 locate_game() {
-    wait_for 15 game_window || fail "no game window appeared; $(start_failure)"
-    window=$(game_window | head -n 1)
+    locate_window '^Cobblewell \(Beginner\)$'
+}
+locate_window() { # title-pattern
+    window=$(wait_window "$1" 15) || fail "no game window \"$1\" appeared; $(start_failure)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$X
     client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
@@ -216,6 +254,10 @@ ball_count_is() { # count shot
 shows_new_game() { # shot
     ball_count_is 5 "$1"
 }
+# The cells of SHOT whose upper part looks as CELL of REFERENCE does.
+cells_like() { # reference cell shot
+    "$checker" match "$1" "$2" "$3" "$client_x" "$client_y"
+}
 click_cell() { # cell
     timeout 5 xdotool mousemove $((client_x + 42 * ($1 % 9) + 21)) \
         $((client_y + 31 + 42 * ($1 / 9) + 21)) click 1
@@ -224,6 +266,15 @@ contains() { # word list...
     local word=$1
     shift
     [[ " $* " == *" $word "* ]]
+}
+
+arrows_between() { # from to: the arrow keys that take the keyboard cursor there
+    local dr=$(($2 / 9 - $1 / 9)) dc=$(($2 % 9 - $1 % 9)) keys=()
+    for (( ; dr > 0; dr--)); do keys+=(Down); done
+    for (( ; dr < 0; dr++)); do keys+=(Up); done
+    for (( ; dc > 0; dc--)); do keys+=(Right); done
+    for (( ; dc < 0; dc++)); do keys+=(Left); done
+    echo "${keys[@]}"
 }
 
 # The empty cells that the ball on the first cell can reach along free paths of empty cells

@@ -6,15 +6,6 @@
 
 # Windows and keys. Without a window manager the keyboard follows the pointer or the window
 # that Qt activated, which is the game or its open dialog.
-find_window() { # title-pattern
-    timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
-}
-wait_window() { # title-pattern; prints the window
-    wait_for 10 find_window "$1" && find_window "$1"
-}
-wait_gone() { # title-pattern
-    wait_for 10 bash -c "! timeout 5 xdotool search --onlyvisible --name '$1'"
-}
 keys() { # key...
     (($#)) || return 0
     timeout 10 xdotool key --delay 60 "$@" || fail "keys $*"
@@ -48,10 +39,7 @@ start_game_at() { # start-time level-name
         start_background "$program" >>"$work/game.log" 2>&1
     game_pid=$last_pid
     game_title="^Cobblewell \\($2\\)\$"
-    window=$(wait_window "$game_title") || fail "no game window \"$2\"; $(start_failure)"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    client_x=$X
-    client_y=$((Y + HEIGHT - 409)) # the menu bar sits above the 378 x 409 client area
+    locate_window "$game_title"
     timeout 5 xdotool mousemove $((client_x + 189)) $((client_y + 15))
     shoot_until 10 "$work/board.png" shows_new_game "$work/board.png" ||
         fail "the new game shows no 5 balls: $(balls_on "$work/board.png")"
@@ -236,8 +224,8 @@ check_options_applied() { # before after
     local ball
     read -r ball _ <<<"$("$checker" balls "$shots/$1.png" "$client_x" "$client_y")"
     [[ -n $ball ]] || fail "no ball on the board before the Options dialog"
-    [[ " $("$checker" match "$shots/$1.png" "$ball" "$shots/$2.png" "$client_x" "$client_y") " == \
-        *" $ball "* ]] && fail "cell $ball kept its picture after the shape change"
+    contains "$ball" $(cells_like "$shots/$1.png" "$ball" "$shots/$2.png") &&
+        fail "cell $ball kept its picture after the shape change"
     return 0
 }
 
@@ -275,7 +263,7 @@ check_same_pictures() { # shot-a state-a shot-b state-b
         ((stack_a[a] == 1)) || continue
         for ((b = 0; b < 81; b++)); do
             ((stack[b] == 1 && colour[b] == colour_a[a])) || continue
-            matches=$("$checker" match "$shots/$1.png" "$a" "$shots/$3.png" "$client_x" "$client_y")
+            matches=$(cells_like "$shots/$1.png" "$a" "$shots/$3.png")
             [[ " $matches " == *" $b "* ]] || fail "ball $b of $3 does not look like ball $a of $1"
             return 0
         done

@@ -18,9 +18,6 @@ checker=$2
 source "$(dirname "$0")/lib.sh"
 require_tools Xvfb xdotool import xprop xev
 e2e_begin
-find_box() {
-    timeout 5 xdotool search --onlyvisible --name '^Cobblewell$' | head -n 1 | grep .
-}
 root_watched() {
     xprop -root -f _COBBLEWELL_PING 8s -set _COBBLEWELL_PING 1 &&
         grep -q PropertyNotify "$work/root.log"
@@ -38,8 +35,7 @@ read -ra balls <<<"$(balls_on "$work/before.png")"
 
 # The ball and the reachable empty cell farthest apart give the longest walk to watch.
 farthest_move "${balls[@]}"
-read -ra alike <<<"$("$checker" match "$work/before.png" "$source" "$work/before.png" \
-    "$client_x" "$client_y")"
+read -ra alike <<<"$(cells_like "$work/before.png" "$source" "$work/before.png")"
 
 # Clicks act in the order they came; the third, made during the move, acts once it is over.
 for other in "${balls[@]}"; do ((other != source)) && break; done
@@ -50,8 +46,7 @@ walk_seen=0
 deadline=$((SECONDS + 6))
 for ((shot = 0; SECONDS < deadline; shot++)); do
     shoot "during-$shot"
-    read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/during-$shot.png" \
-        "$client_x" "$client_y")"
+    read -ra showing <<<"$(cells_like "$work/before.png" "$source" "$work/during-$shot.png")"
     contains "$target" "${showing[@]}" && break
     for cell in "${showing[@]}"; do
         ((cell != source)) && ! contains "$cell" "${alike[@]}" && walk_seen=1
@@ -62,13 +57,11 @@ done
 # A move into an empty cell of a new game brings three balls, each into an empty cell.
 shoot_until 10 "$work/after.png" ball_count_is 8 "$work/after.png" ||
     fail "no three new balls after the move: $(balls_on "$work/after.png")"
-read -ra showing <<<"$("$checker" match "$work/before.png" "$source" "$work/after.png" \
-    "$client_x" "$client_y")"
+read -ra showing <<<"$(cells_like "$work/before.png" "$source" "$work/after.png")"
 contains "$target" "${showing[@]}" || fail "the ball is not on its target $target"
 echo "ok: the ball walked from $source to $target over $best cells"
 blinks() { # shot: the ball clicked during the move no longer looks as it did
-    read -ra showing <<<"$("$checker" match "$work/before.png" "$other" "$1" "$client_x" \
-        "$client_y")"
+    read -ra showing <<<"$(cells_like "$work/before.png" "$other" "$1")"
     ! contains "$other" "${showing[@]}"
 }
 shoot_until 5 "$work/blink.png" blinks "$work/blink.png" ||
@@ -83,7 +76,8 @@ id=cobblewell-test_TIME12345
 DESKTOP_STARTUP_ID=$id timeout 10 "$program" >>"$work/game.log" 2>&1 ||
     fail "a second start did not end cleanly"
 kill -0 "$game_pid" 2>/dev/null || fail "the running game went away"
-(($(game_window | wc -l) == 1)) || fail "a second game window appeared"
+(($(timeout 5 xdotool search --onlyvisible --name '^Cobblewell \(' | wc -l) == 1)) ||
+    fail "a second game window appeared"
 [[ $(xprop -id "$window" -notype _NET_STARTUP_ID) == "_NET_STARTUP_ID = \"$id\"" ]] ||
     fail "the game's window does not carry the startup id $id"
 wait_for 5 grep -q _NET_STARTUP_INFO_BEGIN "$work/root.log" || fail "no end of the launch was sent"
@@ -91,8 +85,8 @@ echo "ok: a second start leaves the running game alone, which ends the start's l
 
 kill -STOP "$game_pid"
 start_background "$program" >>"$work/game.log" 2>&1
-wait_for 15 find_box || fail "a start beside a stopped game said nothing"
-timeout 5 xdotool windowfocus --sync "$(find_box)" key Return
+wait_for 15 find_window "^Cobblewell$" || fail "a start beside a stopped game said nothing"
+timeout 5 xdotool windowfocus --sync "$(find_window "^Cobblewell$")" key Return
 wait "$last_pid" || fail "the start beside a stopped game ended with status $?"
 kill -CONT "$game_pid"
 echo "ok: a start beside a stopped game says so in a message box and ends"
@@ -108,7 +102,7 @@ echo "ok: a new start after a crash opens the game"
 
 # SIGTERM ends the game as a close does, but the open dialog goes without a word.
 timeout 10 xdotool windowfocus --sync "$window" key --delay 100 alt+g i ctrl+o || fail "keys"
-wait_for 10 xdotool search --onlyvisible --name '^Cobblewell Options$' || fail "no Options dialog"
+wait_window '^Cobblewell Options$' >/dev/null || fail "no Options dialog"
 kill -TERM "$game_pid"
 wait "$game_pid" || fail "the game ended with status $? on SIGTERM"
 game_pid=""

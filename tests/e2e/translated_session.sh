@@ -36,24 +36,12 @@ echo "ok: every golden script replays the same under LANG=de_DE.UTF-8 LANGUAGE=d
 
 e2e_begin
 rm -rf "$shots" && mkdir -p "$shots"
-# The game takes one name a user for its single instance: a user of its own keeps this test and
-# the games of other tests on the machine from handing over to each other.
 readonly session_user=cobblewell-l10n
-as_player=()
-if ((EUID == 0)); then
-    id -u "$session_user" >/dev/null 2>&1 ||
-        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
-            "$session_user" || fail "cannot create the user $session_user"
-    chown "$session_user": "$work"
-    as_player=(setpriv --reuid="$session_user" --regid="$session_user" --init-groups)
-fi
+use_session_user "$session_user"
 # xdg-open finds no program for the address, as on a desktop without a browser.
 mkdir -p "$work/bin"
 printf '#!/bin/sh\nexit 3\n' >"$work/bin/xdg-open"
 chmod 755 "$work/bin" "$work/bin/xdg-open"
-in_session() {
-    "${as_player[@]}" env -i "${session_env[@]}" "$@"
-}
 
 # Texts as the catalogue of the session's language has them.
 translation() { # context source
@@ -156,11 +144,7 @@ start_session() { # name expected-language LANG [LANGUAGE]
         XDG_CONFIG_HOME="$base/config" XDG_DATA_HOME="$base/data" XDG_CACHE_HOME="$base/cache"
         DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG="$3")
     [[ -z ${4-} ]] || session_env+=(LANGUAGE="$4")
-    # A sanitizer build's settings reach the game through the clean environment.
-    local name
-    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
-        [[ -z ${!name:-} ]] || session_env+=("$name=${!name}")
-    done
+    pass_sanitizer_options
     in_session mkdir -p "$base/home" "$base/config" "$base/data" "$base/cache" ||
         fail "$session_user cannot write to $work"
     in_session mkdir -m 700 "$base/runtime"

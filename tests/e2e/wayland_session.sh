@@ -30,40 +30,12 @@ readonly session_user=cobblewell-e2e
 readonly title='Cobblewell (Beginner)'
 readonly centre=40
 
-work=$(mktemp -d)
-sway_pid=""
-game_pid=""
-status=1
-wayland_cleanup() {
-    stop "$game_pid"
-    stop "$sway_pid"
-    if ((status != 0)) && compgen -G "$work/*.png" >/dev/null; then
-        mkdir -p e2e-artifacts && cp "$work"/*.png e2e-artifacts/
-        echo "screenshots kept in $PWD/e2e-artifacts"
-    fi
-    rm -rf "$work"
-}
-trap wayland_cleanup EXIT
-trap 'exit 1' INT TERM
-
-as_player=()
-if ((EUID == 0)); then
-    id -u "$session_user" >/dev/null 2>&1 ||
-        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
-            "$session_user" || fail "cannot create the user $session_user"
-    chown "$session_user": "$work"
-    as_player=(setpriv --reuid="$session_user" --regid="$session_user" --init-groups)
-fi
+e2e_work
+use_session_user "$session_user"
 # Everything of the session runs as its user, with the session's own folders only.
 session_env=(PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
     XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache")
-# A sanitizer build's settings reach the game through the clean environment.
-for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
-    [[ -z ${!name:-} ]] || session_env+=("$name=${!name}")
-done
-in_session() {
-    "${as_player[@]}" env -i "${session_env[@]}" "$@"
-}
+pass_sanitizer_options
 in_session mkdir -p "$work/home" "$work/config" "$work/data" "$work/cache"
 in_session mkdir -m 700 "$work/runtime"
 # Beginner, shape Ball, traced moves and next colours on, no faces: a face's pause would hold
@@ -79,7 +51,7 @@ printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\nfocus_on_window
 # Started directly, not through in_session, so that the process id is sway's own.
 "${as_player[@]}" env -i "${session_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
-sway_pid=$!
+e2e_pids+=("$!")
 socket="" ipc=""
 sway_ready() {
     socket=$(find "$work/runtime" -maxdepth 1 -name 'wayland-[0-9]*' ! -name '*.lock' -printf '%f\n')
@@ -115,15 +87,6 @@ press() { # key...
     for key in "$@"; do args+=(-k "$key" -s 80); done
     in_session wtype "${args[@]}" -s 400 || fail "keys $*"
 }
-arrows_between() { # from to
-    local dr=$(($2 / 9 - $1 / 9)) dc=$(($2 % 9 - $1 % 9)) keys=()
-    for (( ; dr > 0; dr--)); do keys+=(Down); done
-    for (( ; dr < 0; dr++)); do keys+=(Up); done
-    for (( ; dc > 0; dc--)); do keys+=(Right); done
-    for (( ; dc < 0; dc++)); do keys+=(Left); done
-    echo "${keys[@]}"
-}
-
 race_starts 10 "${as_player[@]}" env -i "${session_env[@]}" "$program"
 wait_for 15 has_window "$title" || fail "no window with app id $app_id: $(cat "$work/game.log")"
 (($(game_windows | jq -s length) == 1)) || fail "ten starts at once opened more than one window"
@@ -147,8 +110,7 @@ press Up $(arrows_between "$centre" "$source") space
 press $(arrows_between "$source" "$target") Return $(arrows_between "$target" "$away")
 moved() {
     shoot moved
-    contains "$target" $("$checker" match "$work/started.png" "$source" "$work/moved.png" \
-        "$client_x" "$client_y")
+    contains "$target" $(cells_like "$work/started.png" "$source" "$work/moved.png")
 }
 wait_for 10 moved || fail "the ball from $source is not on its target $target"
 echo "ok: the keyboard moved the ball from $source to $target"

@@ -96,14 +96,18 @@ GameState CorridorGame() {
     return game;
 }
 
-TEST(TracedMoveTest, WalkLeavesThePathAtTheFirstCellNextToTheTarget) {
-    GameState game = CorridorGame();
+// The corridor's path found, its target taken for the move.
+void FindCorridorPath(GameState& game) {
     SelectForSearch(game, 4, 1);
     ASSERT_EQ(FindPath(game, 4, 4, false), 1);
+    game.board.cells[CellIndex(4, 4)].stack = 1;
+}
+
+TEST(TracedMoveTest, WalkLeavesThePathAtTheFirstCellNextToTheTarget) {
+    GameState game = CorridorGame();
+    FindCorridorPath(game);
     ASSERT_EQ(game.path.last, 14);
     EXPECT_EQ(PathCells(game)[7], (std::pair<int, int>{4, 5}));
-
-    game.board.cells[CellIndex(4, 4)].stack = 1;
     Recorder recorder;
     MoveBall(game, recorder.host());
 
@@ -143,9 +147,7 @@ TEST(TracedMoveTest, NeighbouringTargetTakesOneStep) {
 TEST(UntracedMoveTest, BallJumpsWithoutPauses) {
     GameState game = CorridorGame();
     game.options.traceAllMoves = 0;
-    SelectForSearch(game, 4, 1);
-    ASSERT_EQ(FindPath(game, 4, 4, false), 1);
-    game.board.cells[CellIndex(4, 4)].stack = 1;
+    FindCorridorPath(game);
     Recorder recorder;
     MoveBall(game, recorder.host());
     EXPECT_EQ(recorder.Lines(), (std::vector<std::string>{"redraw cell 37", "refresh cell 40 0"}));

@@ -250,7 +250,10 @@ TEST(JokerRuleTest, BeginnerTurnsAboutOneSlotInSevenIntoAJoker) {
     EXPECT_LT(jokers, 560);
 }
 
-TEST(MoveAvailableTest, FullBoardWithoutLoneMatchesHasNoMove) {
+// On a full board a lone ball moves onto a neighbour of its colour, a joker onto any; a lone
+// joker anywhere can always move; among stacks only, nothing moves; a lone ball moves into an
+// Empty neighbour.
+TEST(MoveAvailableTest, ALoneBallNeedsAMatchingOrEmptyNeighbour) {
     GameState game = IdleGame();
     FillWithoutMoves(game);
     EXPECT_EQ(MoveAvailable(game.board), 0);
@@ -258,27 +261,16 @@ TEST(MoveAvailableTest, FullBoardWithoutLoneMatchesHasNoMove) {
     EXPECT_EQ(MoveAvailable(game.board), 0);
     Put(game, 4, 5, At(game, 4, 4).colour, 3); // same colour next to it
     EXPECT_EQ(MoveAvailable(game.board), 1);
-}
-
-TEST(MoveAvailableTest, JokersMatchEveryNeighbour) {
-    GameState game = IdleGame();
-    FillWithoutMoves(game);
-    Put(game, 4, 4, 3, 1);
-    Put(game, 4, 5, kJoker, 2); // joker stack of 2 next to a lone ball
+    Put(game, 4, 5, kJoker, 2);
     EXPECT_EQ(MoveAvailable(game.board), 1);
 
     FillWithoutMoves(game);
-    Put(game, 0, 0, kJoker, 1); // a lone joker anywhere on a full board
+    Put(game, 0, 0, kJoker, 1);
     EXPECT_EQ(MoveAvailable(game.board), 1);
-
-    FillWithoutMoves(game);
-    Put(game, 0, 0, kJoker, 2); // jokers with stacks and no lone ball: nothing to move
+    Put(game, 0, 0, kJoker, 2);
     Put(game, 8, 8, kJoker, 3);
     EXPECT_EQ(MoveAvailable(game.board), 0);
-}
 
-TEST(MoveAvailableTest, LoneBallNextToAnEmptyCell) {
-    GameState game = IdleGame();
     FillWithoutMoves(game);
     Put(game, 8, 8, kNoColour, 0);
     EXPECT_EQ(MoveAvailable(game.board), 0); // neighbours have stacks of 2

@@ -67,9 +67,10 @@ TEST(TextGrids, RejectsMalformedPicturesNamingTheLine) {
     ExpectParseFails("[a]\n\n", "line 1: picture [a] has no rows");
 }
 
-TEST(HicolorIcons, EnlargesTheArtByRepeatingPixels) {
+TEST(HicolorIcons, EnlargesTheArtByRepeatingPixelsAndTakesHandDrawnSizesAsDrawn) {
     const QImage art = PatternedArt();
-    const auto icons = BuildHicolorIcons(art, DrawnSmallSizes());
+    const auto drawn = DrawnSmallSizes();
+    const auto icons = BuildHicolorIcons(art, drawn);
     ASSERT_EQ(icons.size(), kHicolorSizes.size());
     EXPECT_EQ(icons.at(32), art);
     for (const int side : {64, 128, 256}) {
@@ -82,11 +83,6 @@ TEST(HicolorIcons, EnlargesTheArtByRepeatingPixels) {
                     << side << " at " << x << "," << y;
         }
     }
-}
-
-TEST(HicolorIcons, TakesHandDrawnSizesAsDrawn) {
-    const auto drawn = DrawnSmallSizes();
-    const auto icons = BuildHicolorIcons(PatternedArt(), drawn);
     for (const auto& [side, picture] : drawn)
         EXPECT_EQ(icons.at(side), picture) << side;
 }

@@ -3,7 +3,6 @@
 // unreadable files, folders the player cannot write, a file size limit and the leftovers of
 // interrupted saves.
 #include "records/score_file.h"
-#include "records/score_format.h"
 #include "records/settings_file.h"
 #include "records_test_support.h"
 
@@ -20,7 +19,10 @@
 namespace cw {
 namespace {
 
+using test::FileBytes;
 using test::RunInChild;
+using test::ScoreImage;
+using test::WriteFileBytes;
 
 class FileSafetyTest : public test::IsolatedHome {
 protected:
@@ -33,19 +35,6 @@ protected:
             QDir().mkpath(QFileInfo(path).absolutePath());
     }
 
-    static QByteArray Bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-    static QByteArray Image(const ScoreHeader& header) {
-        const ScoreFileBytes image = SerializeScoreFile(header, ScoreTables{});
-        return QByteArray(reinterpret_cast<const char*>(image.data()), 1596);
-    }
     static bool IsPipe(const QString& path) {
         struct stat status {};
         return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
@@ -80,7 +69,7 @@ TEST_F(FileSafetyTest, PipesInPlaceOfTheFilesNeverHoldTheGame) {
         if (scoreIsAPipe)
             ASSERT_EQ(mkfifo(QFile::encodeName(score).constData(), 0600), 0);
         else
-            Write(score, Image(ScoreHeader{}));
+            WriteFileBytes(score, ScoreImage(ScoreHeader{}));
         for (const QString& path : {settings, profile})
             ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         EXPECT_EQ(RunInChild(&PlayOnce), Beginner) << "score file a pipe: " << scoreIsAPipe;
@@ -93,13 +82,13 @@ TEST_F(FileSafetyTest, PipesInPlaceOfTheFilesNeverHoldTheGame) {
 // A link to an endless device, or a file far larger than any the game writes, is neither read
 // to its end nor rewritten: here the settings would have put the score header in force.
 TEST_F(FileSafetyTest, ReadsAreBoundedAndRefusedFilesStayAsTheyAre) {
-    Write(score, Image(ScoreHeader{Expert, 5, {}, 0}));
+    WriteFileBytes(score, ScoreImage(ScoreHeader{Expert, 5, {}, 0}));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), settings));
     const QByteArray huge = "[Cobblewell]\nVersion=v1.0a\n" + QByteArray(1 << 21, ';') + '\n';
-    Write(profile, huge);
+    WriteFileBytes(profile, huge);
     EXPECT_EQ(RunInChild(&PlayOnce), Beginner);
     EXPECT_EQ(QFileInfo(settings).symLinkTarget(), QStringLiteral("/dev/zero"));
-    EXPECT_EQ(Bytes(profile), huge);
+    EXPECT_EQ(FileBytes(profile), huge);
 }
 
 // The player can write these files but not read them: a rewrite could only start from an
@@ -107,7 +96,7 @@ TEST_F(FileSafetyTest, ReadsAreBoundedAndRefusedFilesStayAsTheyAre) {
 TEST_F(FileSafetyTest, UnreadableSettingsFilesAreKeptByteForByte) {
     const QByteArray mine = "[Window]\nx=5\n[Settings]\nColour=blue\n";
     for (const QString& path : {settings, profile}) {
-        Write(path, mine);
+        WriteFileBytes(path, mine);
         QFile::setPermissions(path, QFileDevice::WriteOwner);
     }
     test::HandToUnprivilegedUser(QDir::homePath());
@@ -118,7 +107,7 @@ TEST_F(FileSafetyTest, UnreadableSettingsFilesAreKeptByteForByte) {
     EXPECT_EQ(result, 0);
     for (const QString& path : {settings, profile}) {
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        EXPECT_EQ(Bytes(path), mine) << path.toStdString();
+        EXPECT_EQ(FileBytes(path), mine) << path.toStdString();
     }
 }
 
@@ -127,8 +116,8 @@ TEST_F(FileSafetyTest, UnreadableSettingsFilesAreKeptByteForByte) {
 // a file missing there is still not created.
 TEST_F(FileSafetyTest, WritableFilesInAReadOnlyFolderAreSavedInPlace) {
     const QByteArray tail = "kept past the format";
-    Write(score, Image(ScoreHeader{}) + tail);
-    Write(settings, "; mine\n");
+    WriteFileBytes(score, ScoreImage(ScoreHeader{}) + tail);
+    WriteFileBytes(settings, "; mine\n");
     const ino_t scoreInode = Inode(score);
     const ino_t settingsInode = Inode(settings);
     test::HandToUnprivilegedUser(QDir::homePath());
@@ -156,11 +145,10 @@ TEST_F(FileSafetyTest, WritableFilesInAReadOnlyFolderAreSavedInPlace) {
     EXPECT_EQ(result, 1);
     ScoreTables tables{};
     tables[1][0] = test::MakeEntry("Bea", 70);
-    const ScoreFileBytes image = SerializeScoreFile(ScoreHeader{0, 2, {}, 7}, tables);
-    EXPECT_EQ(Bytes(score), QByteArray(reinterpret_cast<const char*>(image.data()), 1596) + tail);
+    EXPECT_EQ(FileBytes(score), ScoreImage(ScoreHeader{0, 2, {}, 7}, tables) + tail);
     EXPECT_EQ(Inode(score), scoreInode);
-    EXPECT_TRUE(Bytes(settings).startsWith("; mine\n[Settings]\nOptions="));
-    EXPECT_FALSE(Bytes(settings).contains("Browser"));
+    EXPECT_TRUE(FileBytes(settings).startsWith("; mine\n[Settings]\nOptions="));
+    EXPECT_FALSE(FileBytes(settings).contains("Browser"));
     EXPECT_EQ(Inode(settings), settingsInode);
     EXPECT_FALSE(QFileInfo::exists(profile));
     ExpectOnlyTheFilesThemselves();
@@ -181,13 +169,13 @@ TEST_F(FileSafetyTest, TheScoreFileIsCreatedWholeOrNotAtAll) {
     EXPECT_FALSE(QFileInfo::exists(score));
     EXPECT_EQ(game.level, Expert);
     EXPECT_EQ(SaveScoreFile(game, records), 1); // a later entry creates it whole
-    EXPECT_EQ(Bytes(score), Image(ScoreHeader{Expert, 5, {}, 7}));
+    EXPECT_EQ(FileBytes(score), ScoreImage(ScoreHeader{Expert, 5, {}, 7}));
 
-    Write(score, QByteArray());
+    WriteFileBytes(score, QByteArray());
     GameState again;
     PrepareScoreFile(again, records);
     EXPECT_EQ(again.level, Expert);
-    EXPECT_EQ(Bytes(score), Image(ScoreHeader{Expert, 5, {}, 7}));
+    EXPECT_EQ(FileBytes(score), ScoreImage(ScoreHeader{Expert, 5, {}, 7}));
     ExpectOnlyTheFilesThemselves();
 }
 
@@ -200,30 +188,30 @@ TEST_F(FileSafetyTest, OnlyTheGamesOwnLeftoversAreRemoved) {
     QStringList kept{config + "COBWL.INI.backup", config + "WIN.INI.before",
                      data + "cobblewell.top.broken", data + "cobblewell.top.cobblewell-save-X"};
     for (const QString& path : kept + QStringList{leftover}) {
-        Write(path, "x");
+        WriteFileBytes(path, "x");
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                          QFileDevice::FileModificationTime);
     }
-    Write(kept.emplace_back(data + "cobblewell.top.oldies"), "x"); // a new one
+    WriteFileBytes(kept.emplace_back(data + "cobblewell.top.oldies"), "x"); // a new one
     PlayOnce();
     EXPECT_FALSE(QFileInfo::exists(leftover));
     for (const QString& path : kept)
-        EXPECT_EQ(Bytes(path), "x") << path.toStdString();
+        EXPECT_EQ(FileBytes(path), "x") << path.toStdString();
 }
 
 // The player's own (here relative) dotfile link: its file takes the save and keeps its mode.
 TEST_F(FileSafetyTest, ThePlayersOwnLinksAreSavedThrough) {
     const QString dotfiles = QDir::homePath() + "/dotfiles/";
     ASSERT_TRUE(QDir().mkpath(dotfiles));
-    Write(dotfiles + "COBWL.INI", "; mine\n");
+    WriteFileBytes(dotfiles + "COBWL.INI", "; mine\n");
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(dotfiles + "COBWL.INI", mode));
     ASSERT_EQ(symlink("../../../dotfiles/COBWL.INI", QFile::encodeName(settings).constData()), 0);
     PlayOnce();
     EXPECT_EQ(QFileInfo(settings).symLinkTarget(), dotfiles + "COBWL.INI");
-    EXPECT_TRUE(Bytes(dotfiles + "COBWL.INI").startsWith("; mine\n[Settings]\nOptions="));
+    EXPECT_TRUE(FileBytes(dotfiles + "COBWL.INI").startsWith("; mine\n[Settings]\nOptions="));
     EXPECT_EQ(QFileInfo(dotfiles + "COBWL.INI").permissions() & 0x7077, mode); // not the User bits
 }
 
@@ -232,15 +220,15 @@ TEST_F(FileSafetyTest, RootsGameWritesNoFileItDoesNotOwn) {
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root";
     const QString roots = QDir::homePath() + "/roots-own";
-    Write(roots, "root's\n");
-    Write(profile, "[Other]\n");
+    WriteFileBytes(roots, "root's\n");
+    WriteFileBytes(profile, "[Other]\n");
     ASSERT_TRUE(QFile::link(roots, score));
     ASSERT_TRUE(QFile::link(profile, settings));
     test::HandToUnprivilegedUser(QDir::homePath());
     ASSERT_EQ(chown(QFile::encodeName(roots).constData(), 0, 0), 0);
     PlayOnce();
-    EXPECT_EQ(Bytes(roots), "root's\n");
-    EXPECT_EQ(Bytes(profile), "[Other]\n");
+    EXPECT_EQ(FileBytes(roots), "root's\n");
+    EXPECT_EQ(FileBytes(profile), "[Other]\n");
     EXPECT_EQ(QFileInfo(profile).ownerId(), test::kUnprivilegedUser);
 }
 

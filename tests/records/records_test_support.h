@@ -2,9 +2,13 @@
 #pragma once
 
 #include "records/score_entry.h"
+#include "records/score_format.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -117,6 +121,25 @@ inline ScoreEntry MakeEntry(const char* name, std::int32_t score, std::int32_t g
     entry.generation = generation;
     entry.time = time;
     return entry;
+}
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes the file's folder first.
+inline void WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The 1,596 bytes of a score file; the layout itself is checked against stored images.
+inline QByteArray ScoreImage(const ScoreHeader& header, const ScoreTables& tables = {}) {
+    const ScoreFileBytes image = SerializeScoreFile(header, tables);
+    return QByteArray(reinterpret_cast<const char*>(image.data()), kScoreFileBytes);
 }
 
 // Acts on the modal dialogs that open from here on, one action per dialog in order, each

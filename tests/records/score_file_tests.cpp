@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/score_file.h"
-#include "records/score_format.h"
 #include "records/settings_file.h"
 #include "records_test_support.h"
 
@@ -15,6 +14,7 @@ namespace cw {
 namespace {
 
 using test::MakeEntry;
+using test::ScoreImage;
 
 class ScoreFileTest : public test::IsolatedHome {
 protected:
@@ -24,18 +24,9 @@ protected:
         QDir().mkpath(QFileInfo(records.scoreFilePath).absolutePath());
     }
 
-    QByteArray FileBytes() const {
-        QFile file(records.scoreFilePath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void WriteFile(const QByteArray& bytes) const {
-        QFile file(records.scoreFilePath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray ImageOf(const ScoreHeader& header, const ScoreTables& tables) const {
-        const ScoreFileBytes image = SerializeScoreFile(header, tables);
-        return QByteArray(reinterpret_cast<const char*>(image.data()), 1596);
+    QByteArray Stored() const { return test::FileBytes(records.scoreFilePath); }
+    void Store(const QByteArray& bytes) const {
+        test::WriteFileBytes(records.scoreFilePath, bytes);
     }
     static void MarkSettingsPresent() { WriteSettingValue("Settings", "Options", "0,2,0,0,0"); }
 
@@ -48,7 +39,7 @@ TEST_F(ScoreFileTest, StartUpWithoutAFileCreatesOneFromTheSettings) {
     WriteSettingValue("Settings", "Options", "1,5,7,8,9");
     WriteSettingValue("Settings", "MoreOptions", "5,0,0,0");
     PrepareScoreFile(game, records);
-    const QByteArray bytes = FileBytes();
+    const QByteArray bytes = Stored();
     ASSERT_EQ(bytes.size(), 1596);
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     const ScoreHeader header = ParseScoreHeader({data, 1596});
@@ -56,14 +47,14 @@ TEST_F(ScoreFileTest, StartUpWithoutAFileCreatesOneFromTheSettings) {
     EXPECT_EQ(header.shape, 5);
     EXPECT_EQ(header.carried, (CarriedValues{7, 8, 9}));
     EXPECT_EQ(header.optionFlags, 5);
-    EXPECT_EQ(bytes, ImageOf(header, ScoreTables{}));
+    EXPECT_EQ(bytes, ScoreImage(header));
     EXPECT_EQ(game.best, (std::array<std::int32_t, 3>{0, 0, 0}));
 }
 
 TEST_F(ScoreFileTest, WithoutOptionsOrVersionTheHeaderIsIgnoredButTablesAreRead) {
     ScoreTables tables{};
     tables[1][0] = MakeEntry("Ann", 300);
-    WriteFile(ImageOf(ScoreHeader{2, 6, {1, 2, 3}, 0}, tables));
+    Store(ScoreImage(ScoreHeader{2, 6, {1, 2, 3}, 0}, tables));
     ASSERT_EQ(LoadScoreFile(game, records), 1);
     EXPECT_EQ(game.level, Beginner);
     EXPECT_EQ(records.shape, 2);
@@ -75,7 +66,7 @@ TEST_F(ScoreFileTest, WithoutOptionsOrVersionTheHeaderIsIgnoredButTablesAreRead)
 }
 
 TEST_F(ScoreFileTest, AnOptionsValueOrAVersionEntryPutsTheHeaderInForce) {
-    WriteFile(ImageOf(ScoreHeader{2, 6, {1, 2, 3}, 0x7FFFFFFA}, ScoreTables{}));
+    Store(ScoreImage(ScoreHeader{2, 6, {1, 2, 3}, 0x7FFFFFFA}));
     MarkSettingsPresent();
     ASSERT_EQ(LoadScoreFile(game, records), 1);
     EXPECT_EQ(game.level, Expert);
@@ -95,12 +86,12 @@ TEST_F(ScoreFileTest, AnOptionsValueOrAVersionEntryPutsTheHeaderInForce) {
 }
 
 TEST_F(ScoreFileTest, OutOfRangeHeaderValuesFallBackToDefaults) {
-    WriteFile(ImageOf(ScoreHeader{3, 9, {}, 0}, ScoreTables{}));
+    Store(ScoreImage(ScoreHeader{3, 9, {}, 0}));
     MarkSettingsPresent();
     ASSERT_EQ(LoadScoreFile(game, records), 1);
     EXPECT_EQ(game.level, Beginner);
     EXPECT_EQ(records.shape, 2);
-    WriteFile(ImageOf(ScoreHeader{-1, 0, {}, 0}, ScoreTables{}));
+    Store(ScoreImage(ScoreHeader{-1, 0, {}, 0}));
     ASSERT_EQ(LoadScoreFile(game, records), 1);
     EXPECT_EQ(game.level, Beginner);
     EXPECT_EQ(records.shape, 2);
@@ -111,14 +102,14 @@ TEST_F(ScoreFileTest, BestScoresAreTheTopRowsOfTheTables) {
     tables[0][0] = MakeEntry("a", 40);
     tables[0][1] = MakeEntry("b", 30);
     tables[2][0] = MakeEntry("c", 900);
-    WriteFile(ImageOf(ScoreHeader{}, tables));
+    Store(ScoreImage(ScoreHeader{}, tables));
     game.best = {5, 5, 5};
     ASSERT_EQ(LoadScoreFile(game, records), 1);
     EXPECT_EQ(game.best, (std::array<std::int32_t, 3>{40, 0, 900}));
 }
 
 TEST_F(ScoreFileTest, SaveAndLoadGiveBackEveryEntryByteForByte) {
-    WriteFile(QByteArray());
+    Store(QByteArray());
     for (int level = 0; level < 3; ++level) {
         for (int i = 0; i < 10; ++i) {
             records.tables[level][i] = MakeEntry("x", 1000 - i, i, 100 + level);
@@ -126,7 +117,7 @@ TEST_F(ScoreFileTest, SaveAndLoadGiveBackEveryEntryByteForByte) {
         }
     }
     ASSERT_EQ(SaveScoreFile(game, records), 1);
-    EXPECT_EQ(FileBytes().size(), 1596);
+    EXPECT_EQ(Stored().size(), 1596);
     RecordsState loaded;
     loaded.scoreFilePath = records.scoreFilePath;
     ASSERT_EQ(LoadScoreFile(game, loaded), 1);
@@ -139,18 +130,18 @@ TEST_F(ScoreFileTest, SaveAndLoadGiveBackEveryEntryByteForByte) {
 
 TEST_F(ScoreFileTest, SavingKeepsTheBytesOfALongerFileBeyondTheFormat) {
     const QByteArray tail("someone else's bytes");
-    WriteFile(QByteArray(1596, '\x11') + tail);
+    Store(QByteArray(1596, '\x11') + tail);
     records.tables[0][0] = MakeEntry("Ann", 10);
     ASSERT_EQ(SaveScoreFile(game, records), 1);
-    const QByteArray bytes = FileBytes();
+    const QByteArray bytes = Stored();
     EXPECT_EQ(bytes.size(), 1596 + tail.size());
     EXPECT_EQ(bytes.mid(1596), tail);
-    EXPECT_EQ(bytes.left(1596), ImageOf(ScoreHeader{0, 2, {}, 7}, records.tables));
+    EXPECT_EQ(bytes.left(1596), ScoreImage(ScoreHeader{0, 2, {}, 7}, records.tables));
 }
 
 TEST_F(ScoreFileTest, AFailedWriteLeavesThePreviousFileWhole) {
-    const QByteArray before = ImageOf(ScoreHeader{}, ScoreTables{}) + QByteArray(600, 'T');
-    WriteFile(before);
+    const QByteArray before = ScoreImage(ScoreHeader{}) + QByteArray(600, 'T');
+    Store(before);
     records.tables[0][0] = MakeEntry("new", 99);
     int result = -1;
     {
@@ -159,7 +150,7 @@ TEST_F(ScoreFileTest, AFailedWriteLeavesThePreviousFileWhole) {
         result = SaveScoreFile(game, records);
     }
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(Stored(), before);
     const QStringList leftovers =
         QDir(QFileInfo(records.scoreFilePath).absolutePath()).entryList(QDir::Files);
     EXPECT_EQ(leftovers, QStringList{"cobblewell.top"});
@@ -180,7 +171,7 @@ TEST_F(ScoreFileTest, DamagedFilesLoadWhatCanBeRead) {
     for (auto& byte : noise)
         byte = static_cast<char>(random.bounded(256));
     for (const QByteArray& bytes : {QByteArray(10, '\xFF'), noise}) {
-        WriteFile(bytes);
+        Store(bytes);
         GameState loadedGame;
         RecordsState loaded;
         loaded.scoreFilePath = records.scoreFilePath;
@@ -192,7 +183,7 @@ TEST_F(ScoreFileTest, DamagedFilesLoadWhatCanBeRead) {
         EXPECT_EQ(loadedGame.best[2], loaded.tables[2][0].score);
     }
     // An empty file is one whose creation an older version left unfinished: no file at all.
-    WriteFile(QByteArray());
+    Store(QByteArray());
     GameState untouched;
     EXPECT_EQ(LoadScoreFile(untouched, records), 0);
 }

@@ -16,20 +16,15 @@ LevelTable TableOfScores(std::array<std::int32_t, 10> scores) {
     return table;
 }
 
-TEST(FindScorePosition, EqualScoresGoBelowAllTheyEqual) {
+// Equal scores go below all they equal; the tenth place needs more than its score, and zero
+// never qualifies, even in an empty table.
+TEST(FindScorePosition, ANewScoreGoesBelowEveryScoreItDoesNotBeat) {
     const LevelTable table = TableOfScores({90, 80, 80, 80, 50, 40, 30, 20, 10, 5});
     EXPECT_EQ(FindScorePosition(table, 80), 4);
     EXPECT_EQ(FindScorePosition(table, 81), 1);
     EXPECT_EQ(FindScorePosition(table, 91), 0);
-}
-
-TEST(FindScorePosition, TheTenthPlaceNeedsMoreThanItsScore) {
-    const LevelTable table = TableOfScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
     EXPECT_EQ(FindScorePosition(table, 5), -1);
     EXPECT_EQ(FindScorePosition(table, 6), 9);
-}
-
-TEST(FindScorePosition, ZeroNeverQualifiesEvenInAnEmptyTable) {
     EXPECT_EQ(FindScorePosition(LevelTable{}, 0), -1);
     EXPECT_EQ(FindScorePosition(LevelTable{}, 1), 0);
 }
@@ -42,22 +37,15 @@ TEST(InsertScoreEntry, AtTheTopEveryRowMovesDownAndTheTenthIsLost) {
         EXPECT_EQ(table[i].score, 100 - 10 * i);
 }
 
-TEST(InsertScoreEntry, AtTheTenthPlaceOnlyThatRowChanges) {
+TEST(InsertScoreEntry, AtTheTenthPlaceOnlyThatRowChangesAndOutsideTheTableNone) {
     const LevelTable before = TableOfScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
     LevelTable table = before;
     InsertScoreEntry(table, 9, MakeEntry("last", 7));
+    InsertScoreEntry(table, -1, MakeEntry("x", 1));
+    InsertScoreEntry(table, 10, MakeEntry("x", 1));
     for (int i = 0; i < 9; ++i)
         EXPECT_STREQ(table[i].name, before[i].name);
     EXPECT_STREQ(table[9].name, "last");
-}
-
-TEST(InsertScoreEntry, APositionOutsideTheTableChangesNothing) {
-    const LevelTable before = TableOfScores({9, 8, 7, 6, 5, 4, 3, 2, 1, 0});
-    LevelTable table = before;
-    InsertScoreEntry(table, -1, MakeEntry("x", 1));
-    InsertScoreEntry(table, 10, MakeEntry("x", 1));
-    for (int i = 0; i < kTableRows; ++i)
-        EXPECT_STREQ(table[i].name, before[i].name);
 }
 
 } // namespace

@@ -10,29 +10,21 @@ namespace {
 
 using Fields = std::array<std::int32_t, 5>;
 
-TEST(SettingValueEncoding, LowNibbleComesFirstInUppercase) {
+TEST(SettingValueEncoding, LowNibbleComesFirstInUppercaseUpToTheFirstZeroByte) {
     EXPECT_EQ(EncodeSettingValue("abc"), "162636");
     EXPECT_EQ(EncodeSettingValue("\xFE\x0A"), "EFA0");
     EXPECT_EQ(EncodeSettingValue(""), "");
-}
-
-TEST(SettingValueEncoding, TheValueEndsAtItsFirstZeroByte) {
     EXPECT_EQ(EncodeSettingValue(std::string_view("ab\0cd", 5)), "1626");
 }
 
+// An odd length ends with a lone low nibble; pairs that decode to zero are skipped.
 TEST(SettingValueDecoding, ReversesTheEncoding) {
-    EXPECT_EQ(DecodeSettingValue("162636"), "abc");
+    const std::pair<const char*, const char*> cases[] = {
+        {"162636", "abc"}, {"1626361", "abc\x01"}, {"7", "\x07"}, {"00162600360", "abc"}};
+    for (const auto& [stored, value] : cases)
+        EXPECT_EQ(DecodeSettingValue(stored), value) << stored;
     const std::string longPath = "/opt/" + std::string(300, 'x') + "/browser \xC3\xA9";
     EXPECT_EQ(DecodeSettingValue(EncodeSettingValue(longPath)), longPath);
-}
-
-TEST(SettingValueDecoding, OddLengthEndsWithALoneLowNibble) {
-    EXPECT_EQ(DecodeSettingValue("1626361"), "abc\x01");
-    EXPECT_EQ(DecodeSettingValue("7"), "\x07");
-}
-
-TEST(SettingValueDecoding, PairsDecodingToZeroAreSkipped) {
-    EXPECT_EQ(DecodeSettingValue("00162600360"), "abc");
 }
 
 TEST(SettingValueDecoding, AnyCharacterDecodesToSomeByte) {
@@ -49,14 +41,10 @@ TEST(NumberListParsing, ReadsEveryFieldOfAFullList) {
     EXPECT_EQ(fields, (Fields{2, 5, -7, 0, 123456}));
 }
 
-TEST(NumberListParsing, FieldsTheTextLacksKeepTheirValues) {
+TEST(NumberListParsing, StopsAtTheFirstFieldThatIsNoNumberAndKeepsTheRest) {
     Fields fields{9, 9, 9, 9, 9};
     EXPECT_EQ(ParseNumberList("1,2", fields), 2);
     EXPECT_EQ(fields, (Fields{1, 2, 9, 9, 9}));
-}
-
-TEST(NumberListParsing, StopsAtTheFirstFieldThatIsNoNumber) {
-    Fields fields{9, 9, 9, 9, 9};
     EXPECT_EQ(ParseNumberList("x,2", fields), 0);
     EXPECT_EQ(ParseNumberList("1;2", fields), 1);
     EXPECT_EQ(ParseNumberList("3, +4,5 ,6", fields), 3);

@@ -13,18 +13,11 @@
 namespace cw {
 namespace {
 
+using test::FileBytes;
+using test::WriteFileBytes;
+
 class SettingsFileTest : public test::IsolatedHome {
 protected:
-    static QByteArray Contents(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void WriteRaw(const QString& path, const QByteArray& text) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
     static std::string Read(const std::string& key) {
         std::string value;
         ReadSettingValue("Settings", key, value);
@@ -51,7 +44,7 @@ int SavesInto(const QString& folder, const std::function<void()>& act) {
 
 TEST_F(SettingsFileTest, ValuesAreStoredHexEncodedInTheSettingsSection) {
     ASSERT_EQ(WriteSettingValue("Settings", "Browser", "abc"), 1);
-    EXPECT_EQ(Contents(SettingsFilePath()), "[Settings]\nBrowser=162636\n");
+    EXPECT_EQ(FileBytes(SettingsFilePath()), "[Settings]\nBrowser=162636\n");
     EXPECT_EQ(Read("Browser"), "abc");
     EXPECT_EQ(Read("Missing"), "");
     std::string out = "left over";
@@ -83,47 +76,47 @@ TEST_F(SettingsFileTest, WhatIsWrittenAtExitIsReadBackWhole) {
 }
 
 TEST_F(SettingsFileTest, WritingKeepsOtherKeysAndSections) {
-    WriteRaw(SettingsFilePath(), "; mine\n[Settings]\nColour=blue\n\n[Window]\nx=5\n");
-    WriteRaw(ProfileFilePath(), "[Desktop]\nWallpaper=none\n");
+    WriteFileBytes(SettingsFilePath(), "; mine\n[Settings]\nColour=blue\n\n[Window]\nx=5\n");
+    WriteFileBytes(ProfileFilePath(), "[Desktop]\nWallpaper=none\n");
     WriteSettings(game, records);
-    const QByteArray settings = Contents(SettingsFilePath());
+    const QByteArray settings = FileBytes(SettingsFilePath());
     EXPECT_TRUE(settings.startsWith("; mine\n[Settings]\nColour=blue\nOptions="));
     EXPECT_TRUE(settings.endsWith("\n\n[Window]\nx=5\n"));
-    EXPECT_EQ(Contents(ProfileFilePath()),
+    EXPECT_EQ(FileBytes(ProfileFilePath()),
               "[Desktop]\nWallpaper=none\n[Cobblewell]\nVersion=v1.0a\n");
 }
 
 TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFileWhole) {
     const QByteArray before = "[Settings]\nOptions=" + QByteArray(900, '3') + "\n";
-    WriteRaw(SettingsFilePath(), before);
+    WriteFileBytes(SettingsFilePath(), before);
     {
         const test::FileSizeLimit diskFull(1000);
         ASSERT_TRUE(diskFull.active());
         WriteSettingValue("Settings", "Browser", std::string(600, 'b'));
     }
-    EXPECT_EQ(Contents(SettingsFilePath()), before);
+    EXPECT_EQ(FileBytes(SettingsFilePath()), before);
     EXPECT_EQ(QDir(QFileInfo(SettingsFilePath()).absolutePath()).entryList(QDir::Files),
               QStringList{"COBWL.INI"});
 }
 
 // Three saves, each flushed to disk, and a crash between them leaves the keys at odds.
 TEST_F(SettingsFileTest, ExitSavesCobwlIniOnceWithAllItsKeys) {
-    WriteRaw(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
+    WriteFileBytes(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
     records.browserPath = "ab";
     EXPECT_EQ(SavesInto(QFileInfo(SettingsFilePath()).absolutePath(),
                         [this] { WriteSettings(game, records); }),
               1);
-    EXPECT_EQ(Contents(SettingsFilePath()), "[Settings]\nOptions=03C223C203C203C203\n"
-                                            "MoreOptions=73C203C203C203\nBrowser=1626\n");
+    EXPECT_EQ(FileBytes(SettingsFilePath()), "[Settings]\nOptions=03C223C203C203C203\n"
+                                             "MoreOptions=73C203C203C203\nBrowser=1626\n");
 }
 
 // A file past the size the game reads would lose every setting for good.
 TEST_F(SettingsFileTest, NoSaveGrowsTheFilePastWhatIsRead) {
     const QByteArray before = "[Mine]\n" + QByteArray(1024 * 1024 - 100, ';') + "\n";
-    WriteRaw(SettingsFilePath(), before);
+    WriteFileBytes(SettingsFilePath(), before);
     records.browserPath = QByteArray(100, 'b');
     EXPECT_EQ(WriteSettings(game, records), 0);
-    EXPECT_EQ(Contents(SettingsFilePath()), before);
+    EXPECT_EQ(FileBytes(SettingsFilePath()), before);
 }
 
 TEST_F(SettingsFileTest, AnEmptyBrowserPathKeepsTheStoredOne) {
@@ -133,7 +126,7 @@ TEST_F(SettingsFileTest, AnEmptyBrowserPathKeepsTheStoredOne) {
 }
 
 TEST_F(SettingsFileTest, MissingKeysLeaveTheirValues) {
-    WriteRaw(SettingsFilePath(), "[Settings]\n");
+    WriteFileBytes(SettingsFilePath(), "[Settings]\n");
     game.level = Intermediate;
     records.shape = 4;
     records.browserPath = "keep";
@@ -147,8 +140,9 @@ TEST_F(SettingsFileTest, MissingKeysLeaveTheirValues) {
 TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
     const QByteArray options = QByteArray::fromStdString(EncodeSettingValue("9,0"));
     const QByteArray moreOptions = QByteArray::fromStdString(EncodeSettingValue("none"));
-    WriteRaw(SettingsFilePath(), "[Settings]\nOptions=" + options + "\nMoreOptions=" + moreOptions +
-                                     "\nBrowser=" + QByteArray(5000, 'Z') + "\n");
+    WriteFileBytes(SettingsFilePath(), "[Settings]\nOptions=" + options +
+                                           "\nMoreOptions=" + moreOptions +
+                                           "\nBrowser=" + QByteArray(5000, 'Z') + "\n");
     game.options = {0, 1, 0};
     ReadSettings(game, records);
     EXPECT_EQ(game.level, Beginner); // 9 is no level
@@ -156,10 +150,9 @@ TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
     EXPECT_EQ(game.options.traceAllMoves, 0);
     EXPECT_EQ(game.options.showNextColors, 1);
     EXPECT_EQ(records.browserPath.size(), 2500);
-}
-
-TEST_F(SettingsFileTest, FlagBitsAboveTheThirdAreIgnored) {
+    // Flag bits above the third are ignored.
     WriteSettingValue("Settings", "MoreOptions", "-8,0,0,0");
+    game.options = {1, 1, 1};
     ReadSettings(game, records);
     EXPECT_EQ(game.options.traceAllMoves, 0);
     EXPECT_EQ(game.options.showNextColors, 0);
@@ -170,7 +163,7 @@ TEST_F(SettingsFileTest, TheScoreHeaderCountsOnlyWithOptionsOrVersion) {
     EXPECT_FALSE(ScoreHeaderInForce());
     WriteSettingValue("Settings", "Browser", "x");
     EXPECT_FALSE(ScoreHeaderInForce());
-    WriteRaw(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
+    WriteFileBytes(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
     EXPECT_TRUE(ScoreHeaderInForce());
     QFile::remove(ProfileFilePath());
     WriteSettingValue("Settings", "Options", "1");

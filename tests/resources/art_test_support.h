@@ -56,6 +56,29 @@ inline const QStringList kSmiles{Name(cw::art::kJokerPicture),
 inline const std::array<std::pair<int, int>, 7> kBallInks{
     {{9, 1}, {10, 2}, {12, 4}, {11, 3}, {13, 5}, {14, 6}, {15, 8}}};
 
+inline QStringList CellPictureNames() {
+    QStringList names = kFaces + kSmiles;
+    for (const QString& family : kFamilies)
+        for (int digit = 0; digit < cw::art::kFamilyPictures; ++digit)
+            names << family + QString::number(digit);
+    return names;
+}
+
+// Every bitmap of the game: its name, size and bits per pixel.
+struct BitmapShape {
+    QString name;
+    int width;
+    int height;
+    int bitsPerPixel;
+};
+inline std::vector<BitmapShape> BitmapShapes() {
+    std::vector<BitmapShape> shapes{
+        {"LCD", 13, 276, 1}, {"NEW", 20, 20, 4}, {"SPARKLE", 160, 28, 4}, {"ABOUT", 300, 200, 4}};
+    for (const QString& name : CellPictureNames())
+        shapes.push_back({name, 36, 36, 4});
+    return shapes;
+}
+
 inline QString ArtPath(const QString& file) {
     return QStringLiteral(COBBLEWELL_ART_DIR "/") + file;
 }

@@ -10,21 +10,6 @@ namespace {
 
 using namespace art_test;
 
-QStringList CellPictureNames() {
-    QStringList names = kFaces + kSmiles;
-    for (const QString& family : kFamilies)
-        for (int digit = 0; digit < 8; ++digit)
-            names << family + QString::number(digit);
-    return names;
-}
-
-struct BitmapShape {
-    QString name;
-    int width;
-    int height;
-    int bitsPerPixel;
-};
-
 void ExpectBitmapHeader(const BitmapShape& shape) {
     SCOPED_TRACE(shape.name.toStdString());
     const QByteArray data = ReadArt(shape.name + ".bmp");
@@ -52,11 +37,7 @@ void ExpectBitmapHeader(const BitmapShape& shape) {
 }
 
 TEST(ArtBitmaps, HeadersSizesAndPalettes) {
-    std::vector<BitmapShape> shapes{
-        {"LCD", 13, 276, 1}, {"NEW", 20, 20, 4}, {"SPARKLE", 160, 28, 4}, {"ABOUT", 300, 200, 4}};
-    for (const QString& name : CellPictureNames())
-        shapes.push_back({name, 36, 36, 4});
-    for (const auto& shape : shapes)
+    for (const auto& shape : BitmapShapes())
         ExpectBitmapHeader(shape);
 }
 
@@ -73,12 +54,15 @@ TEST(ArtBitmaps, CellPicturesHaveLightGreyBackgroundAndNoGreyHoles) {
     }
 }
 
-TEST(ArtBitmaps, ColouredBallsAreDominatedByTheirColour) {
+// A stack band recolours the background around the ball in the ball's own colour; the edge of
+// the shape must then still show, so it may not be drawn in that colour.
+TEST(ArtBitmaps, ColouredBallsAreDominatedByTheirColourAndStayVisibleOnItsBand) {
     for (const QString& family : kFamilies)
         for (int colour = 0; colour < 7; ++colour) {
             const QString name = family + QString::number(colour);
             SCOPED_TRACE(name.toStdString());
-            const auto counts = CountInks(LoadIndexed(name));
+            const Indexed picture = LoadIndexed(name);
+            const auto counts = CountInks(picture);
             const auto [bright, dark] = kBallInks[std::size_t(colour)];
             int shape = 0;
             int mostOtherHue = 0;
@@ -91,29 +75,7 @@ TEST(ArtBitmaps, ColouredBallsAreDominatedByTheirColour) {
             const int own = counts.count(bright) ? counts.at(bright) : 0;
             EXPECT_GT(own + (counts.count(dark) ? counts.at(dark) : 0), shape * 2 / 5);
             EXPECT_GT(own, mostOtherHue);
-        }
-}
 
-TEST(ArtBitmaps, GreyFormsUseOnlyBlackDarkGreyAndWhite) {
-    for (const QString& family : kFamilies) {
-        SCOPED_TRACE(family.toStdString());
-        const auto counts = CountInks(LoadIndexed(family + "7"));
-        for (const auto& [index, count] : counts)
-            EXPECT_TRUE(index == kBlack || index == kDarkGrey || index == kWhite)
-                << "palette index " << index;
-        EXPECT_GT(counts.count(kDarkGrey) ? counts.at(kDarkGrey) : 0, 0);
-    }
-}
-
-// A stack band recolours the background around the ball in the ball's own colour; the edge of
-// the shape must then still show, so it may not be drawn in that colour.
-TEST(ArtBitmaps, ShapesStayVisibleOnABandOfTheirOwnColour) {
-    for (const QString& family : kFamilies)
-        for (int colour = 0; colour < 7; ++colour) {
-            const QString name = family + QString::number(colour);
-            SCOPED_TRACE(name.toStdString());
-            const Indexed picture = LoadIndexed(name);
-            const int bright = kBallInks[std::size_t(colour)].first;
             int edge = 0;
             int edgeInBandColour = 0;
             for (int y = 1; y < 35; ++y)
@@ -129,6 +91,17 @@ TEST(ArtBitmaps, ShapesStayVisibleOnABandOfTheirOwnColour) {
                 }
             EXPECT_LT(edgeInBandColour * 4, edge);
         }
+}
+
+TEST(ArtBitmaps, GreyFormsUseOnlyBlackDarkGreyAndWhite) {
+    for (const QString& family : kFamilies) {
+        SCOPED_TRACE(family.toStdString());
+        const auto counts = CountInks(LoadIndexed(family + "7"));
+        for (const auto& [index, count] : counts)
+            EXPECT_TRUE(index == kBlack || index == kDarkGrey || index == kWhite)
+                << "palette index " << index;
+        EXPECT_GT(counts.count(kDarkGrey) ? counts.at(kDarkGrey) : 0, 0);
+    }
 }
 
 TEST(ArtFaces, AreYellowWithBlackOutlinesAndAllDifferent) {
@@ -192,7 +165,7 @@ TEST(ArtLcd, EachGlyphLightsExactlyItsSegments) {
     expectGlyph(23, "0000000", "blank");
 }
 
-TEST(ArtSparkle, GrowsToABurstAndShrinksBack) {
+TEST(ArtSparkle, GrowsToABurstAndShrinksBackEachFrameInItsOwnColumns) {
     const Indexed strip = LoadIndexed("SPARKLE");
     std::array<int, 8> lit{};
     for (int y = 0; y < strip.height; ++y)
@@ -205,10 +178,7 @@ TEST(ArtSparkle, GrowsToABurstAndShrinksBack) {
     EXPECT_LE(peak, 5u);
     EXPECT_LT(lit[0], lit[peak] / 4);
     EXPECT_LT(lit[7], lit[peak] / 2);
-}
-
-TEST(ArtSparkle, FramesStayInsideTheirOwnColumns) {
-    const Indexed strip = LoadIndexed("SPARKLE");
+    // Each frame stays inside its own 20 columns, framed in black.
     for (int frame = 0; frame < 8; ++frame) {
         SCOPED_TRACE(frame);
         const int left = 20 * frame;

@@ -12,14 +12,6 @@ using cw::LoadCursor;
 using cw::LoadIcon;
 using cw::LoadIconImage;
 
-QStringList BallBitmapNames() {
-    QStringList names;
-    for (const QString& prefix : art_test::kFamilies)
-        for (int digit = 0; digit < cw::art::kFamilyPictures; ++digit)
-            names << prefix + QString::number(digit);
-    return names;
-}
-
 bool HasTransparentAndOpaquePixels(const QImage& image) {
     bool transparent = false;
     bool opaque = false;
@@ -43,24 +35,13 @@ TEST(ResourceLookup, UnknownOrUnsafeNamesFindNothing) {
     EXPECT_EQ(LoadCursor("../cursors/HAND").shape(), Qt::ArrowCursor);
 }
 
-TEST(ResourceLookup, EveryBallAndFaceBitmapIsA16Colour36By36Image) {
-    for (const QString& name : BallBitmapNames() + art_test::kSmiles + art_test::kFaces) {
+// The generated files' headers are checked in art_tests; here, what the resources deliver.
+TEST(ResourceLookup, EveryBitmapLoadsAtItsSizeAndDepth) {
+    for (const auto& [name, width, height, bits] : art_test::BitmapShapes()) {
         const QImage image = LoadBitmap(name);
-        EXPECT_EQ(image.size(), QSize(36, 36)) << name.toStdString();
-        EXPECT_EQ(image.format(), QImage::Format_Indexed8) << name.toStdString();
-    }
-}
-
-TEST(ResourceLookup, PanelAndAboutBitmapsHaveTheirSizesAndDepths) {
-    const QImage lcd = LoadBitmap("LCD");
-    EXPECT_EQ(lcd.size(), QSize(13, 276));
-    EXPECT_EQ(lcd.format(), QImage::Format_Mono);
-    const std::vector<std::pair<QString, QSize>> sized{
-        {"NEW", {20, 20}}, {"SPARKLE", {160, 28}}, {"ABOUT", {300, 200}}};
-    for (const auto& [name, size] : sized) {
-        const QImage image = LoadBitmap(name);
-        EXPECT_EQ(image.size(), size) << name.toStdString();
-        EXPECT_EQ(image.format(), QImage::Format_Indexed8) << name.toStdString();
+        EXPECT_EQ(image.size(), QSize(width, height)) << name.toStdString();
+        EXPECT_EQ(image.format(), bits == 1 ? QImage::Format_Mono : QImage::Format_Indexed8)
+            << name.toStdString();
     }
 }
 

@@ -48,22 +48,18 @@ TEST(AccessibleText, CellsReadAsPlayersSeeThem) {
         EXPECT_EQ(CellDescription(c.cell), c.text);
 }
 
-TEST(AccessibleText, CellNamesCountFromOne) {
+TEST(AccessibleText, CellNamesCountFromOneAndTheNextColoursNameTheThreeShown) {
     EXPECT_EQ(CellAccessibleName(0), "row 1, column 1");
     EXPECT_EQ(CellAccessibleName(kIndex), "row 3, column 5");
     EXPECT_EQ(CellAccessibleName(80), "row 9, column 9");
-}
-
-TEST(AccessibleText, NextColoursNameTheThreeShown) {
     EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, true), "red, joker, blue");
     EXPECT_EQ(NextColoursDescription({kRed, kJoker, kBlue, 3, 4}, false), "hidden");
 }
 
-class AccessibleCell : public ::testing::Test {
+class AccessibleCell : public StandInGame {
 protected:
     void SetUp() override {
-        std::int32_t shape = 2;
-        images.Build(shape);
+        StandInGame::SetUp();
         widget = std::make_unique<CellWidget>(kIndex, game, images);
     }
     Cell& cell() { return game.board.cells[kIndex]; }
@@ -76,20 +72,15 @@ protected:
         return image;
     }
 
-    GameState game;
-    CellImages images{StandInLoader()};
     std::unique_ptr<CellWidget> widget;
 };
 
-TEST_F(AccessibleCell, IsAButtonNamedByItsPlace) {
+TEST_F(AccessibleCell, IsAButtonNamedByItsPlaceDescribedAsItIsDrawn) {
     QAccessibleInterface* accessible = Accessible(*widget);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
     EXPECT_EQ(accessible->text(QAccessible::Name), "row 3, column 5");
     EXPECT_EQ(accessible->text(QAccessible::Description), "empty");
-}
-
-TEST_F(AccessibleCell, DescriptionFollowsRedrawsAndRefreshes) {
     cell() = Cell{CellState::Selected, 1, kRed};
     widget->RedrawNow();
     EXPECT_EQ(Description(*widget), "selected red ball");
@@ -166,15 +157,7 @@ TEST_F(AccessibleCell, KeyboardMarkIsAnOverlayVisibleOnEveryColour) {
     }
 }
 
-class AccessibleToolbar : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::int32_t shape = 2;
-        images.Build(shape);
-    }
-    GameState game;
-    CellImages images{StandInLoader()};
-};
+using AccessibleToolbar = StandInGame;
 
 TEST_F(AccessibleToolbar, ControlsAreNamed) {
     NewButton button(nullptr, StandInLoader());

@@ -20,11 +20,10 @@ namespace {
 constexpr int kIndex = 40;
 const QRgb kRed = qRgb(255, 0, 0);
 
-class CellRendering : public ::testing::Test {
+class CellRendering : public StandInGame {
 protected:
     void SetUp() override {
-        std::int32_t shape = 2;
-        images.Build(shape);
+        StandInGame::SetUp();
         widget = std::make_unique<CellWidget>(kIndex, game, images);
         widget->setPause([this](int ms) {
             pauses.push_back(ms);
@@ -48,8 +47,6 @@ protected:
         return expected;
     }
 
-    GameState game;
-    CellImages images{StandInLoader()};
     std::unique_ptr<CellWidget> widget;
     // What the screen shows for a logical picture: each pixel a sharp block on a HiDPI one.
     QImage OnScreen(const QImage& logical) {
@@ -73,12 +70,12 @@ TEST_F(CellRendering, EmptyCellShowsTheFramedCell) {
 }
 
 TEST_F(CellRendering, StackBandsRecolourOnlyLightGreyFromTheirTopRow) {
-    for (std::int32_t stack : {1, 2, 3, 4, 5}) {
+    // Stack: the band's top row, ten rows higher with each ball from the second (42: none).
+    for (const auto& [stack, top] : {std::pair{1, 42}, {2, 31}, {3, 21}, {4, 11}, {5, 1}}) {
         Put(CellState::Occupied, 0, stack);
         widget->RedrawNow();
         const QImage& picture = widget->picture();
         const QImage& normal = images.normal(0);
-        const int top = stack >= 2 ? 51 - 10 * stack : 42;
         for (int y = 0; y < 42; ++y) {
             for (int x = 0; x < 42; ++x) {
                 const bool band =

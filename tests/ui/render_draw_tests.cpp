@@ -68,9 +68,9 @@ TEST(FaceTiles, TwelveFramedTilesWithTheFaceAtThreeThree) {
     QStringList requested;
     FaceTiles tiles(RecordingLoader(requested));
     tiles.Build();
-    ASSERT_EQ(requested.size(), kFaceCount);
-    for (int face = 0; face < kFaceCount; ++face)
-        EXPECT_EQ(requested[face], ArtName(art::kFaceNames[std::size_t(face)])) << face;
+    // In the order of the rules' face numbers.
+    EXPECT_EQ(requested, QStringList({"BAD", "CHUCKLE", "MESSED", "OOO", "SAD", "SIDE", "SMIRK",
+                                      "STRAIT", "SURPRISE", "UNSURE", "WINK", "YAWN"}));
     for (int face = 0; face < kFaceCount; ++face) {
         const QImage& tile = tiles.tile(face);
         ASSERT_EQ(tile.size(), QSize(42, 42));

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "game/host.h"
+#include "game/state.h"
+#include "ui/cell_images.h"
 #include "widgets/draw_helpers.h"
 
 #include <QImage>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -29,6 +32,18 @@ QRgb ExpectedFramePixel(int x, int y);
 // Every pixel of `actual` within `area` equals `expected` moved by `offset`.
 bool SamePixels(const QImage& actual, QPoint at, const QImage& expected, QRect area);
 QRgb Pixel(const QImage& image, int x, int y);
+
+// A game over the stand-in pictures of shape 2 (Ball).
+class StandInGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::int32_t shape = 2;
+        images.Build(shape);
+    }
+
+    GameState game;
+    CellImages images{StandInLoader()};
+};
 
 // A host that forwards cell redraws to a callback and ignores everything else.
 class RedrawHost : public Host {

@@ -19,8 +19,13 @@ constexpr int kTarget = 22; // row 2, column 4
 constexpr int kStepPause = 150;
 constexpr int kLandingPause = 100;
 
+// The window shown from the start: the rules read the options at each click.
 class WindowClicks : public WindowTest {
 protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Start();
+    }
     QRgb ExpectedCentre(int index) const {
         const Cell& cell = game_.board.cells[static_cast<std::size_t>(index)];
         if (cell.state == CellState::Empty)
@@ -56,7 +61,6 @@ bool Adjacent(int a, int b) {
 }
 
 TEST_F(WindowClicks, SelectedBallBlinksBetweenItsPictures) {
-    Start();
     SetBoard({{kSource, kRed}});
     Click(kSource);
     EXPECT_EQ(game_.phase, GamePhase::Selected);
@@ -74,7 +78,6 @@ TEST_F(WindowClicks, SelectedBallBlinksBetweenItsPictures) {
 
 // Every step is on the screen during its pause: the ball walks from neighbour to neighbour.
 TEST_F(WindowClicks, TracedMoveWalksCellByCell) {
-    Start();
     SetBoard({{kSource, kRed}});
     Click(kSource);
     Click(kTarget);
@@ -97,7 +100,6 @@ TEST_F(WindowClicks, TracedMoveWalksCellByCell) {
 
 // Each new ball shows its alternate picture while it lands, then its normal one.
 TEST_F(WindowClicks, LandingBallsShowTheirAlternatePicture) {
-    Start();
     SetBoard({{kSource, kRed}});
     Click(kSource);
     Click(kTarget);
@@ -114,7 +116,6 @@ TEST_F(WindowClicks, LandingBallsShowTheirAlternatePicture) {
 
 TEST_F(WindowClicks, UntracedMoveJumps) {
     game_.options.traceAllMoves = 0;
-    Start();
     SetBoard({{kSource, kRed}});
     Click(kSource);
     Click(kTarget);
@@ -127,7 +128,6 @@ TEST_F(WindowClicks, UntracedMoveJumps) {
 }
 
 TEST_F(WindowClicks, UnreachableTargetKeepsTheSelection) {
-    Start();
     // The target in the corner is walled in by blue balls.
     SetBoard({{40, kRed}, {71, kBlue}, {79, kBlue}});
     Click(40);
@@ -140,7 +140,6 @@ TEST_F(WindowClicks, UnreachableTargetKeepsTheSelection) {
 // The hand over every cell while a ball is selected, the arrow for the whole move, and the
 // arrow again over empty cells afterwards, whichever cell was clicked.
 TEST_F(WindowClicks, CursorsFollowEveryClick) {
-    Start();
     SetBoard({{kSource, kRed}});
     EXPECT_EQ(window_->cell(40)->cursor().shape(), Qt::ArrowCursor);
     Click(kSource);

@@ -39,17 +39,14 @@ TEST_F(WindowLayout, CellsTileTheBoardRowByRow) {
     }
 }
 
-TEST_F(WindowLayout, ToolbarControlsSitAroundTheMiddle) {
+// Cells first, then the New button, the score, best and next-colours panels, these around the
+// middle of the toolbar.
+TEST_F(WindowLayout, ChildrenAreCreatedInOrderAndTheToolbarsSitAroundTheMiddle) {
     Start();
     EXPECT_EQ(ChildGeometry(*window_, "bestPanel"), QRect(120, 3, 54, 25));
     EXPECT_EQ(ChildGeometry(*window_, "newButton"), QRect(177, 3, 25, 25));
     EXPECT_EQ(ChildGeometry(*window_, "scorePanel"), QRect(206, 3, 54, 25));
     EXPECT_EQ(ChildGeometry(*window_, "nextColorsPanel"), QRect(294, 3, 78, 25));
-}
-
-// Cells first, then the New button, the score, best and next-colours panels.
-TEST_F(WindowLayout, ChildrenAreCreatedInOrder) {
-    Start();
     const QObjectList& children = window_->centralWidget()->children();
     ASSERT_EQ(children.size(), kCellCount + 4);
     for (int index = 0; index < kCellCount; ++index)

@@ -12,7 +12,8 @@ namespace cw {
 namespace {
 
 // A dialog as a form builds it: the dialog and its controls carry their places in dialog
-// units, which ApplyDialogUnits turns into pixels.
+// units, which ApplyDialogUnits turns into pixels. The dialog font measures 7 x 13 here: the
+// pixels below are x and width times 7 / 4, y and height times 13 / 8, rounded half up.
 class FormDialog : public ::testing::Test {
 protected:
     template <typename Control> Control* Add(QRect dialogUnits) {
@@ -23,9 +24,6 @@ protected:
     void Apply() {
         dialog.setProperty(kDialogUnitsProperty, QRect(59, 76, 279, 210));
         ApplyDialogUnits(&dialog);
-    }
-    QRect Pixels(QRect dialogUnits) const {
-        return DialogUnitsToPixels(dialogUnits, MeasureDialogBaseUnits(DialogFont()));
     }
 
     QDialog dialog;
@@ -43,8 +41,8 @@ TEST(DialogUnits, DialogFontIsTheDesktopSansSerifAtEightPoints) {
     EXPECT_EQ(font.family(), "DejaVu Sans");
     EXPECT_EQ(font.pointSize(), 8);
     const DialogBaseUnits base = MeasureDialogBaseUnits(DialogFont());
-    EXPECT_GE(base.x, 4);
-    EXPECT_GT(base.y, base.x);
+    EXPECT_EQ(base.x, 7);
+    EXPECT_EQ(base.y, 13);
 }
 
 TEST_F(FormDialog, PlacesControlsAndSizesTheDialogFromTheFontsBaseUnits) {
@@ -52,20 +50,17 @@ TEST_F(FormDialog, PlacesControlsAndSizesTheDialogFromTheFontsBaseUnits) {
     QLabel* field = Add<QLabel>(QRect(25, 23, 100, 12));
     Apply();
     EXPECT_EQ(dialog.font().pointSize(), 8);
-    EXPECT_EQ(button->geometry(), Pixels(QRect(114, 187, 50, 16)));
-    EXPECT_EQ(field->geometry(), Pixels(QRect(25, 23, 100, 12)));
+    EXPECT_EQ(button->geometry(), QRect(200, 304, 88, 26));
+    EXPECT_EQ(field->geometry(), QRect(44, 37, 175, 20));
     // The form's position is not used: each dialog places itself when it opens.
-    EXPECT_EQ(dialog.size(), Pixels(QRect(59, 76, 279, 210)).size());
+    EXPECT_EQ(dialog.size(), QSize(488, 341));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
 }
 
 TEST_F(FormDialog, ADropDownListIsAsHighAsItsClosedBox) {
     auto* combo = Add<QComboBox>(QRect(25, 5, 78, 48));
     Apply();
-    const QRect expected = Pixels(QRect(25, 5, 78, 48));
-    EXPECT_EQ(combo->geometry().topLeft(), expected.topLeft());
-    EXPECT_EQ(combo->width(), expected.width());
-    EXPECT_EQ(combo->height(), combo->sizeHint().height());
+    EXPECT_EQ(combo->geometry(), QRect(44, 8, 137, combo->sizeHint().height()));
 }
 
 TEST_F(FormDialog, TheStaticIconShowsItsIconAtItsOwnSize) {
@@ -73,7 +68,7 @@ TEST_F(FormDialog, TheStaticIconShowsItsIconAtItsOwnSize) {
     icon->setProperty(kIconResourceProperty, QStringLiteral("#5"));
     Apply();
     EXPECT_EQ(icon->pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(icon->geometry(), QRect(Pixels(QRect(12, 9, 21, 20)).topLeft(), QSize(32, 32)));
+    EXPECT_EQ(icon->geometry(), QRect(21, 15, 32, 32));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ QRgb Pixel(const QImage& image, int x, int y) {
     return image.pixel(x, y) | 0xff000000u;
 }
 
-TEST(DrawHelpers, SunkenBevelSwapsWhiteAndDarkGrey) {
+TEST(DrawHelpers, SunkenBevelSwapsWhiteAndDarkGreyAndZeroDepthDrawsTheOutlineOnly) {
     QImage image = Canvas(25, 25);
     QPainter painter(&image);
     DrawFramedRect(painter, 0, 0, 25, 25, -1);
@@ -31,16 +31,14 @@ TEST(DrawHelpers, SunkenBevelSwapsWhiteAndDarkGrey) {
     EXPECT_EQ(Pixel(image, 23, 23), kWhite);
     EXPECT_EQ(Pixel(image, 23, 2), kWhite);
     EXPECT_EQ(Pixel(image, 12, 12), kLightGrey);
-}
 
-TEST(DrawHelpers, ZeroDepthDrawsOutlineOnly) {
-    QImage image = Canvas(10, 5);
-    QPainter painter(&image);
+    QImage flat = Canvas(10, 5);
+    painter.begin(&flat);
     DrawFramedRect(painter, 0, 0, 10, 5, 0);
     painter.end();
-    EXPECT_EQ(Pixel(image, 9, 4), kBlack);
-    EXPECT_EQ(Pixel(image, 1, 1), kLightGrey);
-    EXPECT_EQ(Pixel(image, 8, 3), kLightGrey);
+    EXPECT_EQ(Pixel(flat, 9, 4), kBlack);
+    EXPECT_EQ(Pixel(flat, 1, 1), kLightGrey);
+    EXPECT_EQ(Pixel(flat, 8, 3), kLightGrey);
 }
 
 TEST(DrawHelpers, ColourSquareHasOutlineHighlightAndShadow) {
