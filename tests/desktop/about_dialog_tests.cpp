@@ -15,10 +15,8 @@
 namespace cw {
 namespace {
 
-using test::FindControl;
-
-QPushButton* Button(QWidget* dialog, int id) {
-    return qobject_cast<QPushButton*>(FindControl(dialog, id));
+QPushButton* Button(QWidget* dialog, const char* name) {
+    return dialog->findChild<QPushButton*>(QLatin1String(name));
 }
 
 int RunAboutWith(std::function<void(QWidget*)> act) {
@@ -28,30 +26,22 @@ int RunAboutWith(std::function<void(QWidget*)> act) {
     return RunAboutDialog(random, &owner);
 }
 
-TEST(AboutBox, OkAndEnterEndWithOne) {
-    EXPECT_EQ(RunAboutWith([](QWidget* box) { Button(box, 1)->click(); }), kAboutOk);
-    EXPECT_EQ(RunAboutWith([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }), kAboutOk);
-}
-
-TEST(AboutBox, WebSiteButtonEndsWith1019) {
-    EXPECT_EQ(RunAboutWith([](QWidget* box) { Button(box, 1019)->click(); }), kAboutVisitWebSite);
-}
-
-TEST(AboutBox, CloseBoxEndsWithZero) {
-    EXPECT_EQ(RunAboutWith([](QWidget* box) { box->close(); }), kAboutClosed);
-}
-
-TEST(AboutBox, EscapeDoesNotCloseIt) {
-    bool stillOpen = false;
-    const int result = RunAboutWith([&stillOpen](QWidget* box) {
-        QTest::keyClick(box, Qt::Key_Escape);
-        QTimer::singleShot(50, box, [box, &stillOpen] {
-            stillOpen = box->isVisible();
-            Button(box, 1)->click();
-        });
-    });
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(result, kAboutOk);
+// OK, Enter, the web-site button and the close box end the box; Escape does not, so OK
+// still ends it after Escape.
+TEST(AboutBox, EndsWithTheWayItWasLeft) {
+    const std::pair<std::function<void(QWidget*)>, int> ways[] = {
+        {[](QWidget* box) { Button(box, "okButton")->click(); }, kAboutOk},
+        {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, kAboutOk},
+        {[](QWidget* box) { Button(box, "webSiteButton")->click(); }, kAboutVisitWebSite},
+        {[](QWidget* box) { box->close(); }, kAboutClosed},
+        {[](QWidget* box) {
+             QTest::keyClick(box, Qt::Key_Escape);
+             QTimer::singleShot(50, box, [box] { Button(box, "okButton")->click(); });
+         },
+         kAboutOk},
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way)
+        EXPECT_EQ(RunAboutWith(ways[way].first), ways[way].second) << "way " << way;
 }
 
 TEST(AboutBox, HomePageOpensOnlyAfterTheWebSiteButtonAndTheBoxHasGone) {
@@ -64,11 +54,11 @@ TEST(AboutBox, HomePageOpensOnlyAfterTheWebSiteButtonAndTheBoxHasGone) {
         boxGoneWhenOpened = QApplication::activeModalWidget() == nullptr &&
                             owner.findChildren<AboutDialog*>().isEmpty();
     };
-    WhenModalOpens([](QWidget* box) { Button(box, 1)->click(); });
+    WhenModalOpens([](QWidget* box) { Button(box, "okButton")->click(); });
     RunAboutCommand(random, &owner, open);
     EXPECT_TRUE(opened.isEmpty());
 
-    WhenModalOpens([](QWidget* box) { Button(box, 1019)->click(); });
+    WhenModalOpens([](QWidget* box) { Button(box, "webSiteButton")->click(); });
     RunAboutCommand(random, &owner, open);
     EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.cobblewell.example/indexgam.shtml")});
     EXPECT_TRUE(boxGoneWhenOpened);
@@ -78,12 +68,11 @@ TEST(AboutBox, ShowsTheVersionLineAndStartsOnOk) {
     Random random;
     AboutDialog box(random, nullptr);
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About Cobblewell"));
-    test::ExpectLaidOutFromItsForm(box, 1);
-    auto* version = qobject_cast<QLabel*>(FindControl(&box, 105));
+    test::ExpectLaidOutFromItsForm(box, QStringLiteral("okButton"));
+    auto* version = box.findChild<QLabel*>(QStringLiteral("versionLabel"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Version v1.0a, compiled: Sat May  9 14:49:16 1998"));
-    EXPECT_EQ(box.focusWidget(), Button(&box, 1));
-    EXPECT_TRUE(Button(&box, 1)->isDefault());
+    EXPECT_EQ(box.focusWidget(), Button(&box, "okButton"));
 }
 
 TEST(AboutBox, OpensCentredOnTheScreenNotOverItsOwner) {
@@ -104,7 +93,7 @@ TEST(AboutBox, PictureButtonIsAFramedPictureThatTakesNoInput) {
     Random random;
     AboutDialog box(random, nullptr);
     box.show();
-    QWidget* picture = FindControl(&box, 1018);
+    QWidget* picture = box.findChild<QWidget*>(QStringLiteral("pictureButton"));
     ASSERT_NE(picture, nullptr);
     EXPECT_FALSE(picture->isEnabled());
     EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus);

@@ -4,7 +4,6 @@
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
 #include "test_support.h"
-#include "tests/support/dialog_test_support.h"
 #include "widgets/event_pause.h"
 
 #include <QDialog>
@@ -18,8 +17,6 @@
 
 namespace cw {
 namespace {
-
-using test::FindControl;
 
 constexpr int kStripWidth = 160;
 constexpr int kStripHeight = 28;
@@ -194,8 +191,9 @@ TEST(SparkleRequests, IdleAboutBoxSparklesOnceAfterAWakeUpAndThenWaits) {
         QTimer::singleShot(1500, box, [&] { atWakeUp = random; });
         QTimer::singleShot(2500, box, [&, box] {
             atEnd = random;
-            FindControl(box, 1)->setFocus();
-            qobject_cast<QPushButton*>(FindControl(box, 1))->click();
+            auto* ok = box->findChild<QPushButton*>(QStringLiteral("okButton"));
+            ok->setFocus();
+            ok->click();
         });
     });
     RunAboutDialog(random, &owner);
