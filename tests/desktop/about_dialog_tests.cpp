@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/about_dialog.h"
-#include "desktop/sparkle_request.h"
 #include "resources/resource_lookup.h"
 #include "test_support.h"
 #include "tests/support/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,17 +19,17 @@ QPushButton* Button(QWidget* dialog, const char* name) {
     return dialog->findChild<QPushButton*>(QLatin1String(name));
 }
 
-int RunAboutWith(std::function<void(QWidget*)> act) {
+int RunAboutWith(const test::ModalScript::Action& act) {
     QWidget owner;
     Random random;
-    WhenModalOpens(std::move(act));
+    const test::ModalScript script({act});
     return RunAboutDialog(random, &owner);
 }
 
 // OK, Enter, the web-site button and the close box end the box; Escape does not, so OK
 // still ends it after Escape.
 TEST(AboutBox, EndsWithTheWayItWasLeft) {
-    const std::pair<std::function<void(QWidget*)>, int> ways[] = {
+    const std::pair<test::ModalScript::Action, int> ways[] = {
         {[](QWidget* box) { Button(box, "okButton")->click(); }, kAboutOk},
         {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, kAboutOk},
         {[](QWidget* box) { Button(box, "webSiteButton")->click(); }, kAboutVisitWebSite},
@@ -54,11 +54,10 @@ TEST(AboutBox, HomePageOpensOnlyAfterTheWebSiteButtonAndTheBoxHasGone) {
         boxGoneWhenOpened = QApplication::activeModalWidget() == nullptr &&
                             owner.findChildren<AboutDialog*>().isEmpty();
     };
-    WhenModalOpens([](QWidget* box) { Button(box, "okButton")->click(); });
+    const test::ModalScript script({[](QWidget* box) { Button(box, "okButton")->click(); },
+                                    [](QWidget* box) { Button(box, "webSiteButton")->click(); }});
     RunAboutCommand(random, &owner, open);
     EXPECT_TRUE(opened.isEmpty());
-
-    WhenModalOpens([](QWidget* box) { Button(box, "webSiteButton")->click(); });
     RunAboutCommand(random, &owner, open);
     EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.cobblewell.example/indexgam.shtml")});
     EXPECT_TRUE(boxGoneWhenOpened);
@@ -112,21 +111,6 @@ TEST(AboutBox, PictureButtonIsAFramedPictureThatTakesNoInput) {
     ASSERT_FALSE(about.isNull());
     const QPoint corner((shot.width() - about.width()) / 2, (shot.height() - about.height()) / 2);
     EXPECT_EQ(shot.pixel(corner + QPoint(10, 10)), about.pixel(10, 10));
-}
-
-// Two draws per sparkle, y first: the About box takes them from the game's generator.
-TEST(AboutBox, SparkleRequestDrawsItsPlaceFromTheSharedGenerator) {
-    Random random;
-    SeedRandom(random, 12345);
-    AboutDialog box(random, nullptr);
-    box.show();
-    Random expected = random;
-    RandomInt(expected, 10, 80);
-    RandomInt(expected, 15, box.width() - 43);
-
-    QEvent request(SparkleRequestType());
-    EXPECT_TRUE(QCoreApplication::sendEvent(&box, &request));
-    EXPECT_EQ(random.state, expected.state);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "desktop/sparkle.h"
 #include "desktop/sparkle_overlay.h"
 #include "desktop/sparkle_request.h"
-#include "test_support.h"
+#include "tests/support/modal_script.h"
 #include "widgets/event_pause.h"
 
 #include <QDialog>
@@ -96,10 +96,13 @@ TEST(Sparkle, TwoCyclesOfEightFramesThenTheBackgroundIsRestored) {
 
     ASSERT_EQ(canvas.captured, std::vector<QRect>{QRect(at, strip.size())});
     ASSERT_EQ(canvas.shown.size(), 17u);
+    // Frame k's block is colour index k + 1, joined into the background (10, 20, 30).
+    const QRgb centres[] = {qRgb(255, 20, 30),   qRgb(10, 255, 30),   qRgb(10, 20, 255),
+                            qRgb(138, 148, 158), qRgb(255, 255, 255), qRgb(10, 148, 158),
+                            qRgb(138, 20, 30),   qRgb(255, 255, 30)};
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(canvas.shown[i].first, at);
-        EXPECT_EQ(canvas.shown[i].second, ComposeSparkleFrame(canvas.background, strip, i % 8))
-            << "frame " << i;
+        EXPECT_EQ(canvas.shown[i].second.pixel(8, 12), centres[i % 8]) << "frame " << i;
     }
     EXPECT_EQ(canvas.shown.back().first, at);
     EXPECT_EQ(canvas.shown.back().second, canvas.background);
@@ -179,7 +182,8 @@ TEST(SparkleRequests, NoModalWindowNoRequest) {
     EXPECT_EQ(dialog.requests, 0);
 }
 
-// The About box left alone sparkles once after each wake-up of its loop and then waits.
+// The About box left alone sparkles once after each wake-up of its loop and then waits; each
+// sparkle takes its place's two draws from the game's generator, not from one of its own.
 TEST(SparkleRequests, IdleAboutBoxSparklesOnceAfterAWakeUpAndThenWaits) {
     QWidget owner;
     IdleSparkleSource source(&owner);
@@ -187,7 +191,7 @@ TEST(SparkleRequests, IdleAboutBoxSparklesOnceAfterAWakeUpAndThenWaits) {
     SeedRandom(random, 99);
     Random atWakeUp;
     Random atEnd;
-    WhenModalOpens([&](QWidget* box) {
+    const test::ModalScript script({[&](QWidget* box) {
         QTimer::singleShot(1500, box, [&] { atWakeUp = random; });
         QTimer::singleShot(2500, box, [&, box] {
             atEnd = random;
@@ -195,7 +199,7 @@ TEST(SparkleRequests, IdleAboutBoxSparklesOnceAfterAWakeUpAndThenWaits) {
             ok->setFocus();
             ok->click();
         });
-    });
+    }});
     RunAboutDialog(random, &owner);
     RandomInt(atWakeUp, 0, 1);
     RandomInt(atWakeUp, 0, 1);

@@ -139,7 +139,8 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
     EXPECT_TRUE(SameEntry(reloaded.tables[Intermediate][3], row));
 }
 
-// A full disk: a box names the file and why, once a game; the entry stays in the table.
+// A full disk: a box names the file and why, once a game; the entry stays in the table. The
+// first entry takes an empty row, of generation 1; the second displaces it, so is of 2.
 TEST_F(OfferTest, AnEntryThatCannotBeSavedIsToldOncePerGame) {
     QStringList told;
     const auto ok = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); };
@@ -161,6 +162,9 @@ TEST_F(OfferTest, AnEntryThatCannotBeSavedIsToldOncePerGame) {
                                        ": File too large.\n\n"
                                        "It stays in the table until you exit Cobblewell."));
     EXPECT_EQ(records.tables[Expert][1].score, 30);
+    EXPECT_EQ(records.tables[Expert][1].generation, 1);
+    EXPECT_EQ(records.tables[Expert][0].generation, 2);
+    EXPECT_EQ(game.best[Expert], 60);
 }
 
 TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
@@ -181,15 +185,6 @@ TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
         EXPECT_TRUE(SameEntry(records.tables[Beginner][i], tableBefore[i]));
     EXPECT_EQ(ScoreFileBytes(), fileBefore);
     EXPECT_EQ(records.pending.score, 0);
-}
-
-TEST_F(OfferTest, AnEntryInPlaceOfAnEmptyRowHasGenerationOne) {
-    const auto ok = [](QWidget* dialog) { Click(dialog, "okButton"); };
-    ModalScript script({ok, ok});
-    game.score = 3;
-    OfferScoreEntry(game, records, Expert, &owner);
-    EXPECT_EQ(records.tables[Expert][0].generation, 1);
-    EXPECT_EQ(game.best[Expert], 3);
 }
 
 class TopPlayersTest : public ::testing::Test {
@@ -228,7 +223,7 @@ TEST_F(TopPlayersTest, OnlyTheAcceptedEntrysRowIsRed) {
     EXPECT_EQ(image.pixel(image.width() / 2, 0), qRgb(128, 128, 128));
 }
 
-TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
+TEST_F(TopPlayersTest, OpensOnTheGivenLevelShowsEmptyRowsPlainlyAndRedrawsForAnother) {
     TopPlayersDialog dialog(records, Beginner, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Top Players of Cobblewell");
     auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("levelCombo"));
@@ -243,11 +238,8 @@ TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
     EXPECT_EQ(Field(&dialog, "Score", 10)->text(), "0");
     EXPECT_EQ(Field(&dialog, "Date", 10)->text(), "");
     EXPECT_EQ(Field(&dialog, "Name", 1)->indent(), 5);
-}
 
-TEST_F(TopPlayersTest, ChoosingAnotherLevelRedrawsTheTable) {
-    TopPlayersDialog dialog(records, Beginner, nullptr);
-    dialog.findChild<QComboBox*>(QStringLiteral("levelCombo"))->setCurrentIndex(Expert);
+    combo->setCurrentIndex(Expert);
     EXPECT_EQ(dialog.shownLevel(), Expert);
     EXPECT_EQ(Field(&dialog, "Name", 1)->text(), "Ed");
     EXPECT_EQ(Field(&dialog, "Score", 2)->text(), "800");
