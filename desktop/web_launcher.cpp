@@ -32,30 +32,26 @@ QString ChooseBrowserTitle(const QString& address) {
     return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
 }
 
-std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath,
-                            LaunchPlatform& platform) {
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath,
+                             LaunchPlatform& platform) {
     if (address.isEmpty())
-        return kNothingToOpen;
-    if (AskRunningBrowser(platform.browserControl(), address))
-        return kRunningBrowserTookIt;
-
-    std::int32_t result = kNoProgramForAddress;
+        return LaunchOutcome::NothingToOpen;
     if (browserPath.isEmpty()) {
-        result = platform.OpenWithDesktop(address);
-        if (LaunchSucceeded(result))
-            return result;
+        if (platform.OpenWithDesktop(address))
+            return LaunchOutcome::Started;
         browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
     }
+    LaunchOutcome outcome = LaunchOutcome::NoProgramForAddress;
     if (!browserPath.isEmpty()) {
-        result = platform.StartBrowser(browserPath, address);
-        if (LaunchSucceeded(result))
-            return result;
+        if (platform.StartBrowser(browserPath, address))
+            return LaunchOutcome::Started;
+        outcome = LaunchOutcome::ProgramNotFound;
     }
     platform.WarnConnectionFailed();
-    return result;
+    return outcome;
 }
 
-std::int32_t OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
     DesktopLaunchPlatform platform(owner);
     return OpenWebAddress(address, browserPath, platform);
 }
@@ -132,16 +128,12 @@ void LeaveRunning(std::unique_ptr<QProcess> handler) {
 
 } // namespace
 
-BrowserControl& DesktopLaunchPlatform::browserControl() {
-    return control_;
-}
-
 // The handler picks its program by the address's scheme, so an address without one is not
 // handed over (nor can it then be taken for one of xdg-open's options).
-std::int32_t DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
+bool DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
-        return kNoProgramForAddress;
+        return false;
     auto handler = std::make_unique<QProcess>(QCoreApplication::instance());
     handler->setStandardInputFile(QProcess::nullDevice());
     handler->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -153,11 +145,10 @@ std::int32_t DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
         wait.Wait(kDesktopHandlerWaitMs);
     if (handler->state() != QProcess::NotRunning) {
         LeaveRunning(std::move(handler));
-        return kLaunchStarted;
+        return true;
     }
-    const bool opened = handler->error() != QProcess::FailedToStart &&
-                        handler->exitStatus() == QProcess::NormalExit && handler->exitCode() == 0;
-    return opened ? kLaunchStarted : kNoProgramForAddress;
+    return handler->error() != QProcess::FailedToStart &&
+           handler->exitStatus() == QProcess::NormalExit && handler->exitCode() == 0;
 }
 
 QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
@@ -182,13 +173,11 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::int32_t DesktopLaunchPlatform::StartBrowser(const QByteArray& program,
-                                                 const QString& address) {
+bool DesktopLaunchPlatform::StartBrowser(const QByteArray& program, const QString& address) {
     const QString name = QFile::decodeName(program);
-    const bool started = QFile::encodeName(name) == program
-                             ? QProcess::startDetached(name, {address})
-                             : StartDetachedByBytes(program, QFile::encodeName(address));
-    return started ? kLaunchStarted : kProgramNotFound;
+    return QFile::encodeName(name) == program
+               ? QProcess::startDetached(name, {address})
+               : StartDetachedByBytes(program, QFile::encodeName(address));
 }
 
 void DesktopLaunchPlatform::WarnConnectionFailed() {

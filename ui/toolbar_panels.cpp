@@ -60,7 +60,6 @@ QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best) {
 NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
     : QAbstractButton(parent), newBitmap_(loader(ArtName(art::kNewButtonPicture))) {
     setObjectName(QStringLiteral("newButton"));
-    setProperty("controlId", kNewButtonControlId);
     setAccessibleName(QCoreApplication::translate("Toolbar", "New game"));
     setFixedSize(kNewButtonSize);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -13,8 +13,6 @@
 
 namespace cw {
 
-inline constexpr int kNewButtonControlId = 10;
-
 // The toolbar's controls paint themselves entirely from the game state on every paint,
 // so a redraw request needs nothing but repaint(); what a screen reader says of a panel is
 // brought up to date by UpdateAccessibleText(). Each one composes its picture at its

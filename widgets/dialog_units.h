@@ -12,11 +12,8 @@
 
 namespace cw {
 
-// Dynamic properties that the forms put on the dialog and each of its controls. The control
-// id (-1 for none) is the number the rules know a control by, such as 1019 for the About
-// box's web-site button; the code reaches controls by name.
+// Dynamic properties that the forms put on the dialog and each of its controls.
 inline constexpr char kDialogUnitsProperty[] = "dlu";           // QRect in dialog units
-inline constexpr char kControlIdProperty[] = "controlId";       // int
 inline constexpr char kIconResourceProperty[] = "iconResource"; // "#<n>" on a static icon
 
 struct DialogBaseUnits {

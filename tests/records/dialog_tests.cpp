@@ -23,18 +23,18 @@
 namespace cw {
 namespace {
 
-using test::FindControl;
 using test::MakeEntry;
 using test::ModalScript;
 
-QLabel* Field(QWidget* dialog, int id) {
-    return qobject_cast<QLabel*>(FindControl(dialog, id));
+// The Top Players field of `column` ("Name", "Score" or "Date") in `place` (1 to 10).
+QLabel* Field(const QWidget* dialog, const char* column, int place) {
+    return dialog->findChild<QLabel*>(QStringLiteral("place%1%2").arg(column).arg(place));
 }
 
-void Click(QWidget* dialog, int id) {
-    auto* button = qobject_cast<QPushButton*>(FindControl(dialog, id));
-    ASSERT_NE(button, nullptr);
-    button->click();
+void Click(QWidget* dialog, const char* button) {
+    auto* control = dialog->findChild<QPushButton*>(QLatin1String(button));
+    ASSERT_NE(control, nullptr) << button;
+    control->click();
 }
 
 // Pure red (255, 0, 0) is drawn only by red field text.
@@ -48,6 +48,18 @@ int RedPixels(QWidget* field) {
         }
     }
     return count;
+}
+
+// The Top Players fields drawn in red, by name.
+QStringList RedFields(const QWidget* dialog) {
+    QStringList red;
+    for (int place = 1; place <= kTableRows; ++place) {
+        for (const char* column : {"Name", "Score", "Date"}) {
+            if (RedPixels(Field(dialog, column, place)) > 0)
+                red << Field(dialog, column, place)->objectName();
+        }
+    }
+    return red;
 }
 
 class OfferTest : public test::IsolatedHome {
@@ -90,33 +102,26 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
     game.score = 75; // between 80 and 70: place 3 (index 3)
     QString prefill;
     QString selected;
-    bool sawRedRow = false;
-    bool otherRowsBlack = true;
+    QStringList red;
     ModalScript script({[&](QWidget* dialog) {
                             ASSERT_NE(qobject_cast<NameDialog*>(dialog), nullptr);
-                            auto* edit = qobject_cast<QLineEdit*>(FindControl(dialog, 501));
+                            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
                             prefill = edit->text();
                             selected = edit->selectedText();
                             edit->setText(QString(45, 'N'));
-                            Click(dialog, 1);
+                            Click(dialog, "okButton");
                         },
                         [&](QWidget* dialog) {
                             ASSERT_NE(qobject_cast<TopPlayersDialog*>(dialog), nullptr);
-                            sawRedRow = RedPixels(Field(dialog, 424)) > 0 &&
-                                        RedPixels(Field(dialog, 434)) > 0 &&
-                                        RedPixels(Field(dialog, 513)) > 0;
-                            for (int id : {421, 423, 425, 431, 435, 510, 514})
-                                otherRowsBlack =
-                                    otherRowsBlack && RedPixels(Field(dialog, id)) == 0;
-                            Click(dialog, 2);
+                            red = RedFields(dialog);
+                            Click(dialog, "okButton");
                         }});
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     OfferScoreEntry(game, records, Intermediate, &owner);
     EXPECT_EQ(script.pending(), 0);
     EXPECT_EQ(prefill, "Previous");
     EXPECT_EQ(selected, "Previous");
-    EXPECT_TRUE(sawRedRow);
-    EXPECT_TRUE(otherRowsBlack);
+    EXPECT_EQ(red, (QStringList{"placeName4", "placeScore4", "placeDate4"}));
 
     const ScoreEntry& row = records.tables[Intermediate][3];
     EXPECT_EQ(NameText(row), QString(39, 'N'));
@@ -134,7 +139,8 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
     EXPECT_TRUE(SameEntry(reloaded.tables[Intermediate][3], row));
 }
 
-// A full disk: a box names the file and why, once a game; the entry stays in the table.
+// A full disk: a box names the file and why, once a game; the entry stays in the table. The
+// first entry takes an empty row, of generation 1; the second displaces it, so is of 2.
 TEST_F(OfferTest, AnEntryThatCannotBeSavedIsToldOncePerGame) {
     QStringList told;
     const auto ok = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); };
@@ -156,6 +162,9 @@ TEST_F(OfferTest, AnEntryThatCannotBeSavedIsToldOncePerGame) {
                                        ": File too large.\n\n"
                                        "It stays in the table until you exit Cobblewell."));
     EXPECT_EQ(records.tables[Expert][1].score, 30);
+    EXPECT_EQ(records.tables[Expert][1].generation, 1);
+    EXPECT_EQ(records.tables[Expert][0].generation, 2);
+    EXPECT_EQ(game.best[Expert], 60);
 }
 
 TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
@@ -163,10 +172,10 @@ TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
     const LevelTable tableBefore = records.tables[Beginner];
     const QByteArray fileBefore = ScoreFileBytes();
     bool topPlayersShown = false;
-    ModalScript script({[](QWidget* dialog) { Click(dialog, 2); },
+    ModalScript script({[](QWidget* dialog) { Click(dialog, "cancelButton"); },
                         [&](QWidget* dialog) {
                             topPlayersShown = qobject_cast<TopPlayersDialog*>(dialog) != nullptr;
-                            Click(dialog, 2);
+                            Click(dialog, "okButton");
                         }});
     game.score = 500;
     OfferScoreEntry(game, records, Beginner, &owner);
@@ -176,15 +185,6 @@ TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
         EXPECT_TRUE(SameEntry(records.tables[Beginner][i], tableBefore[i]));
     EXPECT_EQ(ScoreFileBytes(), fileBefore);
     EXPECT_EQ(records.pending.score, 0);
-}
-
-TEST_F(OfferTest, AnEntryInPlaceOfAnEmptyRowHasGenerationOne) {
-    ModalScript script(
-        {[](QWidget* dialog) { Click(dialog, 1); }, [](QWidget* dialog) { Click(dialog, 2); }});
-    game.score = 3;
-    OfferScoreEntry(game, records, Expert, &owner);
-    EXPECT_EQ(records.tables[Expert][0].generation, 1);
-    EXPECT_EQ(game.best[Expert], 3);
 }
 
 class TopPlayersTest : public ::testing::Test {
@@ -202,48 +202,49 @@ TEST_F(TopPlayersTest, NameAndTopPlayersAreLaidOutFromTheirForms) {
     ScoreEntry pending;
     NameDialog name(pending, 5, nullptr);
     EXPECT_EQ(name.windowTitle(), "New High Score!");
-    test::ExpectLaidOutFromItsForm(name, 1);
+    test::ExpectLaidOutFromItsForm(name, QStringLiteral("okButton"));
     TopPlayersDialog top(records, Beginner, nullptr);
-    test::ExpectLaidOutFromItsForm(top, 2);
+    test::ExpectLaidOutFromItsForm(top, QStringLiteral("okButton"));
 }
 
-TEST_F(TopPlayersTest, ARedRowKeepsTheGreyFrameOfItsFields) {
+// Empty rows equal the all-zero pending entry, yet its score 0 marks nothing; the accepted
+// entry's row is red and keeps the grey frame of its fields.
+TEST_F(TopPlayersTest, OnlyTheAcceptedEntrysRowIsRed) {
+    TopPlayersDialog before(records, Intermediate, nullptr);
+    before.show();
+    EXPECT_TRUE(RedFields(&before).isEmpty());
+
     records.pending = records.tables[Expert][0];
     TopPlayersDialog dialog(records, Expert, nullptr);
     dialog.show();
-    const QImage image = Field(&dialog, 421)->grab().toImage();
+    EXPECT_EQ(RedFields(&dialog), (QStringList{"placeName1", "placeScore1", "placeDate1"}));
+    const QImage image = Field(&dialog, "Name", 1)->grab().toImage();
     EXPECT_EQ(image.pixel(0, image.height() / 2), qRgb(128, 128, 128));
     EXPECT_EQ(image.pixel(image.width() / 2, 0), qRgb(128, 128, 128));
-    EXPECT_GT(RedPixels(Field(&dialog, 421)), 0);
-    EXPECT_EQ(RedPixels(Field(&dialog, 422)), 0);
 }
 
-TEST_F(TopPlayersTest, OpensOnTheGivenLevelAndShowsEmptyRowsPlainly) {
+TEST_F(TopPlayersTest, OpensOnTheGivenLevelShowsEmptyRowsPlainlyAndRedrawsForAnother) {
     TopPlayersDialog dialog(records, Beginner, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Top Players of Cobblewell");
-    auto* combo = qobject_cast<QComboBox*>(FindControl(&dialog, 101));
+    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("levelCombo"));
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->itemText(1), "Intermediate");
     EXPECT_EQ(combo->currentIndex(), Beginner);
-    EXPECT_EQ(Field(&dialog, 421)->text(), "Bea");
-    EXPECT_EQ(Field(&dialog, 431)->text(), "40");
-    EXPECT_EQ(Field(&dialog, 510)->text(), ""); // time 0: no date
-    EXPECT_EQ(Field(&dialog, 430)->text(), "");
-    EXPECT_EQ(Field(&dialog, 440)->text(), "0");
-    EXPECT_EQ(Field(&dialog, 519)->text(), "");
-    EXPECT_EQ(Field(&dialog, 421)->indent(), 5);
-}
+    EXPECT_EQ(Field(&dialog, "Name", 1)->text(), "Bea");
+    EXPECT_EQ(Field(&dialog, "Score", 1)->text(), "40");
+    EXPECT_EQ(Field(&dialog, "Date", 1)->text(), ""); // time 0: no date
+    EXPECT_EQ(Field(&dialog, "Name", 10)->text(), "");
+    EXPECT_EQ(Field(&dialog, "Score", 10)->text(), "0");
+    EXPECT_EQ(Field(&dialog, "Date", 10)->text(), "");
+    EXPECT_EQ(Field(&dialog, "Name", 1)->indent(), 5);
 
-TEST_F(TopPlayersTest, ChoosingAnotherLevelRedrawsTheTable) {
-    TopPlayersDialog dialog(records, Beginner, nullptr);
-    auto* combo = qobject_cast<QComboBox*>(FindControl(&dialog, 101));
     combo->setCurrentIndex(Expert);
     EXPECT_EQ(dialog.shownLevel(), Expert);
-    EXPECT_EQ(Field(&dialog, 421)->text(), "Ed");
-    EXPECT_EQ(Field(&dialog, 432)->text(), "800");
-    EXPECT_EQ(Field(&dialog, 511)->text(), DateText(1700000001));
-    EXPECT_FALSE(Field(&dialog, 511)->text().isEmpty());
+    EXPECT_EQ(Field(&dialog, "Name", 1)->text(), "Ed");
+    EXPECT_EQ(Field(&dialog, "Score", 2)->text(), "800");
+    EXPECT_EQ(Field(&dialog, "Date", 2)->text(), DateText(1700000001));
+    EXPECT_FALSE(Field(&dialog, "Date", 2)->text().isEmpty());
 }
 
 // A damaged file's name may hold line breaks: the field keeps one line and shows where each
@@ -251,24 +252,17 @@ TEST_F(TopPlayersTest, ChoosingAnotherLevelRedrawsTheTable) {
 TEST_F(TopPlayersTest, ControlCharactersInANameShowOnOneLine) {
     records.tables[Beginner][1] = MakeEntry("Al\nBo\r\tCy\x7F\xC2\x85\xE2\x80\xA8z", 30);
     TopPlayersDialog dialog(records, Beginner, nullptr);
-    EXPECT_EQ(Field(&dialog, 422)->text(),
+    EXPECT_EQ(Field(&dialog, "Name", 2)->text(),
               QString::fromUtf8("Al\u240ABo\u240D\u2409Cy\u2421\uFFFD\uFFFDz"));
-    EXPECT_EQ(Field(&dialog, 422)->sizeHint().height(), Field(&dialog, 421)->sizeHint().height());
-}
-
-TEST_F(TopPlayersTest, NothingIsRedBeforeAnEntryWasAccepted) {
-    // Empty rows equal the all-zero pending entry, yet its score 0 marks nothing.
-    TopPlayersDialog dialog(records, Intermediate, nullptr);
-    dialog.show();
-    for (int id : {421, 431, 510, 430, 440})
-        EXPECT_EQ(RedPixels(Field(&dialog, id)), 0) << id;
+    EXPECT_EQ(Field(&dialog, "Name", 2)->sizeHint().height(),
+              Field(&dialog, "Name", 1)->sizeHint().height());
 }
 
 class NameFieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dialog.show();
-        field = qobject_cast<QLineEdit*>(FindControl(&dialog, 501));
+        field = dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
         ASSERT_NE(field, nullptr);
     }
     // Where the text's first character is drawn while the cursor stands at its end, against
@@ -287,11 +281,21 @@ protected:
     QLineEdit* field = nullptr;
 };
 
-TEST_F(NameFieldTest, TypingStopsWhereTheFieldIsFullAndNeverScrolls) {
+TEST_F(NameFieldTest, TypingStopsWhereTheFieldIsFullOrAtTheBytesKeptAndNeverScrolls) {
     QTest::keyClicks(field, QString(80, 'W'));
     const int typed = static_cast<int>(field->text().size());
     EXPECT_GT(typed, 5);
     EXPECT_LT(typed, 39); // the width, not the bytes, is the bound for wide letters
+    EXPECT_EQ(ScrolledBy(), 0);
+
+    // Two bytes each, typed as a keyboard layout with the letter sends it: the 20th would be 40.
+    field->clear();
+    for (int i = 0; i < 25; ++i)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Eacute, QChar(0xE9), Qt::NoModifier);
+    EXPECT_EQ(field->text(), QString(19, QChar(0xE9)));
+    QTest::keyClicks(field, "ab"); // a single byte still fits, the next does not
+    EXPECT_EQ(field->text().toUtf8().size(), 39);
+    EXPECT_TRUE(field->text().endsWith(QChar(0xE9) + QStringLiteral("a")));
     EXPECT_EQ(ScrolledBy(), 0);
 }
 
@@ -307,22 +311,11 @@ TEST_F(NameFieldTest, ANameItTakesShowsWholeInTheTable) {
         records.averageCharWidth = 6;
         records.pending = records.tables[Beginner][0] = pending;
         TopPlayersDialog top(records, Beginner, nullptr);
-        QLabel* name = Field(&top, 421);
+        QLabel* name = Field(&top, "Name", 1);
         const int shown = RedPixels(name);
         name->resize(name->width() + 200, name->height());
         EXPECT_EQ(RedPixels(name), shown) << letter;
     }
-}
-
-TEST_F(NameFieldTest, TypingStopsAtTheBytesKeptOfAName) {
-    // Two bytes each, typed as a keyboard layout with the letter sends it: the 20th would be 40.
-    for (int i = 0; i < 25; ++i)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Eacute, QChar(0xE9), Qt::NoModifier);
-    EXPECT_EQ(field->text(), QString(19, QChar(0xE9)));
-    QTest::keyClicks(field, "ab"); // a single byte still fits, the next does not
-    EXPECT_EQ(field->text().toUtf8().size(), 39);
-    EXPECT_TRUE(field->text().endsWith(QChar(0xE9) + QStringLiteral("a")));
-    EXPECT_EQ(ScrolledBy(), 0);
 }
 
 TEST_F(NameFieldTest, APasteThatWouldOverflowIsRefusedWhole) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/options_dialog.h"
 #include "records_test_support.h"
-#include "resources/art_names.h"
 #include "resources/resource_lookup.h"
 #include "tests/support/dialog_test_support.h"
 
@@ -17,8 +16,6 @@
 
 namespace cw {
 namespace {
-
-using test::FindControl;
 
 class RecordingTarget : public OptionsTarget {
 public:
@@ -40,11 +37,14 @@ protected:
         records.shape = 5;
         target.shape = &records.shape;
     }
-    QCheckBox* Box(QWidget* dialog, int id) {
-        return qobject_cast<QCheckBox*>(FindControl(dialog, id));
+    static QCheckBox* Box(const QWidget* dialog, const char* name) {
+        return dialog->findChild<QCheckBox*>(QLatin1String(name));
     }
-    QListWidget* List(QWidget* dialog) {
-        return qobject_cast<QListWidget*>(FindControl(dialog, 1012));
+    static QListWidget* List(const QWidget* dialog) {
+        return dialog->findChild<QListWidget*>(QStringLiteral("shapeList"));
+    }
+    static void Click(const QWidget* dialog, const char* button) {
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
     }
 
     GameState game;
@@ -55,22 +55,23 @@ protected:
 TEST_F(OptionsDialogTest, OpensWithTheCurrentOptionsAndShape) {
     OptionsDialog dialog(game, records, target, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Cobblewell Options");
-    EXPECT_TRUE(Box(&dialog, 1009)->isChecked());
-    EXPECT_FALSE(Box(&dialog, 1010)->isChecked());
-    EXPECT_TRUE(Box(&dialog, 1011)->isChecked());
-    QListWidget* list = List(&dialog);
-    ASSERT_EQ(list->count(), 8);
-    for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(list->item(row)->text(), ArtName(art::kShapeFamilies[std::size_t(row)].listText));
-    EXPECT_EQ(list->currentRow(), 4);
+    EXPECT_TRUE(Box(&dialog, "traceAllMovesCheck")->isChecked());
+    EXPECT_FALSE(Box(&dialog, "showNextColorsCheck")->isChecked());
+    EXPECT_TRUE(Box(&dialog, "animatedSmileysCheck")->isChecked());
+    QStringList shapes;
+    for (int row = 0; row < List(&dialog)->count(); ++row)
+        shapes << List(&dialog)->item(row)->text();
+    EXPECT_EQ(shapes, (QStringList{"Atom", "Ball", "Dice", "Spiral", "Balloon", "Flake", "Round",
+                                   "Circles"}));
+    EXPECT_EQ(List(&dialog)->currentRow(), 4);
 }
 
 TEST_F(OptionsDialogTest, IsLaidOutFromItsFormAndClicksPassThroughItsGroupBoxes) {
     OptionsDialog dialog(game, records, target, nullptr);
-    test::ExpectLaidOutFromItsForm(dialog, 1);
+    test::ExpectLaidOutFromItsForm(dialog, QStringLiteral("okButton"));
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    QCheckBox* trace = Box(&dialog, 1009);
+    QCheckBox* trace = Box(&dialog, "traceAllMovesCheck");
     ASSERT_TRUE(trace->isChecked());
     const QPoint inBox = trace->mapTo(&dialog, QPoint(5, trace->height() / 2));
     QWidget* hit = dialog.childAt(inBox);
@@ -80,11 +81,11 @@ TEST_F(OptionsDialogTest, IsLaidOutFromItsFormAndClicksPassThroughItsGroupBoxes)
 
 TEST_F(OptionsDialogTest, OkWithTheSameShapeAppliesTheBoxesAndRebuildsNothing) {
     OptionsDialog dialog(game, records, target, nullptr);
-    Box(&dialog, 1009)->setChecked(false);
-    Box(&dialog, 1010)->setChecked(true);
+    Box(&dialog, "traceAllMovesCheck")->setChecked(false);
+    Box(&dialog, "showNextColorsCheck")->setChecked(true);
     List(&dialog)->setCurrentRow(1);
     List(&dialog)->setCurrentRow(4);
-    qobject_cast<QPushButton*>(FindControl(&dialog, 1))->click();
+    Click(&dialog, "okButton");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(game.options.traceAllMoves, 0);
     EXPECT_EQ(game.options.showNextColors, 1);
@@ -101,32 +102,29 @@ TEST_F(OptionsDialogTest, OkWithAnotherShapeRebuildsThePicturesOnceAfterThePanel
     EXPECT_EQ(target.calls, (std::vector<std::string>{"hide next colours", "rebuild for shape 8"}));
 }
 
-TEST_F(OptionsDialogTest, CancelChangesNothing) {
-    const GameState before = game;
-    test::ModalScript script({[this](QWidget* dialog) {
-        Box(dialog, 1009)->setChecked(false);
-        Box(dialog, 1010)->setChecked(true);
+TEST_F(OptionsDialogTest, RunReturnsOneForOkAndCancelChangesNothing) {
+    test::ModalScript ok({[](QWidget* dialog) { Click(dialog, "okButton"); }});
+    EXPECT_EQ(RunOptionsDialog(game, records, target, nullptr), 1);
+    target.calls.clear();
+
+    test::ModalScript cancel({[](QWidget* dialog) {
+        Box(dialog, "traceAllMovesCheck")->setChecked(false);
+        Box(dialog, "showNextColorsCheck")->setChecked(true);
         List(dialog)->setCurrentRow(0);
-        qobject_cast<QPushButton*>(FindControl(dialog, 2))->click();
+        Click(dialog, "cancelButton");
     }});
     EXPECT_EQ(RunOptionsDialog(game, records, target, nullptr), 0);
-    EXPECT_EQ(script.pending(), 0);
+    EXPECT_EQ(cancel.pending(), 0);
     EXPECT_EQ(records.shape, 5);
-    EXPECT_EQ(game.options.traceAllMoves, before.options.traceAllMoves);
-    EXPECT_EQ(game.options.showNextColors, before.options.showNextColors);
+    EXPECT_EQ(game.options.traceAllMoves, 1);
+    EXPECT_EQ(game.options.showNextColors, 0);
     EXPECT_TRUE(target.calls.empty());
-}
-
-TEST_F(OptionsDialogTest, RunReturnsOneForOk) {
-    test::ModalScript script(
-        {[](QWidget* dialog) { qobject_cast<QPushButton*>(FindControl(dialog, 1))->click(); }});
-    EXPECT_EQ(RunOptionsDialog(game, records, target, nullptr), 1);
 }
 
 TEST_F(OptionsDialogTest, ThePreviewIsAFramedCellThatFollowsTheSelectionAtOnce) {
     OptionsDialog dialog(game, records, target, nullptr);
     dialog.show();
-    QWidget* preview = FindControl(&dialog, 1014);
+    QWidget* preview = dialog.findChild<QWidget*>(QStringLiteral("previewButton"));
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->focusPolicy(), Qt::NoFocus);
     const auto onScreen = [&] {

@@ -3,23 +3,19 @@
 
 #include "records/score_entry.h"
 #include "records/score_format.h"
+#include "tests/support/modal_script.h"
 
-#include <QApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -141,39 +137,5 @@ inline QByteArray ScoreImage(const ScoreHeader& header, const ScoreTables& table
     const ScoreFileBytes image = SerializeScoreFile(header, tables);
     return QByteArray(reinterpret_cast<const char*>(image.data()), kScoreFileBytes);
 }
-
-// Acts on the modal dialogs that open from here on, one action per dialog in order, each
-// polled for at most a few seconds; an action left over when the time runs out is reported
-// by pending(). A dialog that an action leaves open stays open.
-class ModalScript : public QObject {
-public:
-    using Action = std::function<void(QWidget*)>;
-
-    explicit ModalScript(std::deque<Action> actions) : actions_(std::move(actions)) {
-        connect(&timer_, &QTimer::timeout, this, &ModalScript::Poll);
-        timer_.start(10);
-    }
-    int pending() const { return static_cast<int>(actions_.size()); }
-
-private:
-    void Poll() {
-        if (++ticks_ > 500 || actions_.empty()) {
-            timer_.stop();
-            return;
-        }
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == handled_)
-            return;
-        handled_ = modal;
-        const Action action = actions_.front();
-        actions_.pop_front();
-        action(modal);
-    }
-
-    std::deque<Action> actions_;
-    QPointer<QWidget> handled_;
-    QTimer timer_;
-    int ticks_ = 0;
-};
 
 } // namespace cw::test

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the tests of every dialog share: finding a control by the id its form gives it, and
-// checking that a dialog was laid out from its form's dialog units.
+// What the tests of every dialog share: checking that a dialog was laid out from its form's
+// dialog units.
 
 #include "widgets/dialog_units.h"
 
@@ -16,20 +16,10 @@
 
 namespace cw::test {
 
-// The control of `dialog` that its form gives `id`, or nullptr.
-inline QWidget* FindControl(const QWidget* dialog, int id) {
-    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        bool hasId = false;
-        if (control->property(kControlIdProperty).toInt(&hasId) == id && hasId)
-            return control;
-    }
-    return nullptr;
-}
-
 // A fixed-size captioned pop-up with a close box, as large as its form says in dialog units,
 // whose controls sit where their dialog units put them, inside the dialog and clear of each
-// other (group boxes frame others), with the button of `defaultId` its only default.
-inline void ExpectLaidOutFromItsForm(const QDialog& dialog, int defaultId) {
+// other (group boxes frame others), with the button named `defaultButton` its only default.
+inline void ExpectLaidOutFromItsForm(const QDialog& dialog, const QString& defaultButton) {
     const DialogBaseUnits base = MeasureDialogBaseUnits(dialog.font());
     const QRect frame = DialogUnitsToPixels(dialog.property(kDialogUnitsProperty).toRect(), base);
     EXPECT_EQ(dialog.minimumSize(), frame.size());
@@ -71,7 +61,7 @@ inline void ExpectLaidOutFromItsForm(const QDialog& dialog, int defaultId) {
         placed << got;
     }
     for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        EXPECT_EQ(button->isDefault(), button == FindControl(&dialog, defaultId))
+        EXPECT_EQ(button->isDefault(), button->objectName() == defaultButton)
             << button->objectName().toStdString();
     }
 }

@@ -126,7 +126,6 @@ TEST_F(Toolbar, HiddenNextColoursPanelDrawsNothing) {
 TEST_F(Toolbar, NewButtonSinksWhileHeld) {
     NewButton button(nullptr, StandInLoader());
     EXPECT_EQ(button.objectName(), "newButton");
-    EXPECT_EQ(button.property("controlId").toInt(), 10);
     EXPECT_EQ(button.size(), QSize(25, 25));
     const QImage raised = button.picture();
     EXPECT_EQ(Pixel(raised, 1, 1), kWhite);
