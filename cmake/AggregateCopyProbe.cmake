@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# GCC 12.2 at -O2 and above moves the read of a field of a large aggregate ahead of the block
-# copy that assigns the aggregate, when the aggregate holds a char array and comes by value
-# from a function the optimiser cannot see into: after `records.tables = ParseScoreTables(...)`
-# the read of `records.tables[level][0].score` returned the old score. The type-based alias
-# analysis is what goes wrong, so a compiler that gets this program wrong builds everything
-# with -fno-strict-aliasing; one that gets it right keeps the analysis.
+# A fault of GCC's type-based alias analysis (GCC 12.2 at -O2 and above): it moves the read of
+# a field of a large aggregate ahead of the block copy that assigns the aggregate, when the
+# aggregate holds a char array and comes by value from a function the optimiser cannot see
+# into. After `records.tables = ParseScoreTables(...)` (records/score_file.cpp) the read of
+# `records.tables[level][0].score` returned the old score. The probe below is that pattern; a
+# compiler that gets it wrong builds the target with the copy with -fno-strict-aliasing, one
+# that gets it right keeps the analysis everywhere.
 if(NOT DEFINED CACHE{COBBLEWELL_AGGREGATE_COPY_FAULT})
     try_run(probe_exit probe_compiled
         SOURCE_FROM_CONTENT aggregate_copy_probe.cpp [[
@@ -34,7 +35,7 @@ int main() {
         set(fault TRUE)
         message(STATUS "Aggregate copy probe: ${CMAKE_CXX_COMPILER_ID} "
             "${CMAKE_CXX_COMPILER_VERSION} reads a field before the copy; "
-            "building with -fno-strict-aliasing")
+            "building the records with -fno-strict-aliasing")
     else()
         set(fault FALSE)
         message(STATUS "Aggregate copy probe: no fault")
@@ -42,6 +43,10 @@ int main() {
     set(COBBLEWELL_AGGREGATE_COPY_FAULT ${fault} CACHE INTERNAL
         "The compiler misorders reads after aggregate copies at -O2")
 endif()
-if(COBBLEWELL_AGGREGATE_COPY_FAULT)
-    add_compile_options(-fno-strict-aliasing)
-endif()
+
+# Turns the analysis off for `target` alone, where the compiler has the fault.
+function(cobblewell_avoid_aggregate_copy_fault target)
+    if(COBBLEWELL_AGGREGATE_COPY_FAULT)
+        target_compile_options(${target} PRIVATE -fno-strict-aliasing)
+    endif()
+endfunction()

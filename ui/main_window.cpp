@@ -7,8 +7,8 @@
 #include "ui/toolbar_panels.h"
 #include "widgets/draw_helpers.h"
 #include "widgets/menu_bar_style.h"
+#include "x11/window_destroy_watch.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QDirIterator>
@@ -16,9 +16,6 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include <xcb/xcb.h>
-
-#include <functional>
 #include <utility>
 
 namespace cw {
@@ -61,33 +58,6 @@ protected:
 };
 
 } // namespace
-
-// Another X client can destroy the game's window (XDestroyWindow) without asking it to close
-// first; nothing but the X event tells. When Qt itself replaces a window, the event of the old
-// one arrives once the new one is in use, so only the window in use counts.
-class WindowDestroyWatch final : public QAbstractNativeEventFilter {
-public:
-    WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed)
-        : window_(window), destroyed_(std::move(destroyed)) {
-        QCoreApplication::instance()->installNativeEventFilter(this);
-    }
-
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        if (type != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) != XCB_DESTROY_NOTIFY)
-            return false;
-        const auto* destroy = static_cast<const xcb_destroy_notify_event_t*>(message);
-        if (window_.internalWinId() != 0 && destroy->window == window_.internalWinId())
-            destroyed_();
-        return false;
-    }
-
-private:
-    const QWidget& window_;
-    std::function<void()> destroyed_;
-};
 
 MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoader& loader,
                        QWidget* parent)

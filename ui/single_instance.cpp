@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/single_instance.h"
 
-#include "ui/x11_startup_id.h"
+#include "x11/startup_id.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

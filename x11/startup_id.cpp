@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/x11_startup_id.h"
+#include "x11/startup_id.h"
 
-#include "widgets/xcb_replies.h"
-
-#include <QGuiApplication>
+#include "x11/xcb_replies.h"
 
 #include <xcb/xcb.h>
 
@@ -18,12 +16,9 @@ namespace {
 // A startup-notification message travels in pieces of this many bytes, ended by a nul byte.
 constexpr qsizetype kPieceBytes = 20;
 
-// The connection of the game's windows; none away from X11 (offscreen has one of its own).
+// The connection of the game's windows, when there is an id to hand on.
 xcb_connection_t* Connection(const QByteArray& id) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (id.isEmpty() || QGuiApplication::platformName() != u"xcb" || x11 == nullptr)
-        return nullptr;
-    return x11->connection();
+    return id.isEmpty() ? nullptr : WindowConnection();
 }
 
 // A value of a message's key, with the quote and backslash that would end or escape it

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What every conversation with the X server here needs: replies freed as xcb hands them out,
-// and atoms by name. Only for code that has made sure the platform is xcb.
+// What every conversation with the X server here needs: the connection of the game's windows,
+// replies freed as xcb hands them out, and atoms by name.
+
+#include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
@@ -12,6 +14,15 @@
 #include <memory>
 
 namespace cw {
+
+// The connection the game's windows live on; none away from X11. Other platforms may offer an
+// X11 connection of their own (offscreen does), but only on xcb are the windows on it.
+inline xcb_connection_t* WindowConnection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != u"xcb" || x11 == nullptr)
+        return nullptr;
+    return x11->connection();
+}
 
 template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 
