@@ -89,38 +89,31 @@ void DrawLine(Canvas& canvas, int x0, int y0, int x1, int y1, std::uint8_t colou
     }
 }
 
-void Outline(Canvas& canvas, std::uint8_t colour) {
+namespace {
+
+// Gives `colour` to each pixel that is transparent or not as `transparent` says and touches
+// (4-neighbour) a pixel that is the other way; beyond the edge counts as transparent.
+void Border(Canvas& canvas, std::uint8_t colour, bool transparent) {
     const Canvas before = canvas;
+    const auto clear = [&before](int x, int y) { return before.at(x, y) == kTransparent; };
     for (int y = 0; y < canvas.height; ++y) {
         for (int x = 0; x < canvas.width; ++x) {
-            if (before.at(x, y) != kTransparent) {
-                continue;
-            }
-            const bool touches =
-                before.at(x - 1, y) != kTransparent || before.at(x + 1, y) != kTransparent ||
-                before.at(x, y - 1) != kTransparent || before.at(x, y + 1) != kTransparent;
-            if (touches) {
+            if (clear(x, y) == transparent &&
+                (clear(x - 1, y) != transparent || clear(x + 1, y) != transparent ||
+                 clear(x, y - 1) != transparent || clear(x, y + 1) != transparent))
                 canvas.set(x, y, colour);
-            }
         }
     }
 }
 
+} // namespace
+
+void Outline(Canvas& canvas, std::uint8_t colour) {
+    Border(canvas, colour, true);
+}
+
 void Rim(Canvas& canvas, std::uint8_t colour) {
-    const Canvas before = canvas;
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) {
-            if (before.at(x, y) == kTransparent) {
-                continue;
-            }
-            const bool touches =
-                before.at(x - 1, y) == kTransparent || before.at(x + 1, y) == kTransparent ||
-                before.at(x, y - 1) == kTransparent || before.at(x, y + 1) == kTransparent;
-            if (touches) {
-                canvas.set(x, y, colour);
-            }
-        }
-    }
+    Border(canvas, colour, false);
 }
 
 void FillHoles(Canvas& canvas, std::uint8_t colour) {

@@ -37,16 +37,6 @@ Canvas DrawDisc(double radius) {
 
 } // namespace
 
-const std::vector<std::string>& FaceNames() {
-    static const auto kNames = [] {
-        std::vector<std::string> names{std::string(cw::art::kJokerPicture),
-                                       std::string(cw::art::kJokerAlternatePicture)};
-        names.insert(names.end(), cw::art::kFaceNames.begin(), cw::art::kFaceNames.end());
-        return names;
-    }();
-    return kNames;
-}
-
 Canvas DrawFacePicture(const std::string& name, const std::map<std::string, Grid>& features) {
     // The small face fills exactly the 21 x 21 piece at (7, 7) that the next-colours panel shows.
     Canvas picture = DrawDisc(name == cw::art::kJokerAlternatePicture ? 9.0 : 16.0);

@@ -36,7 +36,7 @@ void WriteBallFamilies(const std::filesystem::path& out) {
 
 void WriteFaces(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto features = LoadGrids(grids / "faces.txt");
-    for (const std::string& name : FaceNames()) {
+    for (const std::string& name : JokerPictureNames()) {
         WriteFile(BitmapFile(out, name), EncodeBmp4(DrawFacePicture(name, features)));
     }
 }

@@ -71,6 +71,14 @@ void DrawSquare(Canvas& canvas, int left, int top, std::uint8_t colour) {
     canvas.set(left, top, White);
 }
 
+// The four pixels (cx ± dx, cy ± dy); with dx or dy 0, the two on that axis.
+void SetMirrored(Canvas& canvas, int cx, int cy, int dx, int dy, std::uint8_t colour) {
+    for (const int x : {cx + dx, cx - dx}) {
+        for (const int y : {cy + dy, cy - dy})
+            canvas.set(x, y, colour);
+    }
+}
+
 // One sparkle: a cross whose arms fade from white to dark yellow, and diagonal rays.
 void DrawTwinkle(Canvas& canvas, int cx, int cy, int arm, int ray, int core) {
     const auto rayColour = [](int step, int length) -> std::uint8_t {
@@ -82,20 +90,12 @@ void DrawTwinkle(Canvas& canvas, int cx, int cy, int arm, int ray, int core) {
     for (int step = 1; step <= arm; ++step) {
         const std::uint8_t colour = rayColour(step, arm);
         const int tall = step + step / 2; // the frame is taller than wide
-        canvas.set(cx + step, cy, colour);
-        canvas.set(cx - step, cy, colour);
-        canvas.set(cx, cy + tall, colour);
-        canvas.set(cx, cy - tall, colour);
-        canvas.set(cx, cy + tall - 1, colour);
-        canvas.set(cx, cy - tall + 1, colour);
+        SetMirrored(canvas, cx, cy, step, 0, colour);
+        SetMirrored(canvas, cx, cy, 0, tall, colour);
+        SetMirrored(canvas, cx, cy, 0, tall - 1, colour);
     }
-    for (int step = 1; step <= ray; ++step) {
-        const std::uint8_t colour = rayColour(step, ray) == White ? White : Cyan;
-        canvas.set(cx + step, cy + step, colour);
-        canvas.set(cx - step, cy + step, colour);
-        canvas.set(cx + step, cy - step, colour);
-        canvas.set(cx - step, cy - step, colour);
-    }
+    for (int step = 1; step <= ray; ++step)
+        SetMirrored(canvas, cx, cy, step, step, rayColour(step, ray) == White ? White : Cyan);
     for (int dy = -core; dy <= core; ++dy) {
         for (int dx = -core; dx <= core; ++dx) {
             if (std::abs(dx) + std::abs(dy) <= core) {
@@ -129,17 +129,11 @@ Canvas DrawNewButton() {
     }
     // The twinkle sits on the grid's corner and spills over the button face.
     for (int step = 1; step <= 3; ++step) {
-        const std::uint8_t colour = step == 3 ? Yellow : White;
-        button.set(4 + step, 4, colour);
-        button.set(4 - step, 4, colour);
-        button.set(4, 4 + step, colour);
-        button.set(4, 4 - step, colour);
+        SetMirrored(button, 4, 4, step, 0, step == 3 ? Yellow : White);
+        SetMirrored(button, 4, 4, 0, step, step == 3 ? Yellow : White);
     }
     button.set(4, 4, White);
-    button.set(3, 3, Yellow);
-    button.set(5, 5, Yellow);
-    button.set(3, 5, Yellow);
-    button.set(5, 3, Yellow);
+    SetMirrored(button, 4, 4, 1, 1, Yellow);
     return button;
 }
 

@@ -29,9 +29,8 @@ std::uint8_t ColourOf(char symbol, const std::string& where) {
 
 Grid BuildGrid(int x, int y, const std::vector<std::string>& rows, const std::string& where) {
     std::size_t width = 0;
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         width = std::max(width, row.size());
-    }
     Grid grid{x, y, Canvas(static_cast<int>(width), static_cast<int>(rows.size()))};
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (std::size_t column = 0; column < rows[row].size(); ++column) {
@@ -75,7 +74,7 @@ std::map<std::string, Grid> LoadGrids(const std::string& path) {
         } else if (line.front() == '[' && line.back() == ']') {
             finish();
             name = line.substr(1, line.size() - 2);
-        } else if (line.rfind("at ", 0) == 0) {
+        } else if (line.starts_with("at ")) {
             std::istringstream(line.substr(3)) >> x >> y;
         } else if (!name.empty()) {
             rows.push_back(line);
