@@ -55,15 +55,6 @@ bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, Q
     return true;
 }
 
-} // namespace
-
-void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
-    if (!FillOutlined(painter, left, top, right, bottom, kLightGrey))
-        return;
-    if (depth != 0)
-        DrawBevel(painter, left, top, right, bottom, depth);
-}
-
 void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth) {
     const int lines = std::abs(depth);
     const QRgb light = depth > 0 ? kWhite : kDarkGrey;
@@ -78,6 +69,13 @@ void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int 
     }
 }
 
+} // namespace
+
+void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
+    if (FillOutlined(painter, left, top, right, bottom, kLightGrey))
+        DrawBevel(painter, left, top, right, bottom, depth); // none for a depth of 0
+}
+
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour) {
     if (!FillOutlined(painter, left, top, right, bottom, colour))
         return;
@@ -88,9 +86,7 @@ void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom
 }
 
 void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y) {
-    if (bitmap.isNull())
-        return;
-    painter.drawImage(x, y, bitmap);
+    painter.drawImage(x, y, bitmap); // which draws nothing for a null image
 }
 
 } // namespace cw
