@@ -19,9 +19,8 @@ BallColours ColoursOf(int ballColour) {
     }};
     static constexpr Ramp kDarkBlue{Black, Black, DarkBlue, White, White};
     static constexpr Ramp kDarkGrey{Black, Black, Black, DarkGrey, White};
-    if (ballColour < 0 || ballColour >= kBallColours) {
+    if (ballColour < 0 || ballColour >= kBallColours)
         throw std::out_of_range("ball colour");
-    }
     return {kMain[static_cast<std::size_t>(ballColour)], ballColour == 7 ? kDarkGrey : kDarkBlue};
 }
 

@@ -19,16 +19,13 @@ Canvas DrawDisc(double radius) {
         const double du = (u - kCentre) / radius;
         const double dv = (v - kCentre) / radius;
         const double d = std::hypot(du, dv);
-        if (d >= 1.0) {
+        if (d >= 1.0)
             return;
-        }
         double level = 2.0;
-        if (d > 0.8 && du + dv > 0.75) {
+        if (d > 0.8 && du + dv > 0.75)
             level = 1.5;
-        }
-        if (std::hypot(du + 0.55, dv + 0.55) < 0.13) {
+        if (std::hypot(du + 0.55, dv + 0.55) < 0.13)
             level = 3.0;
-        }
         disc.set(x, y, Tone(level, x, y));
     });
     Outline(disc, ToneDeep);

@@ -21,9 +21,8 @@ void DrawString(Canvas& canvas, double fromU, double fromV, double toU, double t
 
 void DrawKnot(Canvas& canvas, double cu, double cv) {
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
-        if (v >= cv && v < cv + 2.2 && std::abs(u - cu) < 0.6 + (v - cv) * 0.7) {
+        if (v >= cv && v < cv + 2.2 && std::abs(u - cu) < 0.6 + (v - cv) * 0.7)
             canvas.set(x, y, ToneDark);
-        }
     });
 }
 
@@ -54,9 +53,8 @@ void DrawFlake(Canvas& canvas) {
         const double du = u - 18.0;
         const double dv = v - 18.0;
         const double shape = StarShape(du, dv, 17.0);
-        if (shape >= 1.0) {
+        if (shape >= 1.0)
             return;
-        }
         const double angle = std::atan2(dv, du) + std::numbers::pi / 2;
         double sector = angle / (std::numbers::pi / 3);
         sector -= std::round(sector);
@@ -75,9 +73,8 @@ void DrawPill(Canvas& canvas) {
         const double du = u - 18.0;
         const double dv = v - 18.0;
         const double r = std::hypot(du, dv);
-        if (r >= 15.8) {
+        if (r >= 15.8)
             return;
-        }
         const bool litSide = du + dv < 0;
         if (r >= 13.2) {
             canvas.set(x, y, litSide ? Tone(2.5, x, y) : ToneDark);
@@ -103,16 +100,14 @@ void DrawCircles(Canvas& canvas) {
             inside += d < kRadius ? 1 : 0;
             onEdge = onEdge || std::abs(d - kRadius) < 0.55;
         }
-        if (inside == 0) {
+        if (inside == 0)
             return;
-        }
-        if (onEdge) {
+        if (onEdge)
             canvas.set(x, y, ToneDeep);
-        } else if (inside == 3) {
+        else if (inside == 3)
             canvas.set(x, y, (x + y) % 2 == 0 ? ToneGloss : ToneDeep);
-        } else {
+        else
             canvas.set(x, y, inside == 2 ? ToneDark : ToneMid);
-        }
     });
     Outline(canvas, ToneDeep);
 }

@@ -57,9 +57,8 @@ void PutMonoPalette(Bytes& out) {
 }
 
 std::uint8_t PaletteIndex(std::uint8_t pixel) {
-    if (pixel > White) {
+    if (pixel > White)
         throw std::runtime_error("pixel left in a placeholder shade or transparent");
-    }
     return pixel;
 }
 
@@ -115,9 +114,8 @@ Bytes WithIconDirectory(const Bytes& dib, int type, int colourCount, int field1,
 }
 
 void RequireIconSize(const Canvas& canvas) {
-    if (canvas.width != 32 || canvas.height != 32) {
+    if (canvas.width != 32 || canvas.height != 32)
         throw std::runtime_error("icons and cursors are 32 x 32");
-    }
 }
 
 } // namespace
@@ -166,9 +164,8 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    if (!file)
         throw std::runtime_error("cannot write " + path.string());
-    }
 }
 
 } // namespace artgen

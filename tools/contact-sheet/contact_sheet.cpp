@@ -74,9 +74,8 @@ public:
     explicit SheetLayout(QPainter& painter) : painter_(painter) {}
 
     void place(const QImage& picture, const QString& label) {
-        if (x_ + picture.width() > kSheetWidth - kGap) {
+        if (x_ + picture.width() > kSheetWidth - kGap)
             newRow();
-        }
         painter_.setPen(QColor(230, 230, 230));
         painter_.drawText(x_, y_ + kLabelHeight - 5, label);
         painter_.drawImage(x_, y_ + kLabelHeight, picture);
@@ -97,9 +96,8 @@ public:
     }
 
     void newRow() {
-        if (rowHeight_ > 0) {
+        if (rowHeight_ > 0)
             y_ += rowHeight_ + kGap;
-        }
         x_ = kGap;
         rowHeight_ = 0;
     }
@@ -143,13 +141,11 @@ void PlaceCells(SheetLayout& layout, const QDir& folder) {
 
 void PlaceFaces(SheetLayout& layout, const QDir& folder) {
     layout.heading("Joker faces");
-    for (const QString& face : Faces()) {
+    for (const QString& face : Faces())
         layout.place(Zoom(Bitmap(folder, face)), face);
-    }
     layout.heading("Joker cells, and the next-colours piece of SMALLSMILE");
-    for (const QString& face : Faces()) {
+    for (const QString& face : Faces())
         layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, cw::Palette(7)), 2), face);
-    }
     const QImage smallCell =
         FramedCell(Bitmap(folder, ArtName(art::kJokerAlternatePicture)), 1, cw::Palette(7));
     layout.place(Zoom(smallCell.copy(10, 10, 21, 21)), "next piece");
