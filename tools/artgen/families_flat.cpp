@@ -26,13 +26,17 @@ void DrawKnot(Canvas& canvas, double cu, double cv) {
     });
 }
 
+// Where (u, v) lies across the nearest of six arms, one pointing up: -0.5..0.5, 0 along it.
+double ArmSector(double u, double v) {
+    const double sector = (std::atan2(v, u) + std::numbers::pi / 2) / (std::numbers::pi / 3);
+    return sector - std::round(sector);
+}
+
 // Distance-like value of a six-pointed star: below 1 inside, the arms reaching 1 at the tips.
 double StarShape(double u, double v, double radius) {
-    const double angle = std::atan2(v, u) + std::numbers::pi / 2;
-    double sector = angle / (std::numbers::pi / 3);
-    sector -= std::round(sector); // -0.5..0.5, 0 along an arm
     const double r = std::hypot(u, v);
-    const double reach = radius * (0.55 + 0.45 * std::pow(1.0 - 2.0 * std::abs(sector), 2.2));
+    const double reach =
+        radius * (0.55 + 0.45 * std::pow(1.0 - 2.0 * std::abs(ArmSector(u, v)), 2.2));
     return r / reach;
 }
 
@@ -55,10 +59,8 @@ void DrawFlake(Canvas& canvas) {
         const double shape = StarShape(du, dv, 17.0);
         if (shape >= 1.0)
             return;
-        const double angle = std::atan2(dv, du) + std::numbers::pi / 2;
-        double sector = angle / (std::numbers::pi / 3);
-        sector -= std::round(sector);
-        const double acrossArm = std::abs(sector) * std::hypot(du, dv) * std::numbers::pi / 3;
+        const double acrossArm =
+            std::abs(ArmSector(du, dv)) * std::hypot(du, dv) * std::numbers::pi / 3;
         const bool vein = acrossArm < 0.7 && shape > 0.25;
         const bool hub = std::hypot(du, dv) < 3.2;
         const double light = 2.0 + 0.5 * (-du - dv) / 17.0;
