@@ -17,32 +17,6 @@ constexpr std::array<QRgb, 8> kPalette = {
     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(128, 128, 0),
 };
 
-} // namespace
-
-bool IsPaletteColour(std::int32_t colour) {
-    return colour >= 0 && colour < static_cast<std::int32_t>(kPalette.size());
-}
-
-QRgb Palette(std::int32_t colour) {
-    return IsPaletteColour(colour) ? kPalette[static_cast<std::size_t>(colour)] : kBlack;
-}
-
-BitmapLoader ResourceBitmapLoader() {
-    return [](const QString& name) { return LoadBitmap(name); };
-}
-
-void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour) {
-    if (y0 == y1 && x0 != x1) {
-        const int first = x0 < x1 ? x0 : x1 + 1;
-        painter.fillRect(first, y0, std::abs(x1 - x0), 1, QColor(colour));
-    } else if (x0 == x1 && y0 != y1) {
-        const int first = y0 < y1 ? y0 : y1 + 1;
-        painter.fillRect(x0, first, 1, std::abs(y1 - y0), QColor(colour));
-    }
-}
-
-namespace {
-
 // A one-pixel black outline filled with `fill`; false when the rectangle is empty.
 bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, QRgb fill) {
     const int width = right - left;
@@ -70,6 +44,28 @@ void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int 
 }
 
 } // namespace
+
+bool IsPaletteColour(std::int32_t colour) {
+    return colour >= 0 && colour < static_cast<std::int32_t>(kPalette.size());
+}
+
+QRgb Palette(std::int32_t colour) {
+    return IsPaletteColour(colour) ? kPalette[static_cast<std::size_t>(colour)] : kBlack;
+}
+
+BitmapLoader ResourceBitmapLoader() {
+    return [](const QString& name) { return LoadBitmap(name); };
+}
+
+void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour) {
+    if (y0 == y1 && x0 != x1) {
+        const int first = x0 < x1 ? x0 : x1 + 1;
+        painter.fillRect(first, y0, std::abs(x1 - x0), 1, QColor(colour));
+    } else if (x0 == x1 && y0 != y1) {
+        const int first = y0 < y1 ? y0 : y1 + 1;
+        painter.fillRect(x0, first, 1, std::abs(y1 - y0), QColor(colour));
+    }
+}
 
 void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
     if (FillOutlined(painter, left, top, right, bottom, kLightGrey))
