@@ -2,7 +2,6 @@
 #include "records/ini_document.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace cw {
 namespace {
@@ -55,12 +54,17 @@ IniDocument::IniDocument(std::string_view text) {
         byteOrderMark_ = kByteOrderMark;
         text.remove_prefix(kByteOrderMark.size());
     }
-    for (const auto line : std::views::split(text, '\n'))
-        lines_.emplace_back(line.begin(), line.end());
-    // The split leaves an empty piece after a final line break.
-    endsWithNewline_ = text.ends_with('\n');
-    if (endsWithNewline_)
-        lines_.pop_back();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines_.emplace_back(text.substr(start));
+            break;
+        }
+        lines_.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    endsWithNewline_ = !text.empty() && text.back() == '\n';
     crlf_ = !lines_.empty() && !lines_.front().empty() && lines_.front().back() == '\r';
 }
 
