@@ -22,10 +22,6 @@ int RoomAfterIndent(const QLabel& field, int indent) {
     return field.contentsRect().width() - indent;
 }
 
-bool IsHighlighted(const ScoreEntry& entry, const ScoreEntry& pending) {
-    return pending.score != 0 && SameEntry(entry, pending);
-}
-
 // The widest date of this year in the player's language: every month and every weekday, with
 // two-digit days and hours.
 int WidestDateWidth(const QFontMetrics& metrics) {
@@ -107,7 +103,7 @@ void TopPlayersDialog::PaintScoreTable(int level) {
         return;
     const LevelTable& table = records_.tables[level];
     for (int row = 0; row < kTableRows; ++row) {
-        const bool red = IsHighlighted(table[row], records_.pending);
+        const bool red = records_.pending.score != 0 && SameEntry(table[row], records_.pending);
         const QString date = DateText(table[row].time);
         DrawFieldText(names_[row], ShownNameText(table[row]), red);
         DrawFieldText(scores_[row], QString::number(table[row].score), red);

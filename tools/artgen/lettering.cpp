@@ -7,11 +7,10 @@ namespace {
 constexpr int kSpaceWidth = 3;
 
 int Advance(const std::map<std::string, Grid>& font, char character, const TextStyle& style) {
-    const int bold = style.bold ? 1 : 0;
     if (character == ' ')
         return kSpaceWidth * style.scale;
-    const Grid& glyph = FindGrid(font, std::string(1, character));
-    return (glyph.pixels.width + 1) * style.scale + bold;
+    const int width = FindGrid(font, std::string(1, character)).pixels.width;
+    return (width + 1) * style.scale + (style.bold ? 1 : 0);
 }
 
 } // namespace
