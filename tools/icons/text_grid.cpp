@@ -31,16 +31,6 @@ QRgb PixelColour(QChar symbol, int lineNumber) {
     return kPalette[static_cast<std::size_t>(index)];
 }
 
-QImage Picture(const QStringList& rows, int firstLine) {
-    QImage image(static_cast<int>(rows.first().size()), static_cast<int>(rows.size()),
-                 QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, PixelColour(rows[y][x], firstLine + 1 + y));
-    }
-    return image;
-}
-
 } // namespace
 
 std::map<QString, QImage> ParseTextGrids(const QString& text) {
@@ -55,7 +45,13 @@ std::map<QString, QImage> ParseTextGrids(const QString& text) {
             Fail(firstLine, QStringLiteral("picture [%1] has no rows").arg(name));
         if (pictures.contains(name))
             Fail(firstLine, QStringLiteral("picture [%1] is drawn twice").arg(name));
-        pictures.emplace(name, Picture(rows, firstLine));
+        QImage image(static_cast<int>(rows.first().size()), static_cast<int>(rows.size()),
+                     QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, PixelColour(rows[y][x], firstLine + 1 + y));
+        }
+        pictures.emplace(name, image);
         name.clear();
     };
     const QStringList lines = text.split(u'\n');
