@@ -46,11 +46,10 @@ inline std::vector<std::string> ArtFileNames() {
          {art::kLcdPicture, art::kNewButtonPicture, art::kSparklePicture, art::kAboutPicture})
         files.push_back(BitmapFileName(name));
 
-    std::vector<int> icons{art::kWindowIcon, art::kNameDialogIcon};
-    for (const art::ShapeFamily& family : art::kShapeFamilies)
-        icons.push_back(family.iconNumber);
-    for (const int number : icons)
+    for (const int number : {art::kWindowIcon, art::kNameDialogIcon})
         files.push_back(IconFileName(number));
+    for (const art::ShapeFamily& family : art::kShapeFamilies)
+        files.push_back(IconFileName(family.iconNumber));
     files.push_back(CursorFileName(art::kHandCursor));
     return files;
 }

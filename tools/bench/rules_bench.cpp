@@ -139,15 +139,14 @@ void BM_MoveClickToIdle(benchmark::State& state) {
             game = start;
             host.gameOver = false;
         }
-        GameState probe = game;
         int clicks[2] = {-1, -1};
         for (int source = 0; source < kCellCount && clicks[0] < 0; ++source) {
-            if (probe.board.cells[source].stack != 1)
+            if (game.board.cells[source].stack != 1)
                 continue;
-            const auto reach = Reachable(probe.board, source);
+            const auto reach = Reachable(game.board, source);
             for (int target = 0; target < kCellCount; ++target) {
                 if (reach[target] && target != source &&
-                    probe.board.cells[target].state == CellState::Empty) {
+                    game.board.cells[target].state == CellState::Empty) {
                     clicks[0] = source;
                     clicks[1] = target;
                 }
