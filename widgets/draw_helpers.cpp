@@ -5,7 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 

@@ -2,7 +2,6 @@
 #include "panels.h"
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 
 namespace artgen {

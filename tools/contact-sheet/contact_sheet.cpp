@@ -11,7 +11,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 #include <vector>
 
