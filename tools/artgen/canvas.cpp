@@ -85,8 +85,8 @@ void DrawLine(Canvas& canvas, int x0, int y0, int x1, int y1, std::uint8_t colou
 
 namespace {
 
-// Gives `colour` to each pixel that is transparent or not as `transparent` says and touches
-// (4-neighbour) a pixel that is the other way; beyond the edge counts as transparent.
+// Gives `colour` to each pixel whose transparency is `transparent` and that touches
+// (4-neighbour) a pixel whose transparency is not; beyond the edge counts as transparent.
 void Border(Canvas& canvas, std::uint8_t colour, bool transparent) {
     const Canvas before = canvas;
     const auto clear = [&before](int x, int y) { return before.at(x, y) == kTransparent; };
