@@ -1,30 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/board.h"
 
+#include <algorithm>
+
 namespace cw {
 
 int CountEmpty(const Board& board) {
-    int count = 0;
-    for (const Cell& cell : board.cells)
-        count += cell.state == CellState::Empty;
-    return count;
+    return static_cast<int>(std::ranges::count(board.cells, CellState::Empty, &Cell::state));
 }
 
 int CountJokers(const Board& board, bool singleOnly) {
-    int count = 0;
-    for (const Cell& cell : board.cells) {
-        if (cell.state == CellState::Empty || cell.colour != kJoker)
-            continue;
-        count += !singleOnly || IsSingleJoker(cell);
-    }
-    return count;
+    return static_cast<int>(std::ranges::count_if(board.cells, [singleOnly](const Cell& cell) {
+        return cell.state != CellState::Empty && cell.colour == kJoker &&
+               (!singleOnly || IsSingleJoker(cell));
+    }));
 }
 
 int CountStackable(const Board& board, std::int32_t colour) {
-    int count = 0;
-    for (const Cell& cell : board.cells)
-        count += IsStackable(cell, colour);
-    return count;
+    return static_cast<int>(std::ranges::count_if(
+        board.cells, [colour](const Cell& cell) { return IsStackable(cell, colour); }));
 }
 
 bool IsStackable(const Cell& cell, std::int32_t colour) {

@@ -4,11 +4,6 @@
 #include "game/rules.h"
 
 namespace cw {
-namespace {
-
-constexpr int kFirstDrop = 5;
-
-} // namespace
 
 void NewGame(GameState& game, Host& host, std::int32_t level) {
     // A new game must not inherit a selection from the abandoned one: the face animation stays
@@ -33,7 +28,8 @@ void NewGame(GameState& game, Host& host, std::int32_t level) {
     if (level == Beginner)
         game.next[kNextSlots - 1] = kJoker;
 
-    DropBalls(game, host, kFirstDrop); // 76 empty cells always leave a move
+    constexpr int kFirstDrop = 5; // the 76 cells left empty always leave a move
+    DropBalls(game, host, kFirstDrop);
 
     if (!game.faceTimerArmed) {
         host.StartTimer(kFaceTimer, RandomInt(game.random, 2000, 7000) + 3000);

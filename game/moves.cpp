@@ -31,12 +31,8 @@ int SelectedIndex(const GameState& game) {
     return CellIndex(game.selection.row, game.selection.column);
 }
 
-bool SearchPathTo(GameState& game, int index) {
-    PrepareSearch(game);
-    return FindPath(game, index / kBoardSize, index % kBoardSize, false) == 1;
-}
-
-void MoveOntoStack(GameState& game, Host& host, int target) {
+// The selected ball, always a lone one, moves into an empty cell or onto a stack it matches.
+void MoveSelectedTo(GameState& game, Host& host, int target) {
     Cell& source = game.board.cells[SelectedIndex(game)];
     EndSelection(game, host);
     game.phase = GamePhase::Moving;
@@ -53,14 +49,13 @@ void MoveOntoStack(GameState& game, Host& host, int target) {
     game.phase = GamePhase::Idle;
 }
 
-void MoveIntoEmpty(GameState& game, Host& host, int target) {
-    EndSelection(game, host);
-    game.phase = GamePhase::Moving;
-    game.board.cells[target].stack = 1;
-    MoveBall(game, host);
-    if (!DropBalls(game, host, kDropAfterMove))
-        GameOver(game, host, game.level);
-    game.phase = GamePhase::Idle;
+// A move needs a path; without one the selection stays and the player hears a beep.
+void MoveAlongPathTo(GameState& game, Host& host, int target) {
+    PrepareSearch(game);
+    if (FindPath(game, target / kBoardSize, target % kBoardSize, false) == 1)
+        MoveSelectedTo(game, host, target);
+    else
+        host.Beep();
 }
 
 void ClickOnBall(GameState& game, Host& host, int index) {
@@ -68,11 +63,7 @@ void ClickOnBall(GameState& game, Host& host, int index) {
         const int selected = SelectedIndex(game);
         Cell& source = game.board.cells[selected];
         if (ColoursMatch(game.board.cells[index].colour, source.colour)) {
-            if (!SearchPathTo(game, index)) {
-                host.Beep();
-                return;
-            }
-            MoveOntoStack(game, host, index);
+            MoveAlongPathTo(game, host, index);
             return;
         }
         source.state = CellState::Occupied;
@@ -106,13 +97,8 @@ void OnCellClick(GameState& game, Host& host, int index) {
         ClickOnBall(game, host, index);
         return;
     }
-    if (game.phase != GamePhase::Selected)
-        return;
-    if (!SearchPathTo(game, index)) {
-        host.Beep();
-        return;
-    }
-    MoveIntoEmpty(game, host, index);
+    if (game.phase == GamePhase::Selected)
+        MoveAlongPathTo(game, host, index);
 }
 
 void EndSelection(GameState& game, Host& host) {

@@ -56,14 +56,11 @@ bool StackingDrawSucceeds(GameState& game) {
 void PlaceBall(GameState& game, Host& host, std::int32_t colour, bool onStack) {
     Board& board = game.board;
     // Only the count that feeds the draw is taken: counting has no effect of its own.
-    int index;
-    if (onStack) {
-        const int e = RandomInt(game.random, 1, CountStackable(board, colour));
-        index = NthCell(board, e, [colour](const Cell& c) { return IsStackable(c, colour); });
-    } else {
-        const int e = RandomInt(game.random, 1, CountEmpty(board));
-        index = NthCell(board, e, [](const Cell& c) { return c.state == CellState::Empty; });
-    }
+    const int e =
+        RandomInt(game.random, 1, onStack ? CountStackable(board, colour) : CountEmpty(board));
+    const int index = NthCell(board, e, [onStack, colour](const Cell& c) {
+        return onStack ? IsStackable(c, colour) : c.state == CellState::Empty;
+    });
     if (index < 0)
         return;
 

@@ -89,12 +89,8 @@ QString DateText(std::uint32_t time) {
         return LocalDateText(time);
     const std::time_t seconds = time;
     const char* text = std::ctime(&seconds);
-    if (text == nullptr)
-        return QString();
-    QString date = QString::fromLatin1(text);
-    if (date.endsWith('\n'))
-        date.chop(1);
-    return date;
+    // Without the line break the C library ends it with; it begins with the weekday.
+    return text != nullptr ? QString::fromLatin1(text).trimmed() : QString();
 }
 
 bool SameEntry(const ScoreEntry& a, const ScoreEntry& b) {

@@ -54,17 +54,12 @@ IniDocument::IniDocument(std::string_view text) {
         byteOrderMark_ = kByteOrderMark;
         text.remove_prefix(kByteOrderMark.size());
     }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines_.emplace_back(text.substr(start));
-            break;
-        }
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
         lines_.emplace_back(text.substr(start, end - start));
         start = end + 1;
     }
-    endsWithNewline_ = !text.empty() && text.back() == '\n';
+    endsWithNewline_ = text.ends_with('\n');
     crlf_ = !lines_.empty() && !lines_.front().empty() && lines_.front().back() == '\r';
 }
 

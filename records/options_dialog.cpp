@@ -14,11 +14,6 @@
 #include <QPainter>
 
 namespace cw {
-namespace {
-
-constexpr int kIconSize = 32;
-
-} // namespace
 
 OptionsDialog::OptionsDialog(GameState& game, RecordsState& records, OptionsTarget& target,
                              QWidget* owner)
@@ -26,13 +21,6 @@ OptionsDialog::OptionsDialog(GameState& game, RecordsState& records, OptionsTarg
       target_(target), savedShape_(records.shape) {
     ui_->setupUi(this);
     ApplyDialogUnits(this);
-    SetUpControls();
-    CenterDialog(this, owner);
-}
-
-OptionsDialog::~OptionsDialog() = default;
-
-void OptionsDialog::SetUpControls() {
     ui_->traceAllMovesCheck->setChecked(game_.options.traceAllMoves != 0);
     ui_->animatedSmileysCheck->setChecked(game_.options.animatedFaces != 0);
     ui_->showNextColorsCheck->setChecked(game_.options.showNextColors != 0);
@@ -45,7 +33,10 @@ void OptionsDialog::SetUpControls() {
             qOverload<>(&QWidget::repaint));
     connect(ui_->okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
+    CenterDialog(this, owner);
 }
+
+OptionsDialog::~OptionsDialog() = default;
 
 // The preview is drawn here instead of by the button itself: it shows the icon of the
 // shape selected in the list, framed like a board cell.
@@ -64,6 +55,7 @@ void OptionsDialog::PaintPreview() {
     const int row = ui_->shapeList->currentRow();
     if (row < 0 || row >= static_cast<int>(art::kShapeFamilies.size()))
         return;
+    constexpr int kIconSize = 32;
     BlitBitmap(painter, LoadIconImage(art::kShapeFamilies[row].iconNumber),
                (preview->width() - kIconSize) / 2, (preview->height() - kIconSize) / 2);
 }

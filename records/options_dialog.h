@@ -40,7 +40,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetUpControls();
     void PaintPreview();
 
     std::unique_ptr<Ui::OptionsDialog> ui_;

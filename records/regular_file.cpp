@@ -73,12 +73,9 @@ void WarnFileProblemOnce(const QString& path, const char* kind, const QString& d
     if (reported.contains(key))
         return;
     reported.insert(key);
-    const QString shown = ShownPath(path);
-    if (detail.isEmpty())
-        qWarning("cobblewell: %s %s; the game goes on without it", qUtf8Printable(shown), kind);
-    else
-        qWarning("cobblewell: %s %s (%s); the game goes on without it", qUtf8Printable(shown), kind,
-                 qUtf8Printable(detail));
+    const QString why = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
+    qWarning("cobblewell: %s %s%s; the game goes on without it", qUtf8Printable(ShownPath(path)),
+             kind, qUtf8Printable(why));
 }
 
 } // namespace cw

@@ -66,16 +66,11 @@ struct Place {
     struct stat status {};
 };
 
-QByteArray FolderPart(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
+// The folder that `path` names its file in.
 Descriptor OpenFolder(int base, const QByteArray& path) {
-    return Descriptor(
-        ::openat(base, FolderPart(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? "." : slash == 0 ? "/" : path.left(slash);
+    return Descriptor(::openat(base, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 // The missing folders above a new file are made only below one of the running user's: root's

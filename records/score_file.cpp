@@ -34,10 +34,6 @@ template <std::size_t N> QByteArray AsByteArray(const std::array<std::uint8_t, N
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(N));
 }
 
-QByteArray ImageBytes(const GameState& game, const RecordsState& records) {
-    return AsByteArray(SerializeScoreFile(CurrentHeader(game, records), records.tables));
-}
-
 // Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
 // so a save needs the whole file; one that cannot be read is not replaced.
 FileContents ReadWholeScoreFile(const QString& path) {
@@ -85,7 +81,8 @@ int SaveScoreFile(const GameState& game, const RecordsState& records, int* error
     // A missing or empty file (an older version left one when its creation was cut short) is
     // written whole, so an entry is kept even when the first start could not create it.
     const QByteArray contents =
-        ImageBytes(game, records) + current.bytes.mid(static_cast<qsizetype>(kScoreFileBytes));
+        AsByteArray(SerializeScoreFile(CurrentHeader(game, records), records.tables)) +
+        current.bytes.mid(static_cast<qsizetype>(kScoreFileBytes));
     return SaveFile(path, contents, current.bytes, error) ? 1 : 0;
 }
 

@@ -17,24 +17,18 @@ constexpr std::size_t kScoreOffset = 40;
 constexpr std::size_t kGenerationOffset = 44;
 constexpr std::size_t kTimeOffset = 48;
 
-void PutUint32(std::uint8_t* out, std::uint32_t bits) {
+// Four bytes little-endian, whatever the host; int32_t as its two's-complement bits.
+template <typename Word> void PutWord(std::uint8_t* out, Word value) {
+    const auto bits = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i)
         out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
-void PutInt32(std::uint8_t* out, std::int32_t value) {
-    PutUint32(out, static_cast<std::uint32_t>(value));
-}
-
-std::uint32_t GetUint32(const std::uint8_t* in) {
+template <typename Word> Word GetWord(const std::uint8_t* in) {
     std::uint32_t bits = 0;
     for (int i = 0; i < 4; ++i)
         bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    return bits;
-}
-
-std::int32_t GetInt32(const std::uint8_t* in) {
-    return static_cast<std::int32_t>(GetUint32(in));
+    return static_cast<Word>(bits);
 }
 
 // The file image padded with zeros up to the format's size, so a short file reads as
@@ -47,6 +41,15 @@ ScoreFileBytes PaddedImage(std::span<const std::uint8_t> file) {
 
 std::size_t EntryOffset(int level, int index) {
     return kScoreHeaderBytes + (level * kTableRows + index) * kScoreEntryBytes;
+}
+
+ScoreEntry EntryFromBytes(const EntryBytes& bytes) {
+    ScoreEntry entry;
+    std::memcpy(entry.name, bytes.data() + kNameOffset, kNameBytes);
+    entry.score = GetWord<std::int32_t>(bytes.data() + kScoreOffset);
+    entry.generation = GetWord<std::int32_t>(bytes.data() + kGenerationOffset);
+    entry.time = GetWord<std::uint32_t>(bytes.data() + kTimeOffset);
+    return entry;
 }
 
 } // namespace
@@ -63,28 +66,19 @@ void ScrambleEntry(std::uint8_t* bytes, int length, int index) {
 EntryBytes EntryToBytes(const ScoreEntry& entry) {
     EntryBytes bytes{};
     std::memcpy(bytes.data() + kNameOffset, entry.name, kNameBytes);
-    PutInt32(bytes.data() + kScoreOffset, entry.score);
-    PutInt32(bytes.data() + kGenerationOffset, entry.generation);
-    PutUint32(bytes.data() + kTimeOffset, entry.time);
+    PutWord(bytes.data() + kScoreOffset, entry.score);
+    PutWord(bytes.data() + kGenerationOffset, entry.generation);
+    PutWord(bytes.data() + kTimeOffset, entry.time);
     return bytes;
-}
-
-ScoreEntry EntryFromBytes(const EntryBytes& bytes) {
-    ScoreEntry entry;
-    std::memcpy(entry.name, bytes.data() + kNameOffset, kNameBytes);
-    entry.score = GetInt32(bytes.data() + kScoreOffset);
-    entry.generation = GetInt32(bytes.data() + kGenerationOffset);
-    entry.time = GetUint32(bytes.data() + kTimeOffset);
-    return entry;
 }
 
 ScoreHeaderBytes SerializeScoreHeader(const ScoreHeader& header) {
     ScoreHeaderBytes bytes{};
-    PutInt32(bytes.data() + 0, header.level);
-    PutInt32(bytes.data() + 4, header.shape);
+    PutWord(bytes.data() + 0, header.level);
+    PutWord(bytes.data() + 4, header.shape);
     for (std::size_t i = 0; i < header.carried.size(); ++i)
-        PutInt32(bytes.data() + 8 + 4 * i, header.carried[i]);
-    PutInt32(bytes.data() + 20, header.optionFlags);
+        PutWord(bytes.data() + 8 + 4 * i, header.carried[i]);
+    PutWord(bytes.data() + 20, header.optionFlags);
     // Bytes 24..35 stay zero: three reserved words.
     return bytes;
 }
@@ -106,11 +100,11 @@ ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& 
 ScoreHeader ParseScoreHeader(std::span<const std::uint8_t> file) {
     const ScoreFileBytes image = PaddedImage(file);
     ScoreHeader header;
-    header.level = GetInt32(image.data() + 0);
-    header.shape = GetInt32(image.data() + 4);
+    header.level = GetWord<std::int32_t>(image.data() + 0);
+    header.shape = GetWord<std::int32_t>(image.data() + 4);
     for (std::size_t i = 0; i < header.carried.size(); ++i)
-        header.carried[i] = GetInt32(image.data() + 8 + 4 * i);
-    header.optionFlags = GetInt32(image.data() + 20);
+        header.carried[i] = GetWord<std::int32_t>(image.data() + 8 + 4 * i);
+    header.optionFlags = GetWord<std::int32_t>(image.data() + 20);
     return header;
 }
 

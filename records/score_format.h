@@ -37,7 +37,6 @@ using EntryBytes = std::array<std::uint8_t, kScoreEntryBytes>;
 void ScrambleEntry(std::uint8_t* bytes, int length, int index);
 
 EntryBytes EntryToBytes(const ScoreEntry& entry);
-ScoreEntry EntryFromBytes(const EntryBytes& bytes);
 
 ScoreHeaderBytes SerializeScoreHeader(const ScoreHeader& header);
 ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& tables);

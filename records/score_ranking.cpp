@@ -6,11 +6,9 @@
 namespace cw {
 
 int FindScorePosition(const LevelTable& table, std::int32_t score) {
-    for (int index = 0; index < kTableRows; ++index) {
-        if (table[index].score < score)
-            return index;
-    }
-    return -1;
+    const auto found =
+        std::ranges::find_if(table, [score](const ScoreEntry& row) { return row.score < score; });
+    return found != table.end() ? static_cast<int>(found - table.begin()) : -1;
 }
 
 void InsertScoreEntry(LevelTable& table, int position, const ScoreEntry& entry) {

@@ -17,14 +17,11 @@
 namespace cw {
 namespace {
 
-// Wraps instead of overflowing on a generation read from a tampered file.
-std::int32_t NextGeneration(std::int32_t generation) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(generation) + 1u);
-}
-
 void CompletePendingEntry(ScoreEntry& pending, std::int32_t score, const ScoreEntry& displaced) {
     pending.score = score;
-    pending.generation = NextGeneration(displaced.generation);
+    // Wraps instead of overflowing on a generation read from a tampered file.
+    pending.generation =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(displaced.generation) + 1u);
     pending.time = static_cast<std::uint32_t>(std::time(nullptr));
 }
 

@@ -12,7 +12,8 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Any character maps to some nibble value: the decoder must accept whatever a hand-edited
 // file holds, and the result is cut to 8 bits afterwards.
-int NibbleValue(unsigned char c) {
+int NibbleValue(char character) {
+    const auto c = static_cast<unsigned char>(character);
     return c >= 'A' && c <= 127 ? c - 55 : c - 48;
 }
 
@@ -65,13 +66,9 @@ std::string EncodeSettingValue(std::string_view value) {
 
 std::string DecodeSettingValue(std::string_view stored) {
     std::string out;
-    std::size_t i = 0;
-    for (; i + 1 < stored.size(); i += 2) {
-        AppendDecoded(out, NibbleValue(static_cast<unsigned char>(stored[i])),
-                      NibbleValue(static_cast<unsigned char>(stored[i + 1])));
-    }
-    if (i < stored.size())
-        AppendDecoded(out, NibbleValue(static_cast<unsigned char>(stored[i])), 0);
+    for (std::size_t i = 0; i < stored.size(); i += 2)
+        AppendDecoded(out, NibbleValue(stored[i]),
+                      i + 1 < stored.size() ? NibbleValue(stored[i + 1]) : 0);
     return out;
 }
 

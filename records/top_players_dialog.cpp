@@ -22,10 +22,6 @@ int RoomAfterIndent(const QLabel& field, int indent) {
     return field.contentsRect().width() - indent;
 }
 
-bool IsHighlighted(const ScoreEntry& entry, const ScoreEntry& pending) {
-    return pending.score != 0 && SameEntry(entry, pending);
-}
-
 // The widest date of this year in the player's language: every month and every weekday, with
 // two-digit days and hours.
 int WidestDateWidth(const QFontMetrics& metrics) {
@@ -48,13 +44,12 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
       shownLevel_(level) {
     ui_->setupUi(this);
     ApplyDialogUnits(this);
-    names_ = {ui_->placeName1, ui_->placeName2, ui_->placeName3, ui_->placeName4, ui_->placeName5,
-              ui_->placeName6, ui_->placeName7, ui_->placeName8, ui_->placeName9, ui_->placeName10};
-    scores_ = {ui_->placeScore1, ui_->placeScore2, ui_->placeScore3, ui_->placeScore4,
-               ui_->placeScore5, ui_->placeScore6, ui_->placeScore7, ui_->placeScore8,
-               ui_->placeScore9, ui_->placeScore10};
-    dates_ = {ui_->placeDate1, ui_->placeDate2, ui_->placeDate3, ui_->placeDate4, ui_->placeDate5,
-              ui_->placeDate6, ui_->placeDate7, ui_->placeDate8, ui_->placeDate9, ui_->placeDate10};
+    for (int row = 0; row < kTableRows; ++row) {
+        const QString place = QString::number(row + 1);
+        names_[row] = findChild<QLabel*>(QStringLiteral("placeName") + place);
+        scores_[row] = findChild<QLabel*>(QStringLiteral("placeScore") + place);
+        dates_[row] = findChild<QLabel*>(QStringLiteral("placeDate") + place);
+    }
     ui_->levelCombo->clear();
     for (int level = 0; level < kLevelCount; ++level)
         ui_->levelCombo->addItem(LevelName(level));
@@ -108,17 +103,11 @@ void TopPlayersDialog::PaintScoreTable(int level) {
         return;
     const LevelTable& table = records_.tables[level];
     for (int row = 0; row < kTableRows; ++row) {
-        const bool red = IsHighlighted(table[row], records_.pending);
-        DrawFieldText(names_[row], ShownNameText(table[row]), red);
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        const bool red = IsHighlighted(table[row], records_.pending);
-        DrawFieldText(scores_[row], QString::number(table[row].score), red);
-    }
-    for (int row = 0; row < kTableRows; ++row) {
+        const bool red = records_.pending.score != 0 && SameEntry(table[row], records_.pending);
         const QString date = DateText(table[row].time);
-        const bool red = !date.isEmpty() && IsHighlighted(table[row], records_.pending);
-        DrawFieldText(dates_[row], date, red);
+        DrawFieldText(names_[row], ShownNameText(table[row]), red);
+        DrawFieldText(scores_[row], QString::number(table[row].score), red);
+        DrawFieldText(dates_[row], date, red && !date.isEmpty());
     }
 }
 

@@ -36,15 +36,16 @@ int Remaining(const QDeadlineTimer& deadline) {
 
 // A token travels as one line of printable ASCII without spaces, or not at all.
 QByteArray OneWord(const QByteArray& token) {
-    const bool oneWord =
-        token.size() <= kMaxToken &&
-        std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
+    const bool oneWord = token.size() <= kMaxToken &&
+                         std::ranges::all_of(token, [](char c) { return c > ' ' && c < 0x7f; });
     return oneWord ? token : QByteArray();
 }
 
-QByteArray& KeptStartupId() {
-    static QByteArray id;
-    return id;
+QByteArray keptStartupId;
+
+QByteArray LaunchActivationToken() {
+    const QByteArray token = OneWord(qgetenv(kActivationTokenVariable));
+    return token.isEmpty() ? OneWord(keptStartupId) : token;
 }
 
 // Qt's Wayland plugin hands the compositor the token it finds in this variable when the window
@@ -146,12 +147,7 @@ void SingleInstance::Answer(QLocalSocket* socket) {
 }
 
 void KeepLaunchStartupId() {
-    KeptStartupId() = qgetenv(kStartupIdVariable);
-}
-
-QByteArray LaunchActivationToken() {
-    const QByteArray token = OneWord(qgetenv(kActivationTokenVariable));
-    return token.isEmpty() ? OneWord(KeptStartupId()) : token;
+    keptStartupId = qgetenv(kStartupIdVariable);
 }
 
 bool ActivateUnlessBusy(QWidget* window, const QByteArray& activationToken) {

@@ -35,8 +35,10 @@ public:
     explicit SingleInstance(Activate activate, QString folder = RuntimeFolder(),
                             QObject* parent = nullptr);
 
-    // Claims the game for this process or, where another holds it, hands that game this start's
-    // LaunchActivationToken. Said once on standard error when it comes to Unruled.
+    // Claims the game for this process or, where another holds it, hands that game what this
+    // start's launcher gave it to bring a window forward: its Wayland activation token or,
+    // without one, its kept startup-notification id (X11); nothing when neither can travel as
+    // one line. Said once on standard error when it comes to Unruled.
     Election Elect(int answerWaitMs = 2000);
 
     // The player's runtime folder; empty when there is none.
@@ -54,15 +56,10 @@ private:
     QLocalServer server_;
 };
 
-// Keeps the startup-notification id (X11) that this process's launcher gave it, for
-// LaunchActivationToken: Qt's X11 plugin takes it out of the environment as the application
-// object is built, so this comes before.
+// Keeps the startup-notification id (X11) that this process's launcher gave it, for Elect:
+// Qt's X11 plugin takes it out of the environment as the application object is built, so this
+// comes before.
 void KeepLaunchStartupId();
-
-// What this process's launcher gave it to bring a window forward: its Wayland activation token
-// or, without one, its kept startup-notification id (X11); empty when neither can travel as
-// one line.
-QByteArray LaunchActivationToken();
 
 // Brings `window` forward, restored if minimised; returns true instead (touching no window)
 // while a modal dialog of the game is open. Under Wayland the compositor raises the window only

@@ -5,7 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -16,6 +15,32 @@ constexpr std::array<QRgb, 8> kPalette = {
     qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),     qRgb(255, 255, 0),
     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(128, 128, 0),
 };
+
+// A one-pixel black outline filled with `fill`; false when the rectangle is empty.
+bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, QRgb fill) {
+    const int width = right - left;
+    const int height = bottom - top;
+    if (width <= 0 || height <= 0)
+        return false;
+    painter.fillRect(left, top, width, height, QColor(kBlack));
+    if (width > 2 && height > 2)
+        painter.fillRect(left + 1, top + 1, width - 2, height - 2, QColor(fill));
+    return true;
+}
+
+void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth) {
+    const int lines = std::abs(depth);
+    const QRgb light = depth > 0 ? kWhite : kDarkGrey;
+    const QRgb shade = depth > 0 ? kDarkGrey : kWhite;
+    for (int i = 1; i <= lines; ++i) {
+        DrawLine(painter, left + i, top + i, left + i, bottom - 1, light);
+        DrawLine(painter, left + i, top + i, right - 1, top + i, light);
+    }
+    for (int i = 1; i <= lines; ++i) {
+        DrawLine(painter, left + i, bottom - i - 1, right - 1, bottom - i - 1, shade);
+        DrawLine(painter, right - i - 1, bottom - 2, right - i - 1, top + i, shade);
+    }
+}
 
 } // namespace
 
@@ -41,41 +66,9 @@ void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour) {
     }
 }
 
-namespace {
-
-// A one-pixel black outline filled with `fill`; false when the rectangle is empty.
-bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, QRgb fill) {
-    const int width = right - left;
-    const int height = bottom - top;
-    if (width <= 0 || height <= 0)
-        return false;
-    painter.fillRect(left, top, width, height, QColor(kBlack));
-    if (width > 2 && height > 2)
-        painter.fillRect(left + 1, top + 1, width - 2, height - 2, QColor(fill));
-    return true;
-}
-
-} // namespace
-
 void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth) {
-    if (!FillOutlined(painter, left, top, right, bottom, kLightGrey))
-        return;
-    if (depth != 0)
-        DrawBevel(painter, left, top, right, bottom, depth);
-}
-
-void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth) {
-    const int lines = std::abs(depth);
-    const QRgb light = depth > 0 ? kWhite : kDarkGrey;
-    const QRgb shade = depth > 0 ? kDarkGrey : kWhite;
-    for (int i = 1; i <= lines; ++i) {
-        DrawLine(painter, left + i, top + i, left + i, bottom - 1, light);
-        DrawLine(painter, left + i, top + i, right - 1, top + i, light);
-    }
-    for (int i = 1; i <= lines; ++i) {
-        DrawLine(painter, left + i, bottom - i - 1, right - 1, bottom - i - 1, shade);
-        DrawLine(painter, right - i - 1, bottom - 2, right - i - 1, top + i, shade);
-    }
+    if (FillOutlined(painter, left, top, right, bottom, kLightGrey))
+        DrawBevel(painter, left, top, right, bottom, depth); // none for a depth of 0
 }
 
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour) {
@@ -88,9 +81,7 @@ void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom
 }
 
 void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y) {
-    if (bitmap.isNull())
-        return;
-    painter.drawImage(x, y, bitmap);
+    painter.drawImage(x, y, bitmap); // which draws nothing for a null image
 }
 
 } // namespace cw

@@ -34,10 +34,9 @@ BitmapLoader ResourceBitmapLoader();
 void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour);
 
 // Black outline on columns left and right - 1 and rows top and bottom - 1, light grey inside,
-// then a bevel of |depth| lines when depth is not 0.
+// then a bevel of |depth| lines when depth is not 0: a positive depth looks raised (white
+// top-left, dark grey bottom-right), a negative one sunken.
 void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth);
-// A positive depth looks raised (white top-left, dark grey bottom-right), a negative one sunken.
-void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth);
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour);
 // A null bitmap draws nothing.
 void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y);

@@ -60,21 +60,18 @@ void DrawTitle(Canvas& canvas, const std::map<std::string, Grid>& font, const st
     Canvas letters(width + kRows, upright.height);
     for (int y = 0; y < upright.height; ++y) {
         const int lean = kRows - 1 - y / kScale;
-        for (int x = 0; x < upright.width; ++x) {
+        for (int x = 0; x < upright.width; ++x)
             letters.set(x + lean, y, upright.at(x, y));
-        }
     }
     const Canvas solid = letters;
     for (int y = 0; y < letters.height; ++y) {
         for (int x = 0; x < letters.width; ++x) {
-            if (solid.at(x, y) != Red) {
+            if (solid.at(x, y) != Red)
                 continue;
-            }
-            if (solid.at(x, y - 1) == kTransparent || solid.at(x - 1, y) == kTransparent) {
+            if (solid.at(x, y - 1) == kTransparent || solid.at(x - 1, y) == kTransparent)
                 letters.set(x, y, solid.at(x, y - 1) == kTransparent ? White : Yellow);
-            } else if (solid.at(x, y + 1) == kTransparent || solid.at(x + 1, y) == kTransparent) {
+            else if (solid.at(x, y + 1) == kTransparent || solid.at(x + 1, y) == kTransparent)
                 letters.set(x, y, DarkRed);
-            }
         }
     }
     Canvas shadow = solid;
@@ -92,9 +89,8 @@ Canvas DrawAboutPicture(const std::map<std::string, Grid>& font,
     Canvas picture(kWidth, kHeight);
     DrawPanel(picture, {0, 0, kWidth, kHeight}, DarkCyan, Cyan, Black, 2);
     for (const int x : {12, kWidth - 13}) {
-        for (const int y : {12, kHeight - 13}) {
+        for (const int y : {12, kHeight - 13})
             DrawScrew(picture, x, y);
-        }
     }
     DrawPanel(picture, {26, 14, kWidth - 26, 76}, LightGrey, White, DarkGrey, 2);
     DrawTitle(picture, titleFont, "Cobblewell", 28);

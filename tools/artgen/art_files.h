@@ -24,6 +24,15 @@ inline std::string CursorFileName(std::string_view name) {
     return std::string(name) + ".cur";
 }
 
+// The joker's two board pictures, then its faces.
+inline std::vector<std::string> JokerPictureNames() {
+    namespace art = cw::art;
+    std::vector<std::string> names{std::string(art::kJokerPicture),
+                                   std::string(art::kJokerAlternatePicture)};
+    names.insert(names.end(), art::kFaceNames.begin(), art::kFaceNames.end());
+    return names;
+}
+
 inline std::vector<std::string> ArtFileNames() {
     namespace art = cw::art;
     std::vector<std::string> files;
@@ -31,18 +40,16 @@ inline std::vector<std::string> ArtFileNames() {
         for (int picture = 0; picture < art::kFamilyPictures; ++picture)
             files.push_back(BitmapFileName(std::string(family.prefix) + std::to_string(picture)));
     }
-    std::vector<std::string_view> pictures{art::kJokerPicture, art::kJokerAlternatePicture};
-    pictures.insert(pictures.end(), art::kFaceNames.begin(), art::kFaceNames.end());
-    pictures.insert(pictures.end(), {art::kLcdPicture, art::kNewButtonPicture, art::kSparklePicture,
-                                     art::kAboutPicture});
-    for (const std::string_view name : pictures)
+    for (const std::string& name : JokerPictureNames())
+        files.push_back(BitmapFileName(name));
+    for (const std::string_view name :
+         {art::kLcdPicture, art::kNewButtonPicture, art::kSparklePicture, art::kAboutPicture})
         files.push_back(BitmapFileName(name));
 
-    std::vector<int> icons{art::kWindowIcon, art::kNameDialogIcon};
-    for (const art::ShapeFamily& family : art::kShapeFamilies)
-        icons.push_back(family.iconNumber);
-    for (const int number : icons)
+    for (const int number : {art::kWindowIcon, art::kNameDialogIcon})
         files.push_back(IconFileName(number));
+    for (const art::ShapeFamily& family : art::kShapeFamilies)
+        files.push_back(IconFileName(family.iconNumber));
     files.push_back(CursorFileName(art::kHandCursor));
     return files;
 }

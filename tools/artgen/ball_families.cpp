@@ -19,49 +19,23 @@ BallColours ColoursOf(int ballColour) {
     }};
     static constexpr Ramp kDarkBlue{Black, Black, DarkBlue, White, White};
     static constexpr Ramp kDarkGrey{Black, Black, Black, DarkGrey, White};
-    if (ballColour < 0 || ballColour >= kBallColours) {
+    if (ballColour < 0 || ballColour >= kBallColours)
         throw std::out_of_range("ball colour");
-    }
     return {kMain[static_cast<std::size_t>(ballColour)], ballColour == 7 ? kDarkGrey : kDarkBlue};
 }
 
 Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t background) {
+    // The placeholder shades run from ToneDeep to AltGloss, in the order of these colours.
+    const std::array<std::uint8_t, AltGloss - ToneDeep + 1> shades{
+        colours.main.deep,  colours.main.dark,     colours.main.mid,
+        colours.main.gloss, colours.main.contrast, colours.alt.deep,
+        colours.alt.dark,   colours.alt.mid,       colours.alt.gloss};
     Canvas result = drawing;
     for (auto& pixel : result.pixels) {
-        switch (pixel) {
-        case kTransparent:
+        if (pixel == kTransparent)
             pixel = background;
-            break;
-        case ToneDeep:
-            pixel = colours.main.deep;
-            break;
-        case ToneDark:
-            pixel = colours.main.dark;
-            break;
-        case ToneMid:
-            pixel = colours.main.mid;
-            break;
-        case ToneGloss:
-            pixel = colours.main.gloss;
-            break;
-        case ToneContrast:
-            pixel = colours.main.contrast;
-            break;
-        case AltDeep:
-            pixel = colours.alt.deep;
-            break;
-        case AltDark:
-            pixel = colours.alt.dark;
-            break;
-        case AltMid:
-            pixel = colours.alt.mid;
-            break;
-        case AltGloss:
-            pixel = colours.alt.gloss;
-            break;
-        default:
-            break;
-        }
+        else if (pixel >= ToneDeep && pixel <= AltGloss)
+            pixel = shades[pixel - ToneDeep];
     }
     return result;
 }
@@ -80,10 +54,6 @@ const std::array<Family, cw::art::kShapeFamilies.size()>& Families() {
     }();
     return kFamilies;
 }
-
-} // namespace artgen
-
-namespace artgen {
 
 Canvas DrawFamilyPicture(const Family& family, int size) {
     Canvas picture(size, size);

@@ -19,16 +19,13 @@ Canvas DrawDisc(double radius) {
         const double du = (u - kCentre) / radius;
         const double dv = (v - kCentre) / radius;
         const double d = std::hypot(du, dv);
-        if (d >= 1.0) {
+        if (d >= 1.0)
             return;
-        }
         double level = 2.0;
-        if (d > 0.8 && du + dv > 0.75) {
+        if (d > 0.8 && du + dv > 0.75)
             level = 1.5;
-        }
-        if (std::hypot(du + 0.55, dv + 0.55) < 0.13) {
+        if (std::hypot(du + 0.55, dv + 0.55) < 0.13)
             level = 3.0;
-        }
         disc.set(x, y, Tone(level, x, y));
     });
     Outline(disc, ToneDeep);
@@ -36,16 +33,6 @@ Canvas DrawDisc(double radius) {
 }
 
 } // namespace
-
-const std::vector<std::string>& FaceNames() {
-    static const auto kNames = [] {
-        std::vector<std::string> names{std::string(cw::art::kJokerPicture),
-                                       std::string(cw::art::kJokerAlternatePicture)};
-        names.insert(names.end(), cw::art::kFaceNames.begin(), cw::art::kFaceNames.end());
-        return names;
-    }();
-    return kNames;
-}
 
 Canvas DrawFacePicture(const std::string& name, const std::map<std::string, Grid>& features) {
     // The small face fills exactly the 21 x 21 piece at (7, 7) that the next-colours panel shows.

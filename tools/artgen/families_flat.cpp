@@ -21,19 +21,22 @@ void DrawString(Canvas& canvas, double fromU, double fromV, double toU, double t
 
 void DrawKnot(Canvas& canvas, double cu, double cv) {
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
-        if (v >= cv && v < cv + 2.2 && std::abs(u - cu) < 0.6 + (v - cv) * 0.7) {
+        if (v >= cv && v < cv + 2.2 && std::abs(u - cu) < 0.6 + (v - cv) * 0.7)
             canvas.set(x, y, ToneDark);
-        }
     });
+}
+
+// Where (u, v) lies across the nearest of six arms, one pointing up: -0.5..0.5, 0 along it.
+double ArmSector(double u, double v) {
+    const double sector = (std::atan2(v, u) + std::numbers::pi / 2) / (std::numbers::pi / 3);
+    return sector - std::round(sector);
 }
 
 // Distance-like value of a six-pointed star: below 1 inside, the arms reaching 1 at the tips.
 double StarShape(double u, double v, double radius) {
-    const double angle = std::atan2(v, u) + std::numbers::pi / 2;
-    double sector = angle / (std::numbers::pi / 3);
-    sector -= std::round(sector); // -0.5..0.5, 0 along an arm
     const double r = std::hypot(u, v);
-    const double reach = radius * (0.55 + 0.45 * std::pow(1.0 - 2.0 * std::abs(sector), 2.2));
+    const double reach =
+        radius * (0.55 + 0.45 * std::pow(1.0 - 2.0 * std::abs(ArmSector(u, v)), 2.2));
     return r / reach;
 }
 
@@ -54,13 +57,10 @@ void DrawFlake(Canvas& canvas) {
         const double du = u - 18.0;
         const double dv = v - 18.0;
         const double shape = StarShape(du, dv, 17.0);
-        if (shape >= 1.0) {
+        if (shape >= 1.0)
             return;
-        }
-        const double angle = std::atan2(dv, du) + std::numbers::pi / 2;
-        double sector = angle / (std::numbers::pi / 3);
-        sector -= std::round(sector);
-        const double acrossArm = std::abs(sector) * std::hypot(du, dv) * std::numbers::pi / 3;
+        const double acrossArm =
+            std::abs(ArmSector(du, dv)) * std::hypot(du, dv) * std::numbers::pi / 3;
         const bool vein = acrossArm < 0.7 && shape > 0.25;
         const bool hub = std::hypot(du, dv) < 3.2;
         const double light = 2.0 + 0.5 * (-du - dv) / 17.0;
@@ -75,9 +75,8 @@ void DrawPill(Canvas& canvas) {
         const double du = u - 18.0;
         const double dv = v - 18.0;
         const double r = std::hypot(du, dv);
-        if (r >= 15.8) {
+        if (r >= 15.8)
             return;
-        }
         const bool litSide = du + dv < 0;
         if (r >= 13.2) {
             canvas.set(x, y, litSide ? Tone(2.5, x, y) : ToneDark);
@@ -103,16 +102,14 @@ void DrawCircles(Canvas& canvas) {
             inside += d < kRadius ? 1 : 0;
             onEdge = onEdge || std::abs(d - kRadius) < 0.55;
         }
-        if (inside == 0) {
+        if (inside == 0)
             return;
-        }
-        if (onEdge) {
+        if (onEdge)
             canvas.set(x, y, ToneDeep);
-        } else if (inside == 3) {
+        else if (inside == 3)
             canvas.set(x, y, (x + y) % 2 == 0 ? ToneGloss : ToneDeep);
-        } else {
+        else
             canvas.set(x, y, inside == 2 ? ToneDark : ToneMid);
-        }
     });
     Outline(canvas, ToneDeep);
 }

@@ -31,9 +31,8 @@ bool InsideDieSide(double u, double v) {
 void DrawPip(Canvas& canvas, double cx, double cy, double r) {
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         const double d = std::hypot(u - cx, v - cy);
-        if (d < r) {
+        if (d < r)
             canvas.set(x, y, ToneContrast);
-        }
     });
 }
 
@@ -58,28 +57,25 @@ void DrawBall(Canvas& canvas) {
 
 void DrawDice(Canvas& canvas) {
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
-        if (InsideDieFront(u, v)) {
+        if (InsideDieFront(u, v))
             canvas.set(x, y, ToneMid);
-        } else if (InsideDieTop(u, v)) {
+        else if (InsideDieTop(u, v))
             canvas.set(x, y, Tone(2.5, x, y));
-        } else if (InsideDieSide(u, v)) {
+        else if (InsideDieSide(u, v))
             canvas.set(x, y, Tone(1.5, x, y));
-        }
     });
     Rim(canvas, ToneDeep);
     // Edges between the faces.
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         const bool frontTopEdge = InsideDieFront(u, v) && !InsideDieFront(u, v - 1);
         const bool frontSideEdge = InsideDieFront(u, v) && !InsideDieFront(u + 1, v);
-        if ((frontTopEdge || frontSideEdge) && canvas.at(x, y) != kTransparent) {
+        if ((frontTopEdge || frontSideEdge) && canvas.at(x, y) != kTransparent)
             canvas.set(x, y, ToneDark);
-        }
     });
     // Pips centred on pixel corners come out as round 4 x 4 dots.
     for (const double column : {9.0, 19.0}) {
-        for (const double row : {15.0, 21.0, 27.0}) {
+        for (const double row : {15.0, 21.0, 27.0})
             DrawPip(canvas, column, row, 2.0);
-        }
     }
 }
 
@@ -89,9 +85,8 @@ void DrawSpiral(Canvas& canvas) {
     constexpr int kVanes = 4;
     ForEachPixel(canvas, kUnits, [&](int x, int y, double u, double v) {
         const double r = std::hypot(u - kCentre, v - kCentre);
-        if (r >= kRadius) {
+        if (r >= kRadius)
             return;
-        }
         const double angle = std::atan2(v - kCentre, u - kCentre) / (2 * std::numbers::pi);
         double phase = angle * kVanes + 0.9 * r / kRadius;
         phase -= std::floor(phase);

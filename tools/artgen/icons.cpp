@@ -42,9 +42,8 @@ void DrawLeaf(Canvas& icon, double cx, double cy, double angle, std::uint8_t col
         const double dv = v - cy;
         const double a = (du * along[0] + dv * along[1]) / 2.9;
         const double b = (-du * along[1] + dv * along[0]) / 1.5;
-        if (a * a + b * b < 1.0) {
+        if (a * a + b * b < 1.0)
             icon.set(x, y, colour);
-        }
     });
 }
 
@@ -74,20 +73,17 @@ void DrawWreath(Canvas& icon) {
 void DrawTorch(Canvas& icon) {
     ForEachPixel(icon, kSize, [&](int x, int y, double u, double v) {
         // The handle narrows towards the bottom.
-        if (v > 16 && v < 26 && std::abs(u - 16) < 2.2 - (v - 16) * 0.08) {
+        if (v > 16 && v < 26 && std::abs(u - 16) < 2.2 - (v - 16) * 0.08)
             icon.set(x, y, u < 16 ? Yellow : DarkYellow);
-        }
-        if (v > 14 && v < 17 && std::abs(u - 16) < 3.8) {
+        if (v > 14 && v < 17 && std::abs(u - 16) < 3.8)
             icon.set(x, y, u < 15 ? White : DarkGrey);
-        }
         // A teardrop flame flickering to the left at its tip.
         const double dv = (v - 9.5) / 6.0;
         const double width =
             dv < 0 ? 4.2 * (1 + dv) * (1 + dv) * 0.9 + 0.3 : 4.3 * std::sqrt(1 - dv * dv);
         const double du = std::abs(u - 16 - (dv < 0 ? dv * 1.2 : 0.0));
-        if (v > 2 && v < 14.5 && du < width) {
+        if (v > 2 && v < 14.5 && du < width)
             icon.set(x, y, du < width * 0.4 && v > 8 ? White : (du < width * 0.72 ? Yellow : Red));
-        }
     });
 }
 
@@ -105,9 +101,8 @@ std::vector<IconPicture> DrawIcons(const std::map<std::string, Grid>& hand) {
     std::vector<IconPicture> icons;
     icons.push_back({cw::art::kWindowIcon, DrawApplicationIcon(FindGrid(hand, "HAND"))});
     icons.push_back({cw::art::kNameDialogIcon, DrawTorchIcon()});
-    for (std::size_t family = 0; family < cw::art::kShapeFamilies.size(); ++family) {
+    for (std::size_t family = 0; family < cw::art::kShapeFamilies.size(); ++family)
         icons.push_back({cw::art::kShapeFamilies[family].iconNumber, DrawShapeIcon(family)});
-    }
     return icons;
 }
 

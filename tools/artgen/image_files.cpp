@@ -8,24 +8,10 @@
 namespace artgen {
 namespace {
 
-constexpr std::array<std::array<std::uint8_t, 3>, 16> kPalette{{
-    {0, 0, 0},
-    {128, 0, 0},
-    {0, 128, 0},
-    {128, 128, 0},
-    {0, 0, 128},
-    {128, 0, 128},
-    {0, 128, 128},
-    {192, 192, 192},
-    {128, 128, 128},
-    {255, 0, 0},
-    {0, 255, 0},
-    {255, 255, 0},
-    {0, 0, 255},
-    {255, 0, 255},
-    {0, 255, 255},
-    {255, 255, 255},
-}};
+// As 0xRRGGBB, which written little-endian is the file's blue, green, red, zero.
+constexpr std::array<std::uint32_t, 16> kPalette{
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
@@ -60,60 +46,41 @@ void PutInfoHeader(Bytes& out, int width, int storedHeight, int bitsPerPixel, in
     Put32(out, 0);
 }
 
-void PutColour(Bytes& out, const std::array<std::uint8_t, 3>& rgb) {
-    out.push_back(rgb[2]);
-    out.push_back(rgb[1]);
-    out.push_back(rgb[0]);
-    out.push_back(0);
-}
-
 void PutPalette16(Bytes& out) {
-    for (const auto& rgb : kPalette) {
-        PutColour(out, rgb);
-    }
+    for (const std::uint32_t rgb : kPalette)
+        Put32(out, rgb);
 }
 
 void PutMonoPalette(Bytes& out) {
-    PutColour(out, kPalette[Black]);
-    PutColour(out, kPalette[White]);
+    Put32(out, kPalette[Black]);
+    Put32(out, kPalette[White]);
 }
 
 std::uint8_t PaletteIndex(std::uint8_t pixel) {
-    if (pixel > White) {
+    if (pixel > White)
         throw std::runtime_error("pixel left in a placeholder shade or transparent");
-    }
     return pixel;
 }
 
-// Bottom-up rows of 4-bit pixels; transparent pixels become black (the mask hides them).
-void PutPixels4(Bytes& out, const Canvas& canvas, bool allowTransparent) {
-    const int rowBytes = RowBytes(canvas.width, 4);
+// Bottom-up rows of `bits`-bit pixels (1 or 4), the leftmost in the high bits of each byte,
+// each pixel stored as `value` gives it.
+template <class Value> void PutRows(Bytes& out, const Canvas& canvas, int bits, Value value) {
     for (int y = canvas.height - 1; y >= 0; --y) {
-        Bytes row(static_cast<std::size_t>(rowBytes), 0);
+        Bytes row(static_cast<std::size_t>(RowBytes(canvas.width, bits)), 0);
         for (int x = 0; x < canvas.width; ++x) {
-            std::uint8_t pixel = canvas.at(x, y);
-            if (allowTransparent && pixel == kTransparent) {
-                pixel = Black;
-            }
-            const std::uint8_t index = PaletteIndex(pixel);
-            row[static_cast<std::size_t>(x / 2)] |= x % 2 == 0 ? index << 4 : index;
+            const int shift = 8 - bits * (x % (8 / bits) + 1);
+            row[static_cast<std::size_t>(x * bits / 8)] |=
+                static_cast<std::uint8_t>(value(canvas.at(x, y)) << shift);
         }
         out.insert(out.end(), row.begin(), row.end());
     }
 }
 
-// Bottom-up rows of 1-bit pixels, set where `isSet` says so.
-template <class Predicate> void PutBits(Bytes& out, const Canvas& canvas, Predicate isSet) {
-    const int rowBytes = RowBytes(canvas.width, 1);
-    for (int y = canvas.height - 1; y >= 0; --y) {
-        Bytes row(static_cast<std::size_t>(rowBytes), 0);
-        for (int x = 0; x < canvas.width; ++x) {
-            if (isSet(canvas.at(x, y))) {
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-            }
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
+// Palette indices; where allowed, transparent pixels become black (the mask hides them).
+void PutPixels4(Bytes& out, const Canvas& canvas, bool allowTransparent) {
+    PutRows(out, canvas, 4, [allowTransparent](std::uint8_t pixel) {
+        return PaletteIndex(allowTransparent && pixel == kTransparent ? Black : pixel);
+    });
 }
 
 Bytes WithFileHeader(const Bytes& dib, int paletteBytes) {
@@ -147,9 +114,8 @@ Bytes WithIconDirectory(const Bytes& dib, int type, int colourCount, int field1,
 }
 
 void RequireIconSize(const Canvas& canvas) {
-    if (canvas.width != 32 || canvas.height != 32) {
+    if (canvas.width != 32 || canvas.height != 32)
         throw std::runtime_error("icons and cursors are 32 x 32");
-    }
 }
 
 } // namespace
@@ -168,7 +134,7 @@ Bytes EncodeBmp1(const Canvas& canvas) {
     const int imageBytes = RowBytes(canvas.width, 1) * canvas.height;
     PutInfoHeader(dib, canvas.width, canvas.height, 1, imageBytes, 2);
     PutMonoPalette(dib);
-    PutBits(dib, canvas, [](std::uint8_t pixel) { return pixel != Black; });
+    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel != Black; });
     return WithFileHeader(dib, 2 * 4);
 }
 
@@ -179,7 +145,7 @@ Bytes EncodeIcon(const Canvas& canvas) {
     PutInfoHeader(dib, 32, 64, 4, imageBytes, 16);
     PutPalette16(dib);
     PutPixels4(dib, canvas, true);
-    PutBits(dib, canvas, [](std::uint8_t pixel) { return pixel == kTransparent; });
+    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });
     return WithIconDirectory(dib, 1, 16, 1, 4);
 }
 
@@ -189,8 +155,8 @@ Bytes EncodeCursor(const Canvas& canvas, int hotX, int hotY) {
     const int imageBytes = RowBytes(32, 1) * 2 * 32;
     PutInfoHeader(dib, 32, 64, 1, imageBytes, 2);
     PutMonoPalette(dib);
-    PutBits(dib, canvas, [](std::uint8_t pixel) { return pixel == White; });
-    PutBits(dib, canvas, [](std::uint8_t pixel) { return pixel == kTransparent; });
+    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == White; });
+    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });
     return WithIconDirectory(dib, 2, 2, hotX, hotY);
 }
 
@@ -198,9 +164,8 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    if (!file)
         throw std::runtime_error("cannot write " + path.string());
-    }
 }
 
 } // namespace artgen

@@ -7,12 +7,10 @@ namespace {
 constexpr int kSpaceWidth = 3;
 
 int Advance(const std::map<std::string, Grid>& font, char character, const TextStyle& style) {
-    const int bold = style.bold ? 1 : 0;
-    if (character == ' ') {
+    if (character == ' ')
         return kSpaceWidth * style.scale;
-    }
-    const Grid& glyph = FindGrid(font, std::string(1, character));
-    return (glyph.pixels.width + 1) * style.scale + bold;
+    const int width = FindGrid(font, std::string(1, character)).pixels.width;
+    return (width + 1) * style.scale + (style.bold ? 1 : 0);
 }
 
 } // namespace
@@ -20,9 +18,8 @@ int Advance(const std::map<std::string, Grid>& font, char character, const TextS
 int TextWidth(const std::map<std::string, Grid>& font, const std::string& text,
               const TextStyle& style) {
     int width = 0;
-    for (const char character : text) {
+    for (const char character : text)
         width += Advance(font, character, style);
-    }
     return text.empty() ? 0 : width - style.scale;
 }
 
@@ -34,9 +31,8 @@ void DrawText(Canvas& canvas, const std::map<std::string, Grid>& font, const std
             const Canvas& glyph = FindGrid(font, std::string(1, character)).pixels;
             for (int row = 0; row < glyph.height; ++row) {
                 for (int column = 0; column < glyph.width; ++column) {
-                    if (glyph.at(column, row) == kTransparent) {
+                    if (glyph.at(column, row) == kTransparent)
                         continue;
-                    }
                     const int width = style.scale + (style.bold ? 1 : 0);
                     canvas.fillRect(x + column * style.scale, top + row * style.scale, width,
                                     style.scale, style.colour);

@@ -36,9 +36,8 @@ void WriteBallFamilies(const std::filesystem::path& out) {
 
 void WriteFaces(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto features = LoadGrids(grids / "faces.txt");
-    for (const std::string& name : FaceNames()) {
+    for (const std::string& name : JokerPictureNames())
         WriteFile(BitmapFile(out, name), EncodeBmp4(DrawFacePicture(name, features)));
-    }
 }
 
 void WritePanels(const std::filesystem::path& grids, const std::filesystem::path& out) {
@@ -52,9 +51,8 @@ void WritePanels(const std::filesystem::path& grids, const std::filesystem::path
 
 void WriteIconsAndCursor(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto hand = LoadGrids(grids / "hand.txt");
-    for (const IconPicture& icon : DrawIcons(hand)) {
+    for (const IconPicture& icon : DrawIcons(hand))
         WriteFile(out / IconFileName(icon.number), EncodeIcon(icon.pixels));
-    }
     WriteFile(out / CursorFileName(cw::art::kHandCursor),
               EncodeCursor(DrawHandCursor(hand), kCursorHotX, kCursorHotY));
 }

@@ -2,7 +2,6 @@
 #include "panels.h"
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 
 namespace artgen {
@@ -24,46 +23,36 @@ constexpr std::array<int, 10> kDigitSegments{
 // A two-pixel segment is a long outer row (or column) beside a shorter inner one, so
 // neighbouring segments touch only corner to corner and each stays readable on its own.
 void HorizontalBar(Canvas& strip, int top, int outerRow, int innerRow) {
-    for (int x = 2; x <= 10; ++x) {
+    for (int x = 2; x <= 10; ++x)
         strip.set(x, top + outerRow, 1);
-    }
-    for (int x = 3; x <= 9; ++x) {
+    for (int x = 3; x <= 9; ++x)
         strip.set(x, top + innerRow, 1);
-    }
 }
 
 void VerticalBar(Canvas& strip, int top, int outerColumn, int innerColumn, int firstRow) {
-    for (int y = firstRow; y <= firstRow + 8; ++y) {
+    for (int y = firstRow; y <= firstRow + 8; ++y)
         strip.set(outerColumn, top + y, 1);
-    }
-    for (int y = firstRow + 1; y <= firstRow + 7; ++y) {
+    for (int y = firstRow + 1; y <= firstRow + 7; ++y)
         strip.set(innerColumn, top + y, 1);
-    }
 }
 
 void DrawGlyph(Canvas& strip, int top, int segments) {
-    if (segments & A) {
+    if (segments & A)
         HorizontalBar(strip, top, 1, 2);
-    }
-    if (segments & D) {
+    if (segments & D)
         HorizontalBar(strip, top, 21, 20);
-    }
     if (segments & G) {
         HorizontalBar(strip, top, 11, 10);
         HorizontalBar(strip, top, 11, 12);
     }
-    if (segments & F) {
+    if (segments & F)
         VerticalBar(strip, top, 1, 2, 2);
-    }
-    if (segments & B) {
+    if (segments & B)
         VerticalBar(strip, top, 11, 10, 2);
-    }
-    if (segments & E) {
+    if (segments & E)
         VerticalBar(strip, top, 1, 2, 12);
-    }
-    if (segments & C) {
+    if (segments & C)
         VerticalBar(strip, top, 11, 10, 12);
-    }
 }
 
 void DrawSquare(Canvas& canvas, int left, int top, std::uint8_t colour) {
@@ -71,36 +60,34 @@ void DrawSquare(Canvas& canvas, int left, int top, std::uint8_t colour) {
     canvas.set(left, top, White);
 }
 
+// The four pixels (cx ± dx, cy ± dy); with dx or dy 0, the two on that axis.
+void SetMirrored(Canvas& canvas, int cx, int cy, int dx, int dy, std::uint8_t colour) {
+    for (const int x : {cx + dx, cx - dx}) {
+        for (const int y : {cy + dy, cy - dy})
+            canvas.set(x, y, colour);
+    }
+}
+
 // One sparkle: a cross whose arms fade from white to dark yellow, and diagonal rays.
 void DrawTwinkle(Canvas& canvas, int cx, int cy, int arm, int ray, int core) {
     const auto rayColour = [](int step, int length) -> std::uint8_t {
-        if (step * 3 < length) {
+        if (step * 3 < length)
             return White;
-        }
         return step * 3 < length * 2 ? Yellow : DarkYellow;
     };
     for (int step = 1; step <= arm; ++step) {
         const std::uint8_t colour = rayColour(step, arm);
         const int tall = step + step / 2; // the frame is taller than wide
-        canvas.set(cx + step, cy, colour);
-        canvas.set(cx - step, cy, colour);
-        canvas.set(cx, cy + tall, colour);
-        canvas.set(cx, cy - tall, colour);
-        canvas.set(cx, cy + tall - 1, colour);
-        canvas.set(cx, cy - tall + 1, colour);
+        SetMirrored(canvas, cx, cy, step, 0, colour);
+        SetMirrored(canvas, cx, cy, 0, tall, colour);
+        SetMirrored(canvas, cx, cy, 0, tall - 1, colour);
     }
-    for (int step = 1; step <= ray; ++step) {
-        const std::uint8_t colour = rayColour(step, ray) == White ? White : Cyan;
-        canvas.set(cx + step, cy + step, colour);
-        canvas.set(cx - step, cy + step, colour);
-        canvas.set(cx + step, cy - step, colour);
-        canvas.set(cx - step, cy - step, colour);
-    }
+    for (int step = 1; step <= ray; ++step)
+        SetMirrored(canvas, cx, cy, step, step, rayColour(step, ray) == White ? White : Cyan);
     for (int dy = -core; dy <= core; ++dy) {
         for (int dx = -core; dx <= core; ++dx) {
-            if (std::abs(dx) + std::abs(dy) <= core) {
+            if (std::abs(dx) + std::abs(dy) <= core)
                 canvas.set(cx + dx, cy + dy, White);
-            }
         }
     }
 }
@@ -123,23 +110,16 @@ Canvas DrawNewButton() {
         {Red, Green, Blue}, {Yellow, Magenta, Cyan}, {Blue, Red, Yellow}};
     button.fillRect(4, 4, 16, 16, Black);
     for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0; column < 3; ++column)
             DrawSquare(button, 5 + 5 * column, 5 + 5 * row, kColours[row][column]);
-        }
     }
     // The twinkle sits on the grid's corner and spills over the button face.
     for (int step = 1; step <= 3; ++step) {
-        const std::uint8_t colour = step == 3 ? Yellow : White;
-        button.set(4 + step, 4, colour);
-        button.set(4 - step, 4, colour);
-        button.set(4, 4 + step, colour);
-        button.set(4, 4 - step, colour);
+        SetMirrored(button, 4, 4, step, 0, step == 3 ? Yellow : White);
+        SetMirrored(button, 4, 4, 0, step, step == 3 ? Yellow : White);
     }
     button.set(4, 4, White);
-    button.set(3, 3, Yellow);
-    button.set(5, 5, Yellow);
-    button.set(3, 5, Yellow);
-    button.set(5, 3, Yellow);
+    SetMirrored(button, 4, 4, 1, 1, Yellow);
     return button;
 }
 

@@ -29,9 +29,10 @@ void Put(GameState& game, int row, int column, std::int32_t colour, std::int32_t
 GameState SerpentineBoard() {
     GameState game;
     game.phase = GamePhase::Idle;
-    for (int row = 1; row < kBoardSize; row += 2)
+    for (int row = 1; row < kBoardSize; row += 2) {
         for (int column = 0; column < kBoardSize; ++column)
             Put(game, row, column, row % 5, 2);
+    }
     for (int row = 1; row < kBoardSize; row += 2)
         Put(game, row, (row / 2) % 2 == 0 ? kBoardSize - 1 : 0, kNoColour, 0);
     Put(game, 8, 0, 3, 1);
@@ -52,9 +53,10 @@ BENCHMARK(BM_FindPathSerpentine);
 
 void BM_MoveAvailableFullBoard(benchmark::State& state) {
     GameState game;
-    for (int row = 0; row < kBoardSize; ++row)
+    for (int row = 0; row < kBoardSize; ++row) {
         for (int column = 0; column < kBoardSize; ++column)
             Put(game, row, column, (row + 2 * column) % 5, 2);
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(MoveAvailable(game.board)); // scans every cell: no move
 }
@@ -137,18 +139,18 @@ void BM_MoveClickToIdle(benchmark::State& state) {
             game = start;
             host.gameOver = false;
         }
-        GameState probe = game;
         int clicks[2] = {-1, -1};
         for (int source = 0; source < kCellCount && clicks[0] < 0; ++source) {
-            if (probe.board.cells[source].stack != 1)
+            if (game.board.cells[source].stack != 1)
                 continue;
-            const auto reach = Reachable(probe.board, source);
-            for (int target = 0; target < kCellCount; ++target)
+            const auto reach = Reachable(game.board, source);
+            for (int target = 0; target < kCellCount; ++target) {
                 if (reach[target] && target != source &&
-                    probe.board.cells[target].state == CellState::Empty) {
+                    game.board.cells[target].state == CellState::Empty) {
                     clicks[0] = source;
                     clicks[1] = target;
                 }
+            }
         }
         if (clicks[0] < 0) {
             game = start;

@@ -11,7 +11,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 #include <vector>
 
@@ -55,24 +54,17 @@ QImage FramedCell(const QImage& picture, int stack, QRgb bandColour) {
     return cell;
 }
 
-QImage Checkerboard(QSize size) {
-    QImage board(size, QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
+// `picture` over a checkerboard, which shows its transparent pixels.
+QImage OverCheckerboard(const QImage& picture) {
+    QImage board(picture.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < board.height(); ++y) {
+        for (int x = 0; x < board.width(); ++x) {
             board.setPixelColor(x, y,
                                 (x / 8 + y / 8) % 2 ? QColor(90, 140, 90) : QColor(220, 220, 200));
         }
     }
+    QPainter(&board).drawImage(0, 0, picture);
     return board;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QImage ReadIconFile(const QByteArray& file) {
-    return QImage::fromData(file, "ICO");
 }
 
 // Places labelled pictures left to right, starting a new row when the sheet is full.
@@ -81,9 +73,8 @@ public:
     explicit SheetLayout(QPainter& painter) : painter_(painter) {}
 
     void place(const QImage& picture, const QString& label) {
-        if (x_ + picture.width() > kSheetWidth - kGap) {
+        if (x_ + picture.width() > kSheetWidth - kGap)
             newRow();
-        }
         painter_.setPen(QColor(230, 230, 230));
         painter_.drawText(x_, y_ + kLabelHeight - 5, label);
         painter_.drawImage(x_, y_ + kLabelHeight, picture);
@@ -104,9 +95,8 @@ public:
     }
 
     void newRow() {
-        if (rowHeight_ > 0) {
+        if (rowHeight_ > 0)
             y_ += rowHeight_ + kGap;
-        }
         x_ = kGap;
         rowHeight_ = 0;
     }
@@ -150,13 +140,11 @@ void PlaceCells(SheetLayout& layout, const QDir& folder) {
 
 void PlaceFaces(SheetLayout& layout, const QDir& folder) {
     layout.heading("Joker faces");
-    for (const QString& face : Faces()) {
+    for (const QString& face : Faces())
         layout.place(Zoom(Bitmap(folder, face)), face);
-    }
     layout.heading("Joker cells, and the next-colours piece of SMALLSMILE");
-    for (const QString& face : Faces()) {
+    for (const QString& face : Faces())
         layout.place(Zoom(FramedCell(Bitmap(folder, face), 3, cw::Palette(7)), 2), face);
-    }
     const QImage smallCell =
         FramedCell(Bitmap(folder, ArtName(art::kJokerAlternatePicture)), 1, cw::Palette(7));
     layout.place(Zoom(smallCell.copy(10, 10, 21, 21)), "next piece");
@@ -190,17 +178,14 @@ void PlaceIcons(SheetLayout& layout, const QDir& folder) {
         numbers.push_back(family.iconNumber);
     std::sort(numbers.begin(), numbers.end());
     for (const int number : numbers) {
-        QImage shown = Checkerboard(QSize(32, 32));
-        QPainter(&shown).drawImage(
-            0, 0, ReadIconFile(ReadFile(folder.filePath(QString("icon%1.ico").arg(number)))));
-        layout.place(Zoom(shown), QString("icon %1").arg(number));
+        const QImage icon(folder.filePath(QString("icon%1.ico").arg(number)), "ICO");
+        layout.place(Zoom(OverCheckerboard(icon)), QString("icon %1").arg(number));
     }
     const QString handName = ArtName(art::kHandCursor);
-    const QByteArray hand = ReadFile(folder.filePath(handName + ".cur"));
+    QFile handFile(folder.filePath(handName + ".cur"));
+    const QByteArray hand = handFile.open(QIODevice::ReadOnly) ? handFile.readAll() : QByteArray();
     const QPoint hotSpot = cw::ReadCursorHotSpot(hand).value_or(QPoint());
-    QImage cursor = Checkerboard(QSize(32, 32));
-    QPainter(&cursor).drawImage(0, 0, ReadIconFile(hand));
-    QImage zoomed = Zoom(cursor);
+    QImage zoomed = Zoom(OverCheckerboard(QImage::fromData(hand, "ICO")));
     QPainter marker(&zoomed);
     marker.setPen(Qt::red);
     marker.drawRect(hotSpot.x() * kZoom, hotSpot.y() * kZoom, kZoom - 1, kZoom - 1);

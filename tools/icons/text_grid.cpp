@@ -31,52 +31,29 @@ QRgb PixelColour(QChar symbol, int lineNumber) {
     return kPalette[static_cast<std::size_t>(index)];
 }
 
-// Collects the rows of one picture and turns them into an image once the picture ends.
-class PictureBuilder {
-public:
-    void Start(const QString& name, int lineNumber) {
-        name_ = name;
-        firstLine_ = lineNumber;
-        rows_.clear();
-    }
-    bool Active() const { return !name_.isEmpty(); }
-
-    void AddRow(const QString& row, int lineNumber) {
-        if (!rows_.isEmpty() && row.size() != rows_.first().size())
-            Fail(lineNumber, QStringLiteral("row is %1 pixels wide, the picture %2")
-                                 .arg(row.size())
-                                 .arg(rows_.first().size()));
-        rows_.append(row);
-    }
-
-    void FinishInto(std::map<QString, QImage>& pictures) {
-        if (!Active())
-            return;
-        if (rows_.isEmpty())
-            Fail(firstLine_, QStringLiteral("picture [%1] has no rows").arg(name_));
-        if (pictures.contains(name_))
-            Fail(firstLine_, QStringLiteral("picture [%1] is drawn twice").arg(name_));
-        QImage image(static_cast<int>(rows_.first().size()), static_cast<int>(rows_.size()),
-                     QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, PixelColour(rows_[y][x], firstLine_ + 1 + y));
-        }
-        pictures.emplace(name_, image);
-        name_.clear();
-    }
-
-private:
-    QString name_;
-    QStringList rows_;
-    int firstLine_ = 0;
-};
-
 } // namespace
 
 std::map<QString, QImage> ParseTextGrids(const QString& text) {
     std::map<QString, QImage> pictures;
-    PictureBuilder picture;
+    QString name; // of the picture being read, empty between pictures
+    QStringList rows;
+    int firstLine = 0;
+    const auto finish = [&] {
+        if (name.isEmpty())
+            return;
+        if (rows.isEmpty())
+            Fail(firstLine, QStringLiteral("picture [%1] has no rows").arg(name));
+        if (pictures.contains(name))
+            Fail(firstLine, QStringLiteral("picture [%1] is drawn twice").arg(name));
+        QImage image(static_cast<int>(rows.first().size()), static_cast<int>(rows.size()),
+                     QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, PixelColour(rows[y][x], firstLine + 1 + y));
+        }
+        pictures.emplace(name, image);
+        name.clear();
+    };
     const QStringList lines = text.split(u'\n');
     for (int index = 0; index < lines.size(); ++index) {
         const int lineNumber = index + 1;
@@ -86,17 +63,23 @@ std::map<QString, QImage> ParseTextGrids(const QString& text) {
         if (line.startsWith(u'#'))
             continue;
         if (line.isEmpty()) {
-            picture.FinishInto(pictures);
+            finish();
         } else if (line.startsWith(u'[') && line.endsWith(u']')) {
-            picture.FinishInto(pictures);
-            picture.Start(line.mid(1, line.size() - 2), lineNumber);
-        } else if (picture.Active()) {
-            picture.AddRow(line, lineNumber);
-        } else {
+            finish();
+            name = line.mid(1, line.size() - 2);
+            firstLine = lineNumber;
+            rows.clear();
+        } else if (name.isEmpty()) {
             Fail(lineNumber, QStringLiteral("pixels outside a picture"));
+        } else if (!rows.isEmpty() && line.size() != rows.first().size()) {
+            Fail(lineNumber, QStringLiteral("row is %1 pixels wide, the picture %2")
+                                 .arg(line.size())
+                                 .arg(rows.first().size()));
+        } else {
+            rows.append(line);
         }
     }
-    picture.FinishInto(pictures);
+    finish();
     return pictures;
 }
 
