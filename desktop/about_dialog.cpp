@@ -17,12 +17,6 @@
 
 namespace cw {
 
-QString AboutVersionLine() {
-    //: %1 is the version ("v1.0a"), %2 the build's date and time, always in English.
-    return AboutDialog::tr("Version %1, compiled: %2")
-        .arg(QString::fromLatin1(kVersionText), QString::fromLatin1(kBuildStamp));
-}
-
 AboutDialog::AboutDialog(Random& random, QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::AboutDialog>()), random_(random),
       picture_(LoadBitmap(ArtName(art::kAboutPicture))),
@@ -30,7 +24,10 @@ AboutDialog::AboutDialog(Random& random, QWidget* owner)
     ui_->setupUi(this);
     ApplyDialogUnits(this);
     ui_->versionLabel->setTextFormat(Qt::PlainText);
-    ui_->versionLabel->setText(AboutVersionLine());
+    //: %1 is the version ("v1.0a"), %2 the build's date and time, always in English.
+    ui_->versionLabel->setText(
+        tr("Version %1, compiled: %2")
+            .arg(QString::fromLatin1(kVersionText), QString::fromLatin1(kBuildStamp)));
     // The picture is only a picture: it takes neither focus nor clicks.
     ui_->pictureButton->setEnabled(false);
     ui_->pictureButton->setFocusPolicy(Qt::NoFocus);

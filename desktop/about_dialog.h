@@ -29,8 +29,6 @@ inline constexpr int kAboutClosed = 0;
 inline constexpr int kAboutOk = 1;
 inline constexpr int kAboutVisitWebSite = 1019;
 
-QString AboutVersionLine();
-
 class AboutDialog final : public QDialog {
     Q_OBJECT
 
