@@ -50,13 +50,6 @@ QString LcdText(std::int32_t value) {
     return QString::asprintf("%04d", value).left(kDigits);
 }
 
-QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best) {
-    const bool passed = best < score;
-    const QRgb red = qRgb(255, 0, 0);
-    const QRgb green = qRgb(0, 255, 0);
-    return passed == showBest ? green : red;
-}
-
 NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
     : QAbstractButton(parent), newBitmap_(loader(ArtName(art::kNewButtonPicture))) {
     setObjectName(QStringLiteral("newButton"));
@@ -102,16 +95,13 @@ void LcdPanel::UpdateAccessibleText() {
 QImage LcdPanel::picture() const {
     QImage picture = BlankPicture(kLcdPanelSize);
     QPainter painter(&picture);
-    const int right = kLcdPanelSize.width();
-    const int bottom = kLcdPanelSize.height();
-    DrawLine(painter, 0, bottom, 0, 0, kDarkGrey);
-    DrawLine(painter, 0, 0, right, 0, kDarkGrey);
-    DrawLine(painter, 0, bottom - 1, right - 1, bottom - 1, kWhite);
-    DrawLine(painter, right - 1, bottom - 1, right - 1, 0, kWhite);
+    // Sunken by one pixel at the panel's very edge, without the outline of a framed rectangle.
+    DrawBevel(painter, -1, -1, kLcdPanelSize.width() + 1, kLcdPanelSize.height() + 1, -1);
 
     const std::int32_t best = BestOfLevel(game_);
+    const bool passed = best < game_.score;
     DrawLcdText(painter, QPoint(1, 1), glyphs_, LcdText(showBest_ ? best : game_.score),
-                LcdSegmentColour(showBest_, game_.score, best));
+                passed == showBest_ ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
     return picture;
 }
 
