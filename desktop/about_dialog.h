@@ -60,8 +60,8 @@ private:
 // Shows the box modally and returns how it ended.
 int RunAboutDialog(Random& random, QWidget* owner);
 
-// Command 19: the About box; when it ended with the web-site button, the home page is
-// opened with `openWebAddress` after the box has gone.
+// The About command: when the box ended with the web-site button, the home page is opened
+// with `openWebAddress` after the box has gone.
 void RunAboutCommand(Random& random, QWidget* owner,
                      const std::function<void(const QString& address)>& openWebAddress);
 void RunAboutCommand(Random& random, QByteArray& browserPath, QWidget* owner);
