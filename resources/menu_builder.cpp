@@ -14,11 +14,6 @@ QString MenuText(std::string_view text) {
     return QCoreApplication::translate("Menu", text.data());
 }
 
-// "&Game" -> "gameMenu"
-QString MenuObjectName(std::string_view title) {
-    return QString::fromUtf8(title).remove(u'&').toLower() + QStringLiteral("Menu");
-}
-
 // The key an English item text shows after its tab ("&New\tCtrl-N" -> Ctrl+N). A translation
 // may write it its own way ("Strg+N"), so the key is read from the English text alone.
 QKeySequence ShownKey(std::string_view text) {
@@ -46,7 +41,9 @@ CommandActions BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner) {
     CommandActions actions;
     for (const MenuPopup& popup : kMainMenu) {
         QMenu* menu = menuBar->addMenu(MenuText(popup.title));
-        menu->setObjectName(MenuObjectName(popup.title));
+        // "&Game" -> "gameMenu"
+        menu->setObjectName(QString::fromUtf8(popup.title).remove(u'&').toLower() +
+                            QStringLiteral("Menu"));
         for (const MenuEntry& entry : popup.entries) {
             if (entry.IsSeparator()) {
                 menu->addSeparator();
