@@ -33,9 +33,8 @@ QUrl HelpPageUrl(HelpTopic topic) {
     constexpr const char* kPages[] = {"index.html", "rules.html", "using_help.html"};
     const QString page = QString::fromLatin1(kPages[static_cast<int>(topic)]);
     const QString translated = QStringLiteral("/help/%1/%2").arg(GameLanguage(), page);
-    if (QFile::exists(u':' + translated))
-        return QUrl(QStringLiteral("qrc:") + translated);
-    return QUrl(QStringLiteral("qrc:/help/") + page);
+    return QUrl(QFile::exists(u':' + translated) ? QStringLiteral("qrc:") + translated
+                                                 : QStringLiteral("qrc:/help/") + page);
 }
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {

@@ -43,9 +43,8 @@ QString CellText(const char* text) {
 } // namespace
 
 QString ColourName(std::int32_t colour) {
-    if (!IsPaletteColour(colour))
-        return {};
-    return CellText(kColourNames[static_cast<std::size_t>(colour)]);
+    return IsPaletteColour(colour) ? CellText(kColourNames[static_cast<std::size_t>(colour)])
+                                   : QString();
 }
 
 QString CellAccessibleName(int index) {

@@ -39,9 +39,7 @@ void ShowPicture(QWidget& widget, const QImage& picture) {
 }
 
 std::int32_t BestOfLevel(const GameState& game) {
-    if (!IsLevel(game.level))
-        return 0;
-    return game.best[static_cast<std::size_t>(game.level)];
+    return IsLevel(game.level) ? game.best[static_cast<std::size_t>(game.level)] : 0;
 }
 
 } // namespace
@@ -99,9 +97,8 @@ QImage LcdPanel::picture() const {
     DrawBevel(painter, -1, -1, kLcdPanelSize.width() + 1, kLcdPanelSize.height() + 1, -1);
 
     const std::int32_t best = BestOfLevel(game_);
-    const bool passed = best < game_.score;
     DrawLcdText(painter, QPoint(1, 1), glyphs_, LcdText(showBest_ ? best : game_.score),
-                passed == showBest_ ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
+                (best < game_.score) == showBest_ ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
     return picture;
 }
 
