@@ -36,11 +36,10 @@ InstalledCatalogues installed;
 } // namespace
 
 QStringList TranslatedLanguages() {
-    QStringList languages;
-    const QStringList files =
+    QStringList languages =
         QDir(kCatalogueFolder).entryList({kCataloguePrefix + QStringLiteral("*.qm")});
-    for (const QString& file : files)
-        languages.append(file.mid(kCataloguePrefix.size()).chopped(3));
+    for (QString& file : languages)
+        file = file.mid(kCataloguePrefix.size()).chopped(3);
     return languages;
 }
 
