@@ -184,13 +184,12 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, bool trace
             line += static_cast<char>(c);
         // Refused as soon as it is too long: the rest of such a line may never end.
         const bool tooLong = line.size() > kMaxLineLength;
-        if (c == EOF && line.empty() && !tooLong)
+        if (c == EOF && line.empty())
             return 0;
-        if (!line.empty() && line.back() == '\r')
+        if (line.ends_with('\r'))
             line.pop_back();
-        std::string reason;
-        if (tooLong)
-            reason = "line longer than " + std::to_string(kMaxLineLength) + " characters";
+        std::string reason =
+            tooLong ? "line longer than " + std::to_string(kMaxLineLength) + " characters" : "";
         if (tooLong || !runner.RunLine(line, reason)) {
             out.flush();
             err << "line " << number << ": " << reason << '\n';
