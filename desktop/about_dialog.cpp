@@ -53,11 +53,15 @@ bool AboutDialog::event(QEvent* event) {
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->pictureButton && event->type() == QEvent::Paint) {
-        PaintPicture(ui_->pictureButton);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    QWidget* button = ui_->pictureButton;
+    if (watched != button || event->type() != QEvent::Paint)
+        return QDialog::eventFilter(watched, event);
+    QPainter painter(button);
+    DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
+    // Each halving truncates towards zero, as the picture was always placed.
+    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
+               (button->height() - picture_.height()) / 2);
+    return true;
 }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
@@ -65,21 +69,12 @@ void AboutDialog::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void AboutDialog::PaintPicture(QWidget* button) const {
-    QPainter painter(button);
-    DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
-    // Each halving truncates towards zero, as the picture was always placed.
-    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
-               (button->height() - picture_.height()) / 2);
-}
-
 // A request that arrives while a sparkle plays is dropped rather than nested.
 void AboutDialog::Sparkle() {
     if (sparkling_ || !isVisible())
         return;
     sparkling_ = true;
-    const QPoint at = PickSparklePosition(random_, width());
-    PlaySparkle(*overlay_, sparkle_, at);
+    PlaySparkle(*overlay_, sparkle_, PickSparklePosition(random_, width()));
     overlay_->Clear();
     sparkling_ = false;
 }

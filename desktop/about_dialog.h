@@ -47,7 +47,6 @@ protected:
 
 private:
     void Sparkle();
-    void PaintPicture(QWidget* button) const;
 
     std::unique_ptr<Ui::AboutDialog> ui_;
     Random& random_;
