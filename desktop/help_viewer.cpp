@@ -47,7 +47,6 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     buttons->addStretch();
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("helpBrowser"));
-    browser_->setOpenExternalLinks(false);
     // Pages wrap to the window's width; a table border can still overhang by a pixel or two,
     // which is not worth a scroll bar.
     browser_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
