@@ -17,12 +17,6 @@
 
 namespace cw {
 
-QString AboutVersionLine() {
-    //: %1 is the version ("v1.0a"), %2 the build's date and time, always in English.
-    return AboutDialog::tr("Version %1, compiled: %2")
-        .arg(QString::fromLatin1(kVersionText), QString::fromLatin1(kBuildStamp));
-}
-
 AboutDialog::AboutDialog(Random& random, QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::AboutDialog>()), random_(random),
       picture_(LoadBitmap(ArtName(art::kAboutPicture))),
@@ -30,7 +24,10 @@ AboutDialog::AboutDialog(Random& random, QWidget* owner)
     ui_->setupUi(this);
     ApplyDialogUnits(this);
     ui_->versionLabel->setTextFormat(Qt::PlainText);
-    ui_->versionLabel->setText(AboutVersionLine());
+    //: %1 is the version ("v1.0a"), %2 the build's date and time, always in English.
+    ui_->versionLabel->setText(
+        tr("Version %1, compiled: %2")
+            .arg(QString::fromLatin1(kVersionText), QString::fromLatin1(kBuildStamp)));
     // The picture is only a picture: it takes neither focus nor clicks.
     ui_->pictureButton->setEnabled(false);
     ui_->pictureButton->setFocusPolicy(Qt::NoFocus);
@@ -56,11 +53,15 @@ bool AboutDialog::event(QEvent* event) {
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->pictureButton && event->type() == QEvent::Paint) {
-        PaintPicture(ui_->pictureButton);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    QWidget* button = ui_->pictureButton;
+    if (watched != button || event->type() != QEvent::Paint)
+        return QDialog::eventFilter(watched, event);
+    QPainter painter(button);
+    DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
+    // Each halving truncates towards zero, as the picture was always placed.
+    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
+               (button->height() - picture_.height()) / 2);
+    return true;
 }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
@@ -68,21 +69,12 @@ void AboutDialog::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void AboutDialog::PaintPicture(QWidget* button) const {
-    QPainter painter(button);
-    DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
-    // Each halving truncates towards zero, as the picture was always placed.
-    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
-               (button->height() - picture_.height()) / 2);
-}
-
 // A request that arrives while a sparkle plays is dropped rather than nested.
 void AboutDialog::Sparkle() {
     if (sparkling_ || !isVisible())
         return;
     sparkling_ = true;
-    const QPoint at = PickSparklePosition(random_, width());
-    PlaySparkle(*overlay_, sparkle_, at);
+    PlaySparkle(*overlay_, sparkle_, PickSparklePosition(random_, width()));
     overlay_->Clear();
     sparkling_ = false;
 }

@@ -29,8 +29,6 @@ inline constexpr int kAboutClosed = 0;
 inline constexpr int kAboutOk = 1;
 inline constexpr int kAboutVisitWebSite = 1019;
 
-QString AboutVersionLine();
-
 class AboutDialog final : public QDialog {
     Q_OBJECT
 
@@ -49,7 +47,6 @@ protected:
 
 private:
     void Sparkle();
-    void PaintPicture(QWidget* button) const;
 
     std::unique_ptr<Ui::AboutDialog> ui_;
     Random& random_;
@@ -62,8 +59,8 @@ private:
 // Shows the box modally and returns how it ended.
 int RunAboutDialog(Random& random, QWidget* owner);
 
-// Command 19: the About box; when it ended with the web-site button, the home page is
-// opened with `openWebAddress` after the box has gone.
+// The About command: when the box ended with the web-site button, the home page is opened
+// with `openWebAddress` after the box has gone.
 void RunAboutCommand(Random& random, QWidget* owner,
                      const std::function<void(const QString& address)>& openWebAddress);
 void RunAboutCommand(Random& random, QByteArray& browserPath, QWidget* owner);

@@ -27,31 +27,26 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, const QString& nam
 
 } // namespace
 
-// The rules page is the game help's topic number 200. Each language has its pages in a folder
-// of its own; English, the pages' own language, at the top.
+// Each language has its pages in a folder of its own; English, the pages' own language, at
+// the top.
 QUrl HelpPageUrl(HelpTopic topic) {
-    QString page = QStringLiteral("index.html");
-    if (topic == HelpTopic::Rules)
-        page = QStringLiteral("rules.html");
-    else if (topic == HelpTopic::UsingHelp)
-        page = QStringLiteral("using_help.html");
+    constexpr const char* kPages[] = {"index.html", "rules.html", "using_help.html"};
+    const QString page = QString::fromLatin1(kPages[static_cast<int>(topic)]);
     const QString translated = QStringLiteral("/help/%1/%2").arg(GameLanguage(), page);
-    if (QFile::exists(u':' + translated))
-        return QUrl(QStringLiteral("qrc:") + translated);
-    return QUrl(QStringLiteral("qrc:/help/") + page);
+    return QUrl(QFile::exists(u':' + translated) ? QStringLiteral("qrc:") + translated
+                                                 : QStringLiteral("qrc:/help/") + page);
 }
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(tr("Cobblewell Help"));
     auto* buttons = new QHBoxLayout;
-    contentsButton_ = AddButton(buttons, tr("&Contents"), QStringLiteral("contentsButton"));
-    backButton_ = AddButton(buttons, tr("&Back"), QStringLiteral("backButton"));
-    forwardButton_ = AddButton(buttons, tr("&Forward"), QStringLiteral("forwardButton"));
+    QPushButton* contents = AddButton(buttons, tr("&Contents"), QStringLiteral("contentsButton"));
+    QPushButton* back = AddButton(buttons, tr("&Back"), QStringLiteral("backButton"));
+    QPushButton* forward = AddButton(buttons, tr("&Forward"), QStringLiteral("forwardButton"));
     buttons->addStretch();
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("helpBrowser"));
-    browser_->setOpenExternalLinks(false);
     // Pages wrap to the window's width; a table border can still overhang by a pixel or two,
     // which is not worth a scroll bar.
     browser_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -62,14 +57,13 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     resize(kInitialSize);
     FitToScreen(this, owner);
 
-    backButton_->setEnabled(false);
-    forwardButton_->setEnabled(false);
-    connect(contentsButton_, &QPushButton::clicked, this,
-            [this] { ShowTopic(HelpTopic::Contents); });
-    connect(backButton_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(forwardButton_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(HelpTopic::Contents); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::UpdateTitle);
 }
 

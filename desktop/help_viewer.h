@@ -7,7 +7,6 @@
 #include <QUrl>
 #include <QWidget>
 
-class QPushButton;
 class QTextBrowser;
 
 namespace cw {
@@ -29,9 +28,6 @@ private:
     void UpdateTitle();
 
     QTextBrowser* browser_;
-    QPushButton* contentsButton_;
-    QPushButton* backButton_;
-    QPushButton* forwardButton_;
 };
 
 // Opens the topic in the help window, creating the window on first use, and brings the

@@ -28,16 +28,6 @@ QImage ComposeSparkleFrame(const QImage& background, const QImage& sprite, int f
     return result.copy(0, 0, frameWidth, sprite.height());
 }
 
-namespace {
-
-// Each frame lasts from the last one shown, however long showing it took.
-void WaitFrom(QElapsedTimer& clock, qint64& last) {
-    PauseFor(static_cast<int>(kSparkleFrameMs - (clock.elapsed() - last)));
-    last = clock.elapsed();
-}
-
-} // namespace
-
 void PlaySparkle(SparkleCanvas& canvas, const QImage& sprite, const QPoint& at) {
     if (sprite.isNull())
         return;
@@ -45,11 +35,11 @@ void PlaySparkle(SparkleCanvas& canvas, const QImage& sprite, const QPoint& at) 
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0;
-    for (int cycle = 0; cycle < kSparkleCycles; ++cycle) {
-        for (int frame = 0; frame < kSparkleFrames; ++frame) {
-            WaitFrom(clock, last);
-            canvas.Show(at, ComposeSparkleFrame(background, sprite, frame));
-        }
+    for (int step = 0; step < kSparkleCycles * kSparkleFrames; ++step) {
+        // Each frame lasts from the last one shown, however long showing it took.
+        PauseFor(static_cast<int>(kSparkleFrameMs - (clock.elapsed() - last)));
+        last = clock.elapsed();
+        canvas.Show(at, ComposeSparkleFrame(background, sprite, step % kSparkleFrames));
     }
     canvas.Show(at, background);
 }

@@ -9,18 +9,9 @@
 namespace cw {
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Every text of the menu table is a literal, so its view ends at a terminator.
 QString MenuText(std::string_view text) {
     return QCoreApplication::translate("Menu", text.data());
-}
-
-// "&Game" -> "gameMenu"
-QString MenuObjectName(std::string_view title) {
-    return FromView(title).remove(u'&').toLower() + QStringLiteral("Menu");
 }
 
 // The key an English item text shows after its tab ("&New\tCtrl-N" -> Ctrl+N). A translation
@@ -29,13 +20,13 @@ QKeySequence ShownKey(std::string_view text) {
     const std::size_t tab = text.find('\t');
     if (tab == std::string_view::npos)
         return {};
-    return QKeySequence(FromView(text.substr(tab + 1)).replace(u'-', u'+'));
+    return QKeySequence(QString::fromUtf8(text.substr(tab + 1)).replace(u'-', u'+'));
 }
 
 QAction* CreateAction(QWidget* owner, std::string_view name, const QString& text,
                       const QKeySequence& key) {
     auto* action = new QAction(text, owner);
-    action->setObjectName(FromView(name));
+    action->setObjectName(QString::fromUtf8(name));
     if (!key.isEmpty()) {
         action->setShortcut(key);
         // An action shortcut only listens while the action sits on a widget of the window.
@@ -50,7 +41,9 @@ CommandActions BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner) {
     CommandActions actions;
     for (const MenuPopup& popup : kMainMenu) {
         QMenu* menu = menuBar->addMenu(MenuText(popup.title));
-        menu->setObjectName(MenuObjectName(popup.title));
+        // "&Game" -> "gameMenu"
+        menu->setObjectName(QString::fromUtf8(popup.title).remove(u'&').toLower() +
+                            QStringLiteral("Menu"));
         for (const MenuEntry& entry : popup.entries) {
             if (entry.IsSeparator()) {
                 menu->addSeparator();
@@ -62,8 +55,9 @@ CommandActions BuildMainMenu(QMenuBar* menuBar, QWidget* actionOwner) {
         }
     }
     for (const Accelerator& accelerator : kAccelerators)
-        actions[accelerator.command] = CreateAction(actionOwner, accelerator.name, QString(),
-                                                    QKeySequence(FromView(accelerator.keys)));
+        actions[accelerator.command] =
+            CreateAction(actionOwner, accelerator.name, QString(),
+                         QKeySequence(QString::fromUtf8(accelerator.keys)));
     auto* levels = new QActionGroup(actionOwner);
     for (const Command level : kLevelCommands) {
         actions[level]->setCheckable(true);

@@ -31,44 +31,22 @@ struct InstalledCatalogues {
     QString language = kEnglish;
 };
 
-InstalledCatalogues& Installed() {
-    static InstalledCatalogues installed;
-    return installed;
-}
-
-void Uninstall(QPointer<QTranslator>& catalogue) {
-    if (catalogue == nullptr)
-        return;
-    QCoreApplication::removeTranslator(catalogue);
-    delete catalogue;
-}
-
-// Qt's catalogues are optional (Debian's qt6-translations-l10n); without them Qt's own texts
-// stay English.
-QTranslator* LoadQtCatalogue(const QString& language) {
-    auto* catalogue = new QTranslator(QCoreApplication::instance());
-    if (catalogue->load(QStringLiteral("qtbase_") + language,
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return catalogue;
-    delete catalogue;
-    return nullptr;
-}
+InstalledCatalogues installed;
 
 } // namespace
 
 QStringList TranslatedLanguages() {
-    QStringList languages;
-    const QStringList files =
+    QStringList languages =
         QDir(kCatalogueFolder).entryList({kCataloguePrefix + QStringLiteral("*.qm")});
-    for (const QString& file : files)
-        languages.append(file.mid(kCataloguePrefix.size()).chopped(3));
+    for (QString& file : languages)
+        file = file.mid(kCataloguePrefix.size()).chopped(3);
     return languages;
 }
 
 QString InstallTranslations(const QLocale& locale) {
-    InstalledCatalogues& installed = Installed();
-    Uninstall(installed.game);
-    Uninstall(installed.qt);
+    // A catalogue leaves the application's list when it is deleted.
+    delete installed.game;
+    delete installed.qt;
     installed.language = kEnglish;
 
     auto* catalogue = new QTranslator(QCoreApplication::instance());
@@ -79,16 +57,21 @@ QString InstallTranslations(const QLocale& locale) {
         return installed.language;
     }
     installed.language = catalogue->language();
-    installed.qt = LoadQtCatalogue(installed.language);
-    if (installed.qt != nullptr)
+    // Qt's catalogues are optional (Debian's qt6-translations-l10n); without them Qt's own
+    // texts stay English.
+    installed.qt = new QTranslator(QCoreApplication::instance());
+    if (installed.qt->load(QStringLiteral("qtbase_") + installed.language,
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(installed.qt);
+    else
+        delete installed.qt;
     installed.game = catalogue;
     QCoreApplication::installTranslator(catalogue);
     return installed.language;
 }
 
 QString GameLanguage() {
-    return Installed().language;
+    return installed.language;
 }
 
 QString LevelName(std::int32_t level) {

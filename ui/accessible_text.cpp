@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessible_text.h"
 
+#include "widgets/draw_helpers.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -38,16 +40,11 @@ QString CellText(const char* text) {
     return QCoreApplication::translate("Cell", text);
 }
 
-bool IsColour(std::int32_t colour) {
-    return colour >= 0 && colour <= kJoker;
-}
-
 } // namespace
 
 QString ColourName(std::int32_t colour) {
-    if (!IsColour(colour))
-        return {};
-    return CellText(kColourNames[static_cast<std::size_t>(colour)]);
+    return IsPaletteColour(colour) ? CellText(kColourNames[static_cast<std::size_t>(colour)])
+                                   : QString();
 }
 
 QString CellAccessibleName(int index) {
@@ -58,7 +55,7 @@ QString CellAccessibleName(int index) {
 
 // A ball passing through a cell during a traced move has a stack of 0; it reads as a ball.
 QString CellDescription(const Cell& cell) {
-    if (cell.state == CellState::Empty || !IsColour(cell.colour))
+    if (cell.state == CellState::Empty || !IsPaletteColour(cell.colour))
         return CellText(QT_TRANSLATE_NOOP("Cell", "empty"));
     const auto& names = cell.state == CellState::Selected ? kSelectedBallNames : kBallNames;
     const QString ball = CellText(names[static_cast<std::size_t>(cell.colour)]);

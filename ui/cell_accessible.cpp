@@ -10,8 +10,6 @@
 
 #include <QAccessibleWidget>
 
-#include <mutex>
-
 namespace cw {
 namespace {
 
@@ -49,9 +47,9 @@ QAccessibleInterface* CellAccessibleFactory(const QString&, QObject* object) {
 
 } // namespace
 
+// Qt keeps a factory installed twice only once.
 void InstallCellAccessibility() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(&CellAccessibleFactory); });
+    QAccessible::installFactory(&CellAccessibleFactory);
 }
 
 void SetAccessibleDescriptionIfChanged(QWidget& widget, const QString& description) {

@@ -13,26 +13,17 @@ namespace {
 // Shape 0 has no family of its own and borrows the balls of shape 2.
 constexpr std::int32_t kShapeZeroStandIn = 2;
 
-const QImage& NullImage() {
-    static const QImage null;
-    return null;
-}
+const QImage kNullImage;
 
 } // namespace
-
-QString ShapeFamilyPrefix(std::int32_t shape) {
-    if (shape < 0 || shape > static_cast<std::int32_t>(art::kShapeFamilies.size()))
-        return {};
-    const std::int32_t shown = shape == 0 ? kShapeZeroStandIn : shape;
-    return ArtName(art::kShapeFamilies[static_cast<std::size_t>(shown - 1)].prefix);
-}
 
 CellImages::CellImages(BitmapLoader loader) : loader_(std::move(loader)) {}
 
 void CellImages::Build(std::int32_t& shape) {
     if (shape < 0 || shape > static_cast<std::int32_t>(art::kShapeFamilies.size()))
         shape = 0;
-    const QString prefix = ShapeFamilyPrefix(shape);
+    const std::int32_t shown = shape == 0 ? kShapeZeroStandIn : shape;
+    const QString prefix = ArtName(art::kShapeFamilies[static_cast<std::size_t>(shown - 1)].prefix);
     const QImage grey = loader_(prefix + QString::number(art::kGreyPicture));
     for (int colour = 0; colour < kBallColours; ++colour) {
         normal_[colour] = FramedCellPicture(loader_(prefix + QString::number(colour)));
@@ -48,11 +39,11 @@ void CellImages::Free() {
 }
 
 const QImage& CellImages::normal(std::int32_t colour) const {
-    return IsPaletteColour(colour) ? normal_[static_cast<std::size_t>(colour)] : NullImage();
+    return IsPaletteColour(colour) ? normal_[static_cast<std::size_t>(colour)] : kNullImage;
 }
 
 const QImage& CellImages::alternate(std::int32_t colour) const {
-    return IsPaletteColour(colour) ? alternate_[static_cast<std::size_t>(colour)] : NullImage();
+    return IsPaletteColour(colour) ? alternate_[static_cast<std::size_t>(colour)] : kNullImage;
 }
 
 } // namespace cw

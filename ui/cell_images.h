@@ -34,7 +34,4 @@ private:
     std::array<QImage, 8> alternate_;
 };
 
-// The bitmap-name prefix of a shape 1..8; shape 0 borrows "BALL".
-QString ShapeFamilyPrefix(std::int32_t shape);
-
 } // namespace cw

@@ -84,7 +84,6 @@ private:
     void OnBlinkTimer();
     void OnFaceTimerTick();
     void NewGameCommand();
-    void ChangeLevelCommand(std::int32_t level);
     void UpdateCursors();
     void EndWithDestroyedWindow();
     QTimer* TimerById(int id);

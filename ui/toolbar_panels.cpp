@@ -39,22 +39,13 @@ void ShowPicture(QWidget& widget, const QImage& picture) {
 }
 
 std::int32_t BestOfLevel(const GameState& game) {
-    if (!IsLevel(game.level))
-        return 0;
-    return game.best[static_cast<std::size_t>(game.level)];
+    return IsLevel(game.level) ? game.best[static_cast<std::size_t>(game.level)] : 0;
 }
 
 } // namespace
 
 QString LcdText(std::int32_t value) {
     return QString::asprintf("%04d", value).left(kDigits);
-}
-
-QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best) {
-    const bool passed = best < score;
-    const QRgb red = qRgb(255, 0, 0);
-    const QRgb green = qRgb(0, 255, 0);
-    return passed == showBest ? green : red;
 }
 
 NewButton::NewButton(QWidget* parent, const BitmapLoader& loader)
@@ -101,16 +92,12 @@ void LcdPanel::UpdateAccessibleText() {
 QImage LcdPanel::picture() const {
     QImage picture = BlankPicture(kLcdPanelSize);
     QPainter painter(&picture);
-    const int right = kLcdPanelSize.width();
-    const int bottom = kLcdPanelSize.height();
-    DrawLine(painter, 0, bottom, 0, 0, kDarkGrey);
-    DrawLine(painter, 0, 0, right, 0, kDarkGrey);
-    DrawLine(painter, 0, bottom - 1, right - 1, bottom - 1, kWhite);
-    DrawLine(painter, right - 1, bottom - 1, right - 1, 0, kWhite);
+    // Sunken by one pixel at the panel's very edge, without the outline of a framed rectangle.
+    DrawBevel(painter, -1, -1, kLcdPanelSize.width() + 1, kLcdPanelSize.height() + 1, -1);
 
     const std::int32_t best = BestOfLevel(game_);
     DrawLcdText(painter, QPoint(1, 1), glyphs_, LcdText(showBest_ ? best : game_.score),
-                LcdSegmentColour(showBest_, game_.score, best));
+                (best < game_.score) == showBest_ ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
     return picture;
 }
 

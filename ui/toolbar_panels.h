@@ -79,8 +79,5 @@ private:
 
 // The text the LCD shows for a value: "%04d", cut to its first four characters.
 QString LcdText(std::int32_t value);
-// The segment colour of a panel: the best panel is red until the score passes the best and
-// green from then on; the score panel the other way round.
-QRgb LcdSegmentColour(bool showBest, std::int32_t score, std::int32_t best);
 
 } // namespace cw

@@ -27,8 +27,10 @@ void MainWindow::ConnectCommands() {
     };
     on(Command::NewGame, &MainWindow::NewGameCommand);
     for (std::int32_t level = Beginner; level <= Expert; ++level)
-        on(kLevelCommands[static_cast<std::size_t>(level)],
-           [this, level] { ChangeLevelCommand(level); });
+        on(kLevelCommands[static_cast<std::size_t>(level)], [this, level] {
+            ChangeLevel(game_, *this, level, [this] { UpdateTitle(game_.level); });
+            UpdateCursors();
+        });
     on(Command::HighScores, [this] { ShowTopPlayers(game_, records_, this); });
     on(Command::Options, [this] { RunOptionsDialog(game_, records_, *this, this); });
     // Exit and the window's close button end the game the same way; closeEvent does the work
@@ -43,11 +45,6 @@ void MainWindow::ConnectCommands() {
 
 void MainWindow::NewGameCommand() {
     NewCommand(game_, *this);
-    UpdateCursors();
-}
-
-void MainWindow::ChangeLevelCommand(std::int32_t level) {
-    ChangeLevel(game_, *this, level, [this] { UpdateTitle(game_.level); });
     UpdateCursors();
 }
 

@@ -12,30 +12,19 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-#include <optional>
+#include <algorithm>
 
 namespace cw {
 namespace {
 
-struct CursorStep {
+struct ArrowStep {
+    int key;
     int rows;
     int columns;
 };
 
-std::optional<CursorStep> ArrowStep(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        return CursorStep{0, -1};
-    case Qt::Key_Right:
-        return CursorStep{0, 1};
-    case Qt::Key_Up:
-        return CursorStep{-1, 0};
-    case Qt::Key_Down:
-        return CursorStep{1, 0};
-    default:
-        return std::nullopt;
-    }
-}
+constexpr ArrowStep kArrowSteps[] = {
+    {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}, {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}};
 
 bool IsClickKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -79,7 +68,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    if (const std::optional<CursorStep> step = ArrowStep(event->key())) {
+    if (const auto* step = std::ranges::find(kArrowSteps, event->key(), &ArrowStep::key);
+        step != std::end(kArrowSteps)) {
         StepKeyboardCursor(step->rows, step->columns);
     } else if (IsClickKey(event->key())) {
         // A held key is one click, as a held mouse button is.

@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/replay/replay.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-
-namespace {
-
-int Usage() {
-    std::cerr << "usage: cobblewell-replay [--trace] [SCRIPT]\n";
-    return 2;
-}
-
-} // namespace
+#include <string_view>
 
 int main(int argc, char** argv) {
     bool trace = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--trace") == 0)
+        const std::string_view argument = argv[i];
+        if (argument == "--trace") {
             trace = true;
-        else if (argv[i][0] == '-' && argv[i][1] != '\0')
-            return Usage();
-        else if (path == nullptr)
+        } else if ((argument.size() > 1 && argument[0] == '-') || path != nullptr) {
+            std::cerr << "usage: cobblewell-replay [--trace] [SCRIPT]\n";
+            return 2;
+        } else {
             path = argv[i];
-        else
-            return Usage();
+        }
     }
     std::ios::sync_with_stdio(false);
-    if (path == nullptr || std::strcmp(path, "-") == 0)
+    if (path == nullptr || std::string_view(path) == "-")
         return cw::RunScript(std::cin, std::cout, std::cerr, trace);
     // A folder reads as an empty script and a pipe or a device may never end or block at
     // open: only a regular file (or a link to one) is a script.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -18,15 +17,10 @@ constexpr std::int64_t kMaxScore = INT32_MAX;
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t')
-            ++pos;
-        if (pos > start)
-            fields.push_back(line.substr(start, pos - start));
+    std::size_t end = 0;
+    for (std::size_t start; (start = line.find_first_not_of(" \t", end)) != line.npos;) {
+        end = std::min(line.find_first_of(" \t", start), line.size());
+        fields.push_back(line.substr(start, end - start));
     }
     return fields;
 }
@@ -39,60 +33,39 @@ std::string Printable(std::string_view token) {
     return token.size() > 24 ? shown + "..." : shown;
 }
 
-// Leading zeros carry no value, so only the digits after them count against the width limit.
-std::optional<std::int64_t> ParseNumber(std::string_view token) {
-    const bool negative = !token.empty() && token.front() == '-';
+// A number is an optional '-' and digits. Leading zeros carry no value, so only the digits
+// after them count against the width limit. Returns why the token is no number it takes.
+std::string ParseNumber(std::string_view token, std::int64_t& value) {
+    const bool negative = token.starts_with('-');
     std::string_view digits = token.substr(negative ? 1 : 0);
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != digits.npos)
+        return "not a number: '" + Printable(token) + "'";
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.size() > 12)
-        return std::nullopt;
-    std::int64_t value = 0;
+        return "number too large: '" + Printable(token) + "'";
+    value = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return negative ? -value : value;
+    value = negative ? -value : value;
+    return {};
 }
 
-bool LooksNumeric(std::string_view token) {
-    if (!token.empty() && token.front() == '-')
-        token.remove_prefix(1);
-    return !token.empty() && token.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-struct Arguments {
-    std::vector<std::int64_t> values;
-    std::string error;
-};
-
-Arguments ParseArguments(const std::vector<std::string_view>& fields, std::size_t expected) {
-    Arguments args;
-    if (fields.size() - 1 != expected) {
-        std::ostringstream reason;
-        reason << "'" << fields[0] << "' takes " << expected
-               << (expected == 1 ? " number" : " numbers") << ", got " << fields.size() - 1;
-        args.error = reason.str();
-        return args;
+// The state as one JSON line, keys in a fixed order.
+std::string StateJson(const GameState& game) {
+    std::ostringstream json;
+    json << "{\"level\":" << game.level << ",\"score\":" << game.score
+         << ",\"phase\":" << static_cast<int>(game.phase)
+         << ",\"selected\":" << game.selection.cellId << ",\"blink\":" << game.selection.blink
+         << ",\"next\":[";
+    for (std::size_t slot = 0; slot < game.next.size(); ++slot)
+        json << (slot ? "," : "") << game.next[slot];
+    json << "],\"faceTimer\":" << (game.faceTimerArmed ? 1 : 0) << ",\"cells\":[";
+    for (int index = 0; index < kCellCount; ++index) {
+        const Cell& cell = game.board.cells[index];
+        json << (index ? "," : "") << '[' << static_cast<int>(cell.state) << ',' << cell.stack
+             << ',' << cell.colour << ']';
     }
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        const auto value = ParseNumber(fields[i]);
-        if (!value) {
-            args.error = (LooksNumeric(fields[i]) ? "number too large: '" : "not a number: '") +
-                         Printable(fields[i]) + "'";
-            return args;
-        }
-        args.values.push_back(*value);
-    }
-    return args;
-}
-
-bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
-    return value >= low && value <= high;
-}
-
-std::string RangeError(const char* what, std::int64_t value, std::int64_t low, std::int64_t high) {
-    std::ostringstream reason;
-    reason << what << ' ' << value << " out of range " << low << ".." << high;
-    return reason.str();
+    json << "]}";
+    return json.str();
 }
 
 } // namespace
@@ -113,25 +86,30 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
     static constexpr CommandShape kCommands[] = {
         {"seed", 1}, {"level", 1}, {"options", 3}, {"score", 1}, {"best", 2}, {"next", kNextSlots},
         {"put", 4},  {"new", 0},   {"click", 2},   {"face", 0},  {"show", 0}};
-    const CommandShape* shape = nullptr;
-    for (const CommandShape& candidate : kCommands)
-        if (candidate.name == command)
-            shape = &candidate;
-    if (shape == nullptr) {
+    const auto shape = std::ranges::find(kCommands, command, &CommandShape::name);
+    if (shape == std::end(kCommands)) {
         reason = "unknown command '" + Printable(command) + "'";
         return false;
     }
-    const Arguments args = ParseArguments(fields, shape->arity);
-    if (!args.error.empty()) {
-        reason = args.error;
+    if (fields.size() - 1 != shape->arity) {
+        reason = "'" + std::string(command) + "' takes " + std::to_string(shape->arity) +
+                 (shape->arity == 1 ? " number" : " numbers") + ", got " +
+                 std::to_string(fields.size() - 1);
         return false;
     }
-    const std::vector<std::int64_t>& v = args.values;
-    auto check = [&reason](const char* what, std::int64_t value, std::int64_t low,
-                           std::int64_t high) {
-        if (InRange(value, low, high))
+    std::vector<std::int64_t> v(shape->arity);
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (std::string error = ParseNumber(fields[i + 1], v[i]); !error.empty()) {
+            reason = error;
+            return false;
+        }
+    }
+    const auto check = [&reason](const char* what, std::int64_t value, std::int64_t low,
+                                 std::int64_t high) {
+        if (value >= low && value <= high)
             return true;
-        reason = RangeError(what, value, low, high);
+        reason = std::string(what) + ' ' + std::to_string(value) + " out of range " +
+                 std::to_string(low) + ".." + std::to_string(high);
         return false;
     };
 
@@ -191,31 +169,9 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
         if (game_.faceTimerArmed)
             OnFaceTimer(game_, host_, true);
     } else {
-        Show();
+        out_ << StateJson(game_) << '\n';
     }
     return true;
-}
-
-void ReplayRunner::Show() {
-    out_ << StateJson(game_) << '\n';
-}
-
-std::string StateJson(const GameState& game) {
-    std::ostringstream json;
-    json << "{\"level\":" << game.level << ",\"score\":" << game.score
-         << ",\"phase\":" << static_cast<int>(game.phase)
-         << ",\"selected\":" << game.selection.cellId << ",\"blink\":" << game.selection.blink
-         << ",\"next\":[";
-    for (std::size_t slot = 0; slot < game.next.size(); ++slot)
-        json << (slot ? "," : "") << game.next[slot];
-    json << "],\"faceTimer\":" << (game.faceTimerArmed ? 1 : 0) << ",\"cells\":[";
-    for (int index = 0; index < kCellCount; ++index) {
-        const Cell& cell = game.board.cells[index];
-        json << (index ? "," : "") << '[' << static_cast<int>(cell.state) << ',' << cell.stack
-             << ',' << cell.colour << ']';
-    }
-    json << "]}";
-    return json.str();
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, bool trace) {
@@ -228,13 +184,12 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, bool trace
             line += static_cast<char>(c);
         // Refused as soon as it is too long: the rest of such a line may never end.
         const bool tooLong = line.size() > kMaxLineLength;
-        if (c == EOF && line.empty() && !tooLong)
+        if (c == EOF && line.empty())
             return 0;
-        if (!line.empty() && line.back() == '\r')
+        if (line.ends_with('\r'))
             line.pop_back();
-        std::string reason;
-        if (tooLong)
-            reason = "line longer than " + std::to_string(kMaxLineLength) + " characters";
+        std::string reason =
+            tooLong ? "line longer than " + std::to_string(kMaxLineLength) + " characters" : "";
         if (tooLong || !runner.RunLine(line, reason)) {
             out.flush();
             err << "line " << number << ": " << reason << '\n';

@@ -22,8 +22,6 @@ public:
     const GameState& game() const { return game_; }
 
 private:
-    void Show();
-
     GameState game_;
     TraceHost host_;
     std::ostream& out_;
@@ -31,8 +29,5 @@ private:
 
 // Runs a whole script; returns the exit status (0, or 2 after "line N: reason" on err).
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, bool trace);
-
-// The state as one JSON line, keys in a fixed order.
-std::string StateJson(const GameState& game);
 
 } // namespace cw

@@ -13,21 +13,28 @@ class TraceHost : public Host {
 public:
     explicit TraceHost(std::ostream* trace) : trace_(trace) {}
 
-    void RedrawCell(int cell) override;
-    void RefreshCell(int cell, bool jokerInvolved) override;
-    void RedrawScore() override;
-    void RedrawBest() override;
-    void RedrawNext() override;
-    void Pause(int milliseconds) override;
-    void StartTimer(int id, int milliseconds) override;
-    void StopTimer(int id) override;
-    void Beep() override;
-    void Message(const std::string& text) override;
-    void ShowFace(int cell, int face) override;
-    void OfferScoreEntry(int level) override;
+    void RedrawCell(int cell) override { Write("redraw cell ", cell); }
+    void RefreshCell(int cell, bool jokerInvolved) override {
+        Write("refresh cell ", cell, ' ', jokerInvolved ? 1 : 0);
+    }
+    void RedrawScore() override { Write("redraw score"); }
+    void RedrawBest() override { Write("redraw best"); }
+    void RedrawNext() override { Write("redraw next"); }
+    void Pause(int milliseconds) override { Write("pause ", milliseconds); }
+    void StartTimer(int id, int milliseconds) override {
+        Write("timer start ", id, ' ', milliseconds);
+    }
+    void StopTimer(int id) override { Write("timer stop ", id); }
+    void Beep() override { Write("beep"); }
+    void Message(const std::string& text) override { Write("message ", text); }
+    void ShowFace(int cell, int face) override { Write("face ", cell, ' ', face); }
+    void OfferScoreEntry(int level) override { Write("offer ", level); }
 
 private:
-    template <typename... Parts> void Write(const Parts&... parts);
+    template <typename... Parts> void Write(const Parts&... parts) {
+        if (trace_ != nullptr)
+            ((*trace_ << "> ") << ... << parts) << '\n';
+    }
 
     std::ostream* trace_;
 };
