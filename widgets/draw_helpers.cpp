@@ -28,6 +28,8 @@ bool FillOutlined(QPainter& painter, int left, int top, int right, int bottom, Q
     return true;
 }
 
+} // namespace
+
 void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth) {
     const int lines = std::abs(depth);
     const QRgb light = depth > 0 ? kWhite : kDarkGrey;
@@ -41,8 +43,6 @@ void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int 
         DrawLine(painter, right - i - 1, bottom - 2, right - i - 1, top + i, shade);
     }
 }
-
-} // namespace
 
 bool IsPaletteColour(std::int32_t colour) {
     return colour >= 0 && colour < static_cast<std::int32_t>(kPalette.size());

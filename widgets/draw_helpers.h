@@ -37,6 +37,8 @@ void DrawLine(QPainter& painter, int x0, int y0, int x1, int y1, QRgb colour);
 // then a bevel of |depth| lines when depth is not 0: a positive depth looks raised (white
 // top-left, dark grey bottom-right), a negative one sunken.
 void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom, int depth);
+// The bevel alone, its lines inside the rectangle's one-pixel rim.
+void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth);
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour);
 // A null bitmap draws nothing.
 void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y);
