@@ -13,7 +13,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
-#include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -33,17 +32,6 @@ constexpr QPoint kNewButtonPosition(kToolbarMiddle - 12, kToolbarControlTop);
 constexpr QPoint kScorePanelPosition(kToolbarMiddle + 17, kToolbarControlTop);
 constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
-
-// The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
-// game's icon "#3"), so that docks and task switchers need not scale one picture.
-QIcon WindowIcon() {
-    QIcon icon;
-    QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
-                          QDirIterator::Subdirectories);
-    while (pictures.hasNext())
-        icon.addFile(pictures.next());
-    return icon;
-}
 
 bool IsLevel(std::int32_t level) {
     return level >= Beginner && level <= Expert;
@@ -102,7 +90,6 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
                               Qt::WindowCloseButtonHint),
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
-    setWindowIcon(WindowIcon());
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
     menuBar()->setStyle(new MenuBarStyle(menuBar()));
 
