@@ -93,7 +93,6 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     BuildMainMenu(menuBar(), this, [this](int command) { RunCommand(command); });
     menuBar()->setStyle(new MenuBarStyle(menuBar()));
 
-    faceTiles_.Build();
     cellImages_.Build(records_.shape);
     auto* client = new ClientArea(this);
     CreateChildren(client, loader);
