@@ -180,7 +180,8 @@ int RunApplication(QApplication& application) {
     window->show();
     // The desktop takes up the icon whenever the window's changes; decoding its eight sizes
     // before the show would hold the window back.
-    QTimer::singleShot(0, window.get(), [&window] { window->setWindowIcon(WindowIcon()); });
+    QTimer::singleShot(0, window.get(),
+                       [shown = window.get()] { shown->setWindowIcon(WindowIcon()); });
     QApplication::exec();
     return 0;
 }

@@ -18,6 +18,7 @@ const QImage& EmptyCellPicture() {
         QImage frame(kCellPixels, kCellPixels, QImage::Format_RGB32);
         QPainter painter(&frame);
         DrawFramedRect(painter, 0, 0, kCellPixels, kCellPixels, 1);
+        painter.end();
         return frame;
     }();
     return picture;
