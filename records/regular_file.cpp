@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -58,8 +59,13 @@ FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent exten
     const bool whole = extent == ReadExtent::Whole;
     if (whole && status.st_size > limit)
         return TooLarge(path, limit);
-    // One byte more than the limit shows a file that grew past it since fstat.
-    QByteArray bytes = file.read(whole ? limit + 1 : limit);
+    // One byte more than the limit shows a file that grew past it since fstat. The buffer is
+    // sized by the file first: a megabyte asked of malloc for a small file would move every
+    // later large picture from mappings it gives back into the heap, which keeps them.
+    const qint64 wanted = whole ? limit + 1 : limit;
+    QByteArray bytes = file.read(std::min(wanted, qint64(status.st_size) + 1));
+    if (bytes.size() > status.st_size && bytes.size() < wanted)
+        bytes += file.read(wanted - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return Unusable(path, "cannot be read", EIO, file.errorString());
     if (bytes.size() > limit)

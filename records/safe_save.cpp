@@ -283,10 +283,12 @@ void RemoveStaleSaveFiles(const QString& path) {
     const QFileInfo target(path);
     const QString prefix = target.fileName() + QLatin1String(kTemporaryMark);
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
-    const QFileInfoList candidates = target.dir().entryInfoList(
-        {prefix + '*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    // Compared by hand: a name filter would build a regular expression at every start.
+    const QFileInfoList candidates =
+        target.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& candidate : candidates) {
-        if (candidate.fileName().size() == prefix.size() + kMarkedCharacters &&
+        if (candidate.fileName().startsWith(prefix) &&
+            candidate.fileName().size() == prefix.size() + kMarkedCharacters &&
             candidate.ownerId() == ::geteuid() && candidate.lastModified() < staleBefore)
             QFile::remove(candidate.filePath());
     }

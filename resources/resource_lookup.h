@@ -35,6 +35,12 @@ QIcon LoadIcon(const QString& name);
 
 QCursor LoadCursor(const QString& name);
 
+// The first picture of an icon (.ico) or cursor (.cur) file as the art generator writes them:
+// palette pixels of 1, 4 or 8 bits, rows bottom-up, then the mask of the transparent pixels. As
+// a 32-bit ARGB image, transparent pixels 0; a null image for anything else. Read here, not by
+// Qt's "ico" plugin, so that the game's start loads no image plugin.
+QImage DecodeIconPicture(const QByteArray& file);
+
 // The hot spot of the first image of a cursor (.cur) file, which Qt's image reader leaves
 // out; nothing for anything that is not a cursor file.
 std::optional<QPoint> ReadCursorHotSpot(const QByteArray& file);

@@ -56,6 +56,13 @@ bool HasBand(std::int32_t stack) {
     return stack >= 2 && stack <= 6;
 }
 
+// One hand for all cells, loaded when it is first shown: each cursor made from a picture
+// builds its own masks and, on the display, its own cursor.
+const QCursor& HandCursor() {
+    static const QCursor hand = LoadCursor(ArtName(art::kHandCursor));
+    return hand;
+}
+
 } // namespace
 
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
@@ -89,7 +96,7 @@ QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPi
 
 CellWidget::CellWidget(int index, const GameState& game, const CellImages& images, QWidget* parent)
     : QWidget(parent), index_(index), game_(game), images_(images), picture_(FramedCellPicture()),
-      loadedHand_(LoadCursor(ArtName(art::kHandCursor))), pause_(&PauseFor) {
+      pause_(&PauseFor) {
     setFixedSize(kCellPixels, kCellPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -166,8 +173,8 @@ void CellWidget::UpdateCursor() {
     // Each new picture makes a new cursor on the display, so it is drawn once per ratio.
     if (devicePixelRatioF() != handRatio_) {
         handRatio_ = devicePixelRatioF();
-        hand_ =
-            CursorForPixelRatio(loadedHand_, handRatio_, QGuiApplication::platformName() == u"xcb");
+        hand_ = CursorForPixelRatio(HandCursor(), handRatio_,
+                                    QGuiApplication::platformName() == u"xcb");
     }
     setCursor(hand_);
 }

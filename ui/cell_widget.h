@@ -78,8 +78,7 @@ private:
     const GameState& game_;
     const CellImages& images_;
     QImage picture_;
-    // The hand as loaded, and as drawn for the pixel ratio of the screen it was last shown on.
-    QCursor loadedHand_;
+    // The hand as drawn for the pixel ratio of the screen it was last shown on.
     QCursor hand_;
     qreal handRatio_ = 0;
     PauseFunction pause_;

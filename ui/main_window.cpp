@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDirIterator>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -28,17 +27,6 @@ constexpr QPoint kNewButtonPosition(kToolbarMiddle - 12, kToolbarControlTop);
 constexpr QPoint kScorePanelPosition(kToolbarMiddle + 17, kToolbarControlTop);
 constexpr QPoint kBestPanelPosition(kToolbarMiddle - 69, kToolbarControlTop);
 constexpr QPoint kNextColorsPosition(294, kToolbarControlTop);
-
-// The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
-// game's window icon), so that docks and task switchers need not scale one picture.
-QIcon WindowIcon() {
-    QIcon icon;
-    QDirIterator pictures(QStringLiteral(":/window-icon"), {QStringLiteral("*.png")}, QDir::Files,
-                          QDirIterator::Subdirectories);
-    while (pictures.hasNext())
-        icon.addFile(pictures.next());
-    return icon;
-}
 
 // The client area: the framed toolbar strip on light grey; the cells cover the board below.
 class ClientArea : public QWidget {
@@ -66,12 +54,10 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
                               Qt::WindowCloseButtonHint),
       game_(game), records_(records), faceTiles_(loader), cellImages_(loader), pause_(&PauseFor) {
     setObjectName(QStringLiteral("CW:MAIN"));
-    setWindowIcon(WindowIcon());
     actions_ = BuildMainMenu(menuBar(), this);
     ConnectCommands();
     menuBar()->setStyle(new MenuBarStyle(menuBar()));
 
-    faceTiles_.Build();
     cellImages_.Build(records_.shape);
     auto* client = new ClientArea(this);
     CreateChildren(client, loader);

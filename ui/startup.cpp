@@ -12,8 +12,10 @@
 #include "ui/termination_signals.h"
 #include "widgets/center_dialog.h"
 
+#include <QDirIterator>
 #include <QLayout>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWindow>
 
 #include <stdlib.h> // on_exit
@@ -96,6 +98,18 @@ bool LeftToRunningGame(Election election) {
     return true;
 }
 
+// The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
+// game's icon "#3"), so that docks and task switchers need not scale one picture. The folder
+// holds nothing else; a name filter would cost a regular expression, and its library.
+QIcon WindowIcon() {
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/window-icon"), QDir::Files,
+                          QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    return icon;
+}
+
 // Whatever the interrupted code opens once the window has gone (the table after a dismissed
 // entry) must not keep the game: it ends as soon as the close goes through, even if a pause
 // holds it back a while.
@@ -164,6 +178,10 @@ int RunApplication(QApplication& application) {
     window->layout()->activate();
     CenterDialog(window.get(), nullptr);
     window->show();
+    // The desktop takes up the icon whenever the window's changes; decoding its eight sizes
+    // before the show would hold the window back.
+    QTimer::singleShot(0, window.get(),
+                       [shown = window.get()] { shown->setWindowIcon(WindowIcon()); });
     QApplication::exec();
     return 0;
 }

@@ -12,13 +12,26 @@ constexpr int kFaceOffset = 3;
 constexpr int kFirstBandColumn = 1;
 constexpr int kLastBandColumn = 40;
 
+// Every cell picture starts as a copy of one drawing of the frame: the empty cells share it.
+const QImage& EmptyCellPicture() {
+    static const QImage picture = [] {
+        QImage frame(kCellPixels, kCellPixels, QImage::Format_RGB32);
+        QPainter painter(&frame);
+        DrawFramedRect(painter, 0, 0, kCellPixels, kCellPixels, 1);
+        painter.end();
+        return frame;
+    }();
+    return picture;
+}
+
 } // namespace
 
 QImage FramedCellPicture(const QImage& face) {
-    QImage picture(kCellPixels, kCellPixels, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    DrawFramedRect(painter, 0, 0, kCellPixels, kCellPixels, 1);
-    BlitBitmap(painter, face, kFaceOffset, kFaceOffset);
+    QImage picture = EmptyCellPicture();
+    if (!face.isNull()) {
+        QPainter painter(&picture);
+        BlitBitmap(painter, face, kFaceOffset, kFaceOffset);
+    }
     return picture;
 }
 

@@ -2,6 +2,7 @@
 #include "art_test_support.h"
 #include "resources/resource_lookup.h"
 
+#include <QFile>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -83,6 +84,24 @@ TEST(ResourceLookup, WindowIconAndHandCursorShowTheirPicturesWithTheHotSpot) {
     EXPECT_EQ(image.pixel(6, 0), qRgb(0, 0, 0)) << "the fingertip's outline";
     EXPECT_EQ(image.pixel(6, 2), qRgb(255, 255, 255)) << "a white finger";
     EXPECT_EQ(image.pixel(0, 10), qRgb(0, 0, 0)) << "the thumb, low on the left";
+}
+
+// The game decodes its icons and cursor itself; Qt's "ico" reader is the oracle. Cut short
+// anywhere, a file gives nothing instead of a read past its end.
+TEST(ResourceLookup, IconAndCursorFilesDecodeAsQtsIconReaderReadsThem) {
+    QStringList paths{QStringLiteral(":/cursors/%1.cur").arg(cw::ArtName(cw::art::kHandCursor))};
+    for (int number : art_test::IconNumbers())
+        paths << QStringLiteral(":/icons/%1.ico").arg(number);
+    for (const QString& path : paths) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QByteArray data = file.readAll();
+        const QImage byQt = QImage::fromData(data, "ICO").convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(byQt.isNull()) << path.toStdString();
+        EXPECT_EQ(cw::DecodeIconPicture(data), byQt) << path.toStdString();
+        for (qsizetype size = 0; size < data.size(); ++size)
+            ASSERT_TRUE(cw::DecodeIconPicture(data.left(size)).isNull()) << size;
+    }
 }
 
 TEST(ResourceLookup, HotSpotIsReadOnlyFromACursorFilesHeader) {
