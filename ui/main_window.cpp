@@ -90,8 +90,7 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     HoldDuringPauses(blinkTimer_);
     HoldDuringPauses(faceTimer_);
     InstallDialogCompanions();
-    destroyWatch_ =
-        std::make_unique<WindowDestroyWatch>(*this, [this] { EndWithDestroyedWindow(); });
+    destroyWatch_ = WatchWindowDestroyed(*this, [this] { EndWithDestroyedWindow(); });
 }
 
 MainWindow::~MainWindow() {
