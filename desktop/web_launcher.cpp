@@ -65,10 +65,6 @@ namespace {
 // player's input waits meanwhile, so the wait stays short.
 constexpr int kDesktopHandlerWaitMs = 3000;
 
-QString ProgramsFilterText() {
-    return LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "Programs (*)"));
-}
-
 // Linux programs carry no extension, and the file system model's own permission filter hides
 // every readable entry, folders included, when it is asked for executable ones. So "Programs"
 // keeps the folders, to click through, and the files that may be run.
@@ -160,7 +156,7 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     auto* programs = new ProgramsFilter(&dialog);
     dialog.setProxyModel(programs);
-    const QString programsFilter = ProgramsFilterText();
+    const QString programsFilter = LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "Programs (*)"));
     dialog.setNameFilters(
         {programsFilter, LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "All Files (*)"))});
     dialog.selectNameFilter(programsFilter);

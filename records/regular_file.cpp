@@ -4,12 +4,12 @@
 #include "records/user_folders.h"
 
 #include <QFile>
-#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,11 +74,9 @@ FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent exten
 }
 
 void WarnFileProblemOnce(const QString& path, const char* kind, const QString& detail) {
-    static QSet<QString> reported;
-    const QString key = path + QLatin1Char('\n') + QLatin1String(kind);
-    if (reported.contains(key))
+    static std::set<QString> reported;
+    if (!reported.insert(path + QLatin1Char('\n') + QLatin1String(kind)).second)
         return;
-    reported.insert(key);
     const QString why = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
     qWarning("cobblewell: %s %s%s; the game goes on without it", qUtf8Printable(ShownPath(path)),
              kind, qUtf8Printable(why));

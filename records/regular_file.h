@@ -31,7 +31,8 @@ enum class ReadExtent {
 };
 
 // An unusable file is reported once with qWarning.
-FileContents ReadRegularFile(const QString& path, qint64 limit, ReadExtent extent);
+FileContents ReadRegularFile(const QString& path, qint64 limit = kReadLimitBytes,
+                             ReadExtent extent = ReadExtent::Whole);
 
 // One qWarning per path and kind of problem for the life of the process: a file that cannot
 // be saved would otherwise be reported at every save.

@@ -34,12 +34,6 @@ template <std::size_t N> QByteArray AsByteArray(const std::array<std::uint8_t, N
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(N));
 }
 
-// Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
-// so a save needs the whole file; one that cannot be read is not replaced.
-FileContents ReadWholeScoreFile(const QString& path) {
-    return ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
-}
-
 } // namespace
 
 QString DefaultScoreFilePath() {
@@ -73,7 +67,9 @@ int LoadScoreFile(GameState& game, RecordsState& records) {
 
 int SaveScoreFile(const GameState& game, const RecordsState& records, int* error) {
     const QString& path = records.scoreFilePath;
-    const FileContents current = ReadWholeScoreFile(path);
+    // Whatever a longer file holds past the format's bytes belongs to someone else and is kept,
+    // so a save needs the whole file; one that cannot be read is not replaced.
+    const FileContents current = ReadRegularFile(path);
     if (error != nullptr)
         *error = path.isEmpty() ? ENOENT : current.error;
     if (path.isEmpty() || current.state == FileState::Unusable)
@@ -87,7 +83,7 @@ int SaveScoreFile(const GameState& game, const RecordsState& records, int* error
 }
 
 int SaveScoreHeader(const GameState& game, const RecordsState& records) {
-    const FileContents current = ReadWholeScoreFile(records.scoreFilePath);
+    const FileContents current = ReadRegularFile(records.scoreFilePath);
     if (current.state != FileState::Read)
         return current.state == FileState::Absent ? 1 : 0;
     const ScoreHeader header = CurrentHeader(game, records);

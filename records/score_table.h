@@ -17,7 +17,7 @@ namespace cw {
 // in a message box that names the file and the reason; it stays in the table in memory.
 void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget* owner);
 
-// Command 13, High Scores: the Top Players dialog on the current level.
+// High Scores: the Top Players dialog on the current level.
 void ShowTopPlayers(const GameState& game, RecordsState& records, QWidget* owner);
 
 // The desktop font's average character width, by which the table's fields are indented;

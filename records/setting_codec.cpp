@@ -17,20 +17,10 @@ int NibbleValue(char character) {
     return c >= 'A' && c <= 127 ? c - 55 : c - 48;
 }
 
-void AppendDecoded(std::string& out, int low, int high) {
-    const auto byte = static_cast<unsigned char>((low | high * 16) & 0xFF);
-    if (byte != 0)
-        out.push_back(static_cast<char>(byte));
-}
-
-bool IsBlank(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
 // One "%ld" conversion at `pos`; on success advances `pos` past the number.
 bool ReadNumber(std::string_view text, std::size_t& pos, std::int32_t& value) {
     std::size_t p = pos;
-    while (p < text.size() && IsBlank(text[p]))
+    while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p])))
         ++p;
     bool negative = false;
     if (p < text.size() && (text[p] == '+' || text[p] == '-'))
@@ -66,9 +56,11 @@ std::string EncodeSettingValue(std::string_view value) {
 
 std::string DecodeSettingValue(std::string_view stored) {
     std::string out;
-    for (std::size_t i = 0; i < stored.size(); i += 2)
-        AppendDecoded(out, NibbleValue(stored[i]),
-                      i + 1 < stored.size() ? NibbleValue(stored[i + 1]) : 0);
+    for (std::size_t i = 0; i < stored.size(); i += 2) {
+        const int high = i + 1 < stored.size() ? NibbleValue(stored[i + 1]) : 0;
+        if (const auto byte = static_cast<char>((NibbleValue(stored[i]) | high * 16) & 0xFF))
+            out.push_back(byte);
+    }
     return out;
 }
 

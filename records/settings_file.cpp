@@ -20,17 +20,13 @@ QString ConfigFilePath(const char* fileName) {
     return UserFolder(QStandardPaths::AppConfigLocation) + '/' + QLatin1String(fileName);
 }
 
-FileContents ReadIniText(const QString& path) {
-    return ReadRegularFile(path, kReadLimitBytes, ReadExtent::Whole);
-}
-
 IniDocument AsDocument(const QByteArray& text) {
     return IniDocument(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 // A file that cannot be read reads as empty.
 IniDocument ReadIniFile(const QString& path) {
-    return AsDocument(ReadIniText(path).bytes);
+    return AsDocument(ReadRegularFile(path).bytes);
 }
 
 struct IniEntry {
@@ -43,7 +39,7 @@ struct IniEntry {
 // keys and sections. Neither is a text saved that the next read would refuse as too large,
 // nor one that changes nothing.
 bool WriteIniEntries(const QString& path, const std::vector<IniEntry>& entries) {
-    const FileContents current = ReadIniText(path);
+    const FileContents current = ReadRegularFile(path);
     if (current.state == FileState::Unusable)
         return false;
     IniDocument document = AsDocument(current.bytes);
@@ -108,13 +104,13 @@ int ReadSettingValue(const std::string& section, const std::string& key, std::st
     out.clear();
     if (section.empty() || key.empty())
         return 0;
-    const FileContents file = ReadIniText(SettingsFilePath());
+    const FileContents file = ReadRegularFile(SettingsFilePath());
     out = DecodedValue(AsDocument(file.bytes), {section.c_str(), key.c_str()});
     return file.state == FileState::Unusable ? 0 : 1;
 }
 
 int ReadSettings(GameState& game, RecordsState& records) {
-    const FileContents file = ReadIniText(SettingsFilePath());
+    const FileContents file = ReadRegularFile(SettingsFilePath());
     const IniDocument document = AsDocument(file.bytes);
     if (const std::string text = DecodedValue(document, kOptionsSetting); !text.empty())
         ApplyOptions(text, game, records);

@@ -16,10 +16,7 @@ struct FolderHandle {
 };
 
 // For the life of the process, by the bytes of the folder's name.
-QHash<QByteArray, FolderHandle>& Handles() {
-    static QHash<QByteArray, FolderHandle> handles;
-    return handles;
-}
+QHash<QByteArray, FolderHandle> handles;
 
 bool StartsWithFolder(const QString& path, const QString& folder) {
     return path.startsWith(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
@@ -30,12 +27,12 @@ QString ByItsBytes(const QString& folder, const QByteArray& name, const QString&
     if (name.isEmpty() || QFile::encodeName(QFile::decodeName(name)) == name ||
         !StartsWithFolder(folder, shown))
         return folder;
-    auto found = Handles().find(name);
-    if (found == Handles().end()) {
+    auto found = handles.find(name);
+    if (found == handles.end()) {
         const int fd = ::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
             return folder;
-        found = Handles().insert(name, {QStringLiteral("/proc/self/fd/%1").arg(fd), shown});
+        found = handles.insert(name, {QStringLiteral("/proc/self/fd/%1").arg(fd), shown});
     }
     return found->handle + folder.mid(shown.size());
 }
@@ -59,7 +56,7 @@ QString UserFolder(QStandardPaths::StandardLocation location) {
 }
 
 QString ShownPath(const QString& path) {
-    for (const FolderHandle& folder : std::as_const(Handles())) {
+    for (const FolderHandle& folder : std::as_const(handles)) {
         if (StartsWithFolder(path, folder.handle))
             return folder.shown + path.mid(folder.handle.size());
     }

@@ -76,16 +76,11 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     HoldDuringPauses(blinkTimer_);
     HoldDuringPauses(faceTimer_);
     InstallDialogCompanions();
-    destroyWatch_ =
-        std::make_unique<WindowDestroyWatch>(*this, [this] { EndWithDestroyedWindow(); });
+    destroyWatch_ = WatchWindowDestroyed(*this, [this] { EndWithDestroyedWindow(); });
 }
 
-MainWindow::~MainWindow() {
-    blinkTimer_.stop();
-    faceTimer_.stop();
-    faceTiles_.Free();
-    cellImages_.Free();
-}
+// Out of line, where the destroyed-window watch is a complete type.
+MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateChildren(QWidget* client, const BitmapLoader& loader) {
     for (int index = 0; index < kCellCount; ++index) {

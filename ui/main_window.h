@@ -17,13 +17,14 @@
 #include <array>
 #include <memory>
 
+class QAbstractNativeEventFilter;
+
 namespace cw {
 
 class CellWidget;
 class NewButton;
 class LcdPanel;
 class NextColorsPanel;
-class WindowDestroyWatch;
 
 inline constexpr int kClientWidth = 378;
 inline constexpr int kClientHeight = 409;
@@ -107,7 +108,7 @@ private:
     QTimer faceTimer_;
     PauseFunction pause_;
     KeyboardCursor keyboardCursor_;
-    std::unique_ptr<WindowDestroyWatch> destroyWatch_;
+    std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
     // Set once the player's leave has been handled, so a second close request passes.
     bool exitHandled_ = false;
     bool leavingWithoutDialogs_ = false;

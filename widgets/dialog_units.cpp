@@ -13,11 +13,9 @@ namespace {
 
 constexpr int kDialogFontPointSize = 8;
 
-// a * b / c rounded half away from zero, for the non-negative values of the forms.
+// a * b / c rounded half up, for the non-negative values of the forms.
 int ScaleRounded(int a, int b, int c) {
-    const qint64 product = qint64(a) * b;
-    const qint64 half = c / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+    return static_cast<int>((qint64(a) * b + c / 2) / c);
 }
 
 // A static icon sizes itself to its icon; the template only gives its position.

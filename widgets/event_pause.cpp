@@ -18,11 +18,7 @@ constexpr int kDeadlinePassed = 0;
 constexpr int kEndedEarly = 1;
 
 int depth = 0;
-
-QList<QPointer<QTimer>>& HeldTimers() {
-    static QList<QPointer<QTimer>> timers;
-    return timers;
-}
+QList<QPointer<QTimer>> heldTimers;
 
 // Closes the windows once the input that waited with them has been handled: that input comes
 // in the loop's next pass, after the first call; the second, queued from there, after it.
@@ -68,7 +64,7 @@ protected:
 
 private:
     bool HoldTick(QTimer* timer) {
-        if (timer == nullptr || !HeldTimers().contains(timer))
+        if (timer == nullptr || !heldTimers.contains(timer))
             return false;
         if (!due_.contains(timer))
             due_.append(timer);
@@ -127,8 +123,8 @@ void PauseFor(int ms) {
 }
 
 void HoldDuringPauses(QTimer& timer) {
-    HeldTimers().removeAll(nullptr);
-    HeldTimers().append(&timer);
+    heldTimers.removeAll(nullptr);
+    heldTimers.append(&timer);
 }
 
 bool Pausing() {

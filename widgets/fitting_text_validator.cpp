@@ -23,7 +23,6 @@ int AvailableWidth(const QLineEdit& field) {
     option.lineWidth =
         field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field)
                          : 0;
-    option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     const QRect contents =
         field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);

@@ -52,10 +52,7 @@ QMargins ExpectedFrameMargins(QWidget* window) {
     if (!extents)
         return {};
     // The window manager counts device pixels; Qt places windows in logical ones.
-    const qreal ratio = window->devicePixelRatioF();
-    const auto logical = [ratio](int width) { return qRound(width / ratio); };
-    return {logical(extents->left()), logical(extents->top()), logical(extents->right()),
-            logical(extents->bottom())};
+    return *extents / window->devicePixelRatioF();
 }
 
 void MoveFrameTo(QWidget* window, QPoint frameTopLeft, const QMargins& frame) {

@@ -3,56 +3,37 @@
 
 #include "x11/xcb_replies.h"
 
-#include <QCoreApplication>
-
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <span>
 #include <utility>
 
 namespace cw {
 namespace {
 
-bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature) {
-    const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, root,
-                                                Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM,
-                                                0, 1024),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32)
-        return false;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, feature) != atoms + count;
+// Up to `items` 32-bit items of the property `name` of `window`; empty when it has none.
+ReplyPointer<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
+                                                const char* name, xcb_atom_t type,
+                                                std::uint32_t items) {
+    auto reply = Owned(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, Atom(connection, name), type, 0, items),
+        nullptr));
+    if (reply && reply->format != 32)
+        reply.reset();
+    return reply;
 }
 
-class ExtentsWatch final : public QAbstractNativeEventFilter {
-public:
-    ExtentsWatch(xcb_window_t window, xcb_atom_t extents, std::function<void()> changed)
-        : window_(window), extents_(extents), changed_(std::move(changed)) {
-        QCoreApplication::instance()->installNativeEventFilter(this);
-    }
+std::span<const std::uint32_t> Items(const xcb_get_property_reply_t& reply) {
+    return {static_cast<const std::uint32_t*>(xcb_get_property_value(&reply)),
+            static_cast<std::size_t>(xcb_get_property_value_length(&reply) / 4)};
+}
 
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if (type != "xcb_generic_event_t" || (event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-        if (change->window == window_ && change->atom == extents_)
-            changed_();
-        return false;
-    }
-
-private:
-    xcb_window_t window_;
-    xcb_atom_t extents_;
-    std::function<void()> changed_;
-};
+bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature) {
+    const auto supported = Property(connection, root, "_NET_SUPPORTED", XCB_ATOM_ATOM, 1024);
+    return supported && std::ranges::find(Items(*supported), feature) != Items(*supported).end();
+}
 
 } // namespace
 
@@ -64,20 +45,13 @@ std::optional<QMargins> FrameExtents(WId window) {
     xcb_connection_t* connection = WindowConnection();
     if (connection == nullptr)
         return std::nullopt;
-    const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, static_cast<xcb_window_t>(window),
-                                                Atom(connection, "_NET_FRAME_EXTENTS"),
-                                                XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+    const auto extents = Property(connection, static_cast<xcb_window_t>(window),
+                                  "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL, 4);
+    if (!extents || Items(*extents).size() != 4)
         return std::nullopt;
     // Left, right, top and bottom.
-    std::uint32_t widths[4] = {};
-    std::memcpy(widths, xcb_get_property_value(reply.get()), sizeof widths);
-    const auto width = [](std::uint32_t value) { return static_cast<int>(value); };
-    return QMargins(width(widths[0]), width(widths[2]), width(widths[1]), width(widths[3]));
+    const std::span<const std::uint32_t> widths = Items(*extents);
+    return QMargins(int(widths[0]), int(widths[2]), int(widths[1]), int(widths[3]));
 }
 
 bool RequestFrameExtents(WId window) {
@@ -85,10 +59,8 @@ bool RequestFrameExtents(WId window) {
     if (connection == nullptr)
         return false;
     const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const ReplyPointer<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(
-            connection, xcb_get_geometry(connection, static_cast<xcb_window_t>(window)), nullptr),
-        &std::free);
+    const auto geometry = Owned(xcb_get_geometry_reply(
+        connection, xcb_get_geometry(connection, static_cast<xcb_window_t>(window)), nullptr));
     if (!geometry || request == XCB_ATOM_NONE || !Supports(connection, geometry->root, request))
         return false;
     xcb_client_message_event_t message{};
@@ -108,8 +80,13 @@ std::unique_ptr<QAbstractNativeEventFilter> WatchFrameExtents(WId window,
     xcb_connection_t* connection = WindowConnection();
     const xcb_atom_t extents =
         connection != nullptr ? Atom(connection, "_NET_FRAME_EXTENTS") : xcb_atom_t{XCB_ATOM_NONE};
-    return std::make_unique<ExtentsWatch>(static_cast<xcb_window_t>(window), extents,
-                                          std::move(changed));
+    return std::make_unique<EventWatch>(
+        XCB_PROPERTY_NOTIFY, [window = static_cast<xcb_window_t>(window), extents,
+                              changed = std::move(changed)](const void* event) {
+            const auto* change = static_cast<const xcb_property_notify_event_t*>(event);
+            if (change->window == window && change->atom == extents)
+                changed();
+        });
 }
 
 } // namespace cw

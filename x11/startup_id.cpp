@@ -6,9 +6,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace cw {
 namespace {
@@ -23,14 +21,8 @@ xcb_connection_t* Connection(const QByteArray& id) {
 
 // A value of a message's key, with the quote and backslash that would end or escape it
 // escaped; the id has no spaces.
-QByteArray Escaped(const QByteArray& value) {
-    QByteArray escaped;
-    for (const char c : value) {
-        if (c == '"' || c == '\\')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
+QByteArray Escaped(QByteArray value) {
+    return value.replace('\\', "\\\\").replace('"', "\\\"");
 }
 
 // Broadcasts `text` to every client that watches the root window, as the pieces of one message

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "x11/window_destroy_watch.h"
 
-#include <QCoreApplication>
+#include "x11/xcb_replies.h"
+
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -10,21 +11,14 @@
 
 namespace cw {
 
-WindowDestroyWatch::WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed)
-    : window_(window), destroyed_(std::move(destroyed)) {
-    QCoreApplication::instance()->installNativeEventFilter(this);
-}
-
-bool WindowDestroyWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
-    if (type != "xcb_generic_event_t")
-        return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & ~0x80) != XCB_DESTROY_NOTIFY)
-        return false;
-    const auto* destroy = static_cast<const xcb_destroy_notify_event_t*>(message);
-    if (window_.internalWinId() != 0 && destroy->window == window_.internalWinId())
-        destroyed_();
-    return false;
+std::unique_ptr<QAbstractNativeEventFilter> WatchWindowDestroyed(const QWidget& window,
+                                                                 std::function<void()> destroyed) {
+    return std::make_unique<EventWatch>(
+        XCB_DESTROY_NOTIFY, [&window, destroyed = std::move(destroyed)](const void* event) {
+            const WId gone = static_cast<const xcb_destroy_notify_event_t*>(event)->window;
+            if (window.internalWinId() != 0 && gone == window.internalWinId())
+                destroyed();
+        });
 }
 
 } // namespace cw

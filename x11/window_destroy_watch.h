@@ -4,6 +4,7 @@
 #include <QAbstractNativeEventFilter>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -13,15 +14,7 @@ namespace cw {
 // first; nothing but the X event tells. Calls `destroyed` when that happens to `window`, for as
 // long as the watch lives. When Qt itself replaces a window, the event of the old one arrives
 // once the new one is in use, so only the window in use counts.
-class WindowDestroyWatch final : public QAbstractNativeEventFilter {
-public:
-    WindowDestroyWatch(const QWidget& window, std::function<void()> destroyed);
-
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override;
-
-private:
-    const QWidget& window_;
-    std::function<void()> destroyed_;
-};
+std::unique_ptr<QAbstractNativeEventFilter> WatchWindowDestroyed(const QWidget& window,
+                                                                 std::function<void()> destroyed);
 
 } // namespace cw
