@@ -99,7 +99,7 @@ bool LeftToRunningGame(Election election) {
 }
 
 // The hicolor set drawn for the desktop, every size from 16 to 256 (its 32 x 32 member is the
-// game's icon "#3"), so that docks and task switchers need not scale one picture. The folder
+// game's window icon), so that docks and task switchers need not scale one picture. The folder
 // holds nothing else; a name filter would cost a regular expression, and its library.
 QIcon WindowIcon() {
     QIcon icon;
