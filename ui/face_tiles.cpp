@@ -26,13 +26,13 @@ void FaceTiles::Build() {
         tiles_[static_cast<std::size_t>(face)] = FramedCellPicture(loader_(FaceName(face)));
 }
 
-void FaceTiles::Free() {
-    tiles_.fill(QImage());
-}
-
-const QImage& FaceTiles::tile(int face) const {
+const QImage& FaceTiles::tile(int face) {
     static const QImage null;
-    return IsFace(face) ? tiles_[static_cast<std::size_t>(face)] : null;
+    if (!IsFace(face))
+        return null;
+    if (tiles_.front().isNull())
+        Build();
+    return tiles_[static_cast<std::size_t>(face)];
 }
 
 } // namespace cw

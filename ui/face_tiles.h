@@ -17,11 +17,12 @@ class FaceTiles {
 public:
     explicit FaceTiles(BitmapLoader loader = ResourceBitmapLoader());
 
+    // The tiles are drawn when the first one is asked for: most games open no face at all,
+    // and none shows while the window opens.
     void Build();
-    void Free();
 
-    // A null image for an index outside 0 to kFaceCount - 1 or while nothing is built.
-    const QImage& tile(int face) const;
+    // A null image for an index outside 0 to kFaceCount - 1.
+    const QImage& tile(int face);
 
 private:
     BitmapLoader loader_;

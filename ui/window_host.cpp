@@ -75,9 +75,6 @@ void MainWindow::Message(const std::string& text) {
 }
 
 void MainWindow::ShowFace(int index, int face) {
-    // The faces are drawn for the first lone joker, not while the window opens.
-    if (faceTiles_.tile(0).isNull())
-        faceTiles_.Build();
     if (IsCell(index))
         cell(index)->ShowFace(faceTiles_.tile(face));
 }

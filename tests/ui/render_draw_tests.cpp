@@ -84,8 +84,6 @@ TEST(FaceTiles, TwelveFramedTilesWithTheFaceAtThreeThree) {
     }
     EXPECT_TRUE(tiles.tile(12).isNull());
     EXPECT_TRUE(tiles.tile(-1).isNull());
-    tiles.Free();
-    EXPECT_TRUE(tiles.tile(0).isNull());
 }
 
 TEST(ProgramPictures, CellPicturesAndTilesComeFromTheResources) {
