@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The names of the game's pictures, read by the art generator that draws them, the contact
-// sheet that shows them and the game that loads them. Plain C++: the generator has no Qt.
+// The names of the game's pictures, read by the art generator that draws them and the game
+// that loads them. Plain C++: the generator has no Qt.
 
 #include "game/host.h"
 #include "game/player_text.h"

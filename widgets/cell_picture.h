@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The board cell as the game draws it, shared by the window and the contact sheet.
+// The board cell as the game draws it.
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The seven-segment digits of the score panels, shared by the toolbar and the contact sheet.
+// The seven-segment digits of the score panels.
 
 #include <QImage>
 #include <QPoint>
