@@ -5,7 +5,7 @@
 #include "resources/art_names.h"
 
 #include <array>
-#include <string>
+#include <cstddef>
 
 namespace artgen {
 
@@ -30,26 +30,8 @@ BallColours ColoursOf(int ballColour);
 // Replaces every placeholder shade; transparent pixels become `background`.
 Canvas Recolour(const Canvas& drawing, const BallColours& colours, std::uint8_t background);
 
-struct Family {
-    std::string prefix;
-    // Draws the family's shape in placeholder shades on a transparent canvas of any size.
-    void (*draw)(Canvas& canvas);
-};
-
-// In shape order, named as the art table names them.
-const std::array<Family, cw::art::kShapeFamilies.size()>& Families();
-
-// The family's shape on a transparent square canvas of `size` pixels, in placeholder shades.
-Canvas DrawFamilyPicture(const Family& family, int size);
-
-// The family drawings, each in a design space 36 units across.
-void DrawAtom(Canvas& canvas);
-void DrawBall(Canvas& canvas);
-void DrawDice(Canvas& canvas);
-void DrawSpiral(Canvas& canvas);
-void DrawBalloons(Canvas& canvas);
-void DrawFlake(Canvas& canvas);
-void DrawPill(Canvas& canvas);
-void DrawCircles(Canvas& canvas);
+// The shape of the art table's family number `family`, in placeholder shades, on a
+// transparent square canvas of `size` pixels.
+Canvas DrawFamilyPicture(std::size_t family, int size);
 
 } // namespace artgen

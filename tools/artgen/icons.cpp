@@ -16,7 +16,7 @@ constexpr int kSize = 32;
 constexpr std::array<int, cw::art::kShapeFamilies.size()> kShapeIconColours{3, 4, 0, 4, 1, 5, 2, 0};
 
 Canvas DrawShapeIcon(std::size_t family) {
-    const Canvas drawing = DrawFamilyPicture(Families()[family], kSize);
+    const Canvas drawing = DrawFamilyPicture(family, kSize);
     return Recolour(drawing, ColoursOf(kShapeIconColours[family]), kTransparent);
 }
 

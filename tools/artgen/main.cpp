@@ -25,11 +25,12 @@ std::filesystem::path BitmapFile(const std::filesystem::path& out, std::string_v
 }
 
 void WriteBallFamilies(const std::filesystem::path& out) {
-    for (const Family& family : Families()) {
+    for (std::size_t family = 0; family < cw::art::kShapeFamilies.size(); ++family) {
         const Canvas drawing = DrawFamilyPicture(family, 36);
+        const std::string prefix(cw::art::kShapeFamilies[family].prefix);
         for (int colour = 0; colour < kBallColours; ++colour) {
             const Canvas picture = Recolour(drawing, ColoursOf(colour), LightGrey);
-            WriteFile(BitmapFile(out, family.prefix + std::to_string(colour)), EncodeBmp4(picture));
+            WriteFile(BitmapFile(out, prefix + std::to_string(colour)), EncodeBmp4(picture));
         }
     }
 }
