@@ -30,30 +30,9 @@ int RowBytes(int width, int bitsPerPixel) {
     return ((width * bitsPerPixel + 31) / 32) * 4;
 }
 
-// `storedHeight` is doubled for icons and cursors, whose mask follows the image.
-void PutInfoHeader(Bytes& out, int width, int storedHeight, int bitsPerPixel, int imageBytes,
-                   int colours) {
-    Put32(out, kInfoHeaderSize);
-    Put32(out, static_cast<std::uint32_t>(width));
-    Put32(out, static_cast<std::uint32_t>(storedHeight));
-    Put16(out, 1);
-    Put16(out, bitsPerPixel);
-    Put32(out, 0); // BI_RGB
-    Put32(out, static_cast<std::uint32_t>(imageBytes));
-    Put32(out, 2835); // 72 dpi
-    Put32(out, 2835);
-    Put32(out, static_cast<std::uint32_t>(colours));
-    Put32(out, 0);
-}
-
-void PutPalette16(Bytes& out) {
-    for (const std::uint32_t rgb : kPalette)
-        Put32(out, rgb);
-}
-
-void PutMonoPalette(Bytes& out) {
-    Put32(out, kPalette[Black]);
-    Put32(out, kPalette[White]);
+// Index 0 black and 1 white at 1 bit per pixel; the whole palette at 4.
+int PaletteColours(int bitsPerPixel) {
+    return bitsPerPixel == 1 ? 2 : 16;
 }
 
 std::uint8_t PaletteIndex(std::uint8_t pixel) {
@@ -76,34 +55,59 @@ template <class Value> void PutRows(Bytes& out, const Canvas& canvas, int bits, 
     }
 }
 
-// Palette indices; where allowed, transparent pixels become black (the mask hides them).
-void PutPixels4(Bytes& out, const Canvas& canvas, bool allowTransparent) {
-    PutRows(out, canvas, 4, [allowTransparent](std::uint8_t pixel) {
-        return PaletteIndex(allowTransparent && pixel == kTransparent ? Black : pixel);
-    });
+// The info header, the palette and the pixels as `value` gives them; icons and cursors add
+// their mask below the image (transparent pixels set), which doubles the height the header
+// gives.
+template <class Value> Bytes Dib(const Canvas& canvas, int bitsPerPixel, Value value, bool masked) {
+    const int colours = PaletteColours(bitsPerPixel);
+    const int rowBytes =
+        RowBytes(canvas.width, bitsPerPixel) + (masked ? RowBytes(canvas.width, 1) : 0);
+    Bytes out;
+    Put32(out, kInfoHeaderSize);
+    Put32(out, static_cast<std::uint32_t>(canvas.width));
+    Put32(out, static_cast<std::uint32_t>(canvas.height * (masked ? 2 : 1)));
+    Put16(out, 1);
+    Put16(out, bitsPerPixel);
+    Put32(out, 0); // BI_RGB
+    Put32(out, static_cast<std::uint32_t>(rowBytes * canvas.height));
+    Put32(out, 2835); // 72 dpi
+    Put32(out, 2835);
+    Put32(out, static_cast<std::uint32_t>(colours));
+    Put32(out, 0);
+    for (int index = 0; index < colours; ++index)
+        Put32(out, kPalette[static_cast<std::size_t>(colours == 2 && index == 1 ? White : index)]);
+    PutRows(out, canvas, bitsPerPixel, value);
+    if (masked)
+        PutRows(out, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });
+    return out;
 }
 
-Bytes WithFileHeader(const Bytes& dib, int paletteBytes) {
-    Bytes out;
-    const auto total = static_cast<std::uint32_t>(kFileHeaderSize + dib.size());
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, total);
+template <class Value> Bytes BmpFile(const Canvas& canvas, int bitsPerPixel, Value value) {
+    const Bytes dib = Dib(canvas, bitsPerPixel, value, false);
+    Bytes out{'B', 'M'};
+    Put32(out, static_cast<std::uint32_t>(kFileHeaderSize + dib.size()));
     Put32(out, 0);
-    Put32(out, static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize + paletteBytes));
+    Put32(out, static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize +
+                                          4 * PaletteColours(bitsPerPixel)));
     out.insert(out.end(), dib.begin(), dib.end());
     return out;
 }
 
-// ICONDIR with one entry; for a cursor the planes and bit-count fields hold the hot spot.
-Bytes WithIconDirectory(const Bytes& dib, int type, int colourCount, int field1, int field2) {
+// An icon directory (type 1) or cursor directory (type 2) with one 32 x 32 entry; for a cursor
+// the planes and bit-count fields hold the hot spot.
+template <class Value>
+Bytes IconFile(const Canvas& canvas, int bitsPerPixel, Value value, int type, int field1,
+               int field2) {
+    if (canvas.width != 32 || canvas.height != 32)
+        throw std::runtime_error("icons and cursors are 32 x 32");
+    const Bytes dib = Dib(canvas, bitsPerPixel, value, true);
     Bytes out;
     Put16(out, 0);
     Put16(out, type);
     Put16(out, 1);
     out.push_back(32);
     out.push_back(32);
-    out.push_back(static_cast<std::uint8_t>(colourCount));
+    out.push_back(static_cast<std::uint8_t>(PaletteColours(bitsPerPixel)));
     out.push_back(0);
     Put16(out, field1);
     Put16(out, field2);
@@ -113,51 +117,27 @@ Bytes WithIconDirectory(const Bytes& dib, int type, int colourCount, int field1,
     return out;
 }
 
-void RequireIconSize(const Canvas& canvas) {
-    if (canvas.width != 32 || canvas.height != 32)
-        throw std::runtime_error("icons and cursors are 32 x 32");
-}
-
 } // namespace
 
 Bytes EncodeBmp4(const Canvas& canvas) {
-    Bytes dib;
-    const int imageBytes = RowBytes(canvas.width, 4) * canvas.height;
-    PutInfoHeader(dib, canvas.width, canvas.height, 4, imageBytes, 16);
-    PutPalette16(dib);
-    PutPixels4(dib, canvas, false);
-    return WithFileHeader(dib, 16 * 4);
+    return BmpFile(canvas, 4, PaletteIndex);
 }
 
 Bytes EncodeBmp1(const Canvas& canvas) {
-    Bytes dib;
-    const int imageBytes = RowBytes(canvas.width, 1) * canvas.height;
-    PutInfoHeader(dib, canvas.width, canvas.height, 1, imageBytes, 2);
-    PutMonoPalette(dib);
-    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel != Black; });
-    return WithFileHeader(dib, 2 * 4);
+    return BmpFile(canvas, 1, [](std::uint8_t pixel) { return pixel != Black; });
 }
 
 Bytes EncodeIcon(const Canvas& canvas) {
-    RequireIconSize(canvas);
-    Bytes dib;
-    const int imageBytes = (RowBytes(32, 4) + RowBytes(32, 1)) * 32;
-    PutInfoHeader(dib, 32, 64, 4, imageBytes, 16);
-    PutPalette16(dib);
-    PutPixels4(dib, canvas, true);
-    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });
-    return WithIconDirectory(dib, 1, 16, 1, 4);
+    // Stored black under the mask, transparent pixels; the entry gives 1 plane, 4 bits.
+    const auto colour = [](std::uint8_t pixel) {
+        return PaletteIndex(pixel == kTransparent ? Black : pixel);
+    };
+    return IconFile(canvas, 4, colour, 1, 1, 4);
 }
 
 Bytes EncodeCursor(const Canvas& canvas, int hotX, int hotY) {
-    RequireIconSize(canvas);
-    Bytes dib;
-    const int imageBytes = RowBytes(32, 1) * 2 * 32;
-    PutInfoHeader(dib, 32, 64, 1, imageBytes, 2);
-    PutMonoPalette(dib);
-    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == White; });
-    PutRows(dib, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });
-    return WithIconDirectory(dib, 2, 2, hotX, hotY);
+    const auto colour = [](std::uint8_t pixel) { return pixel == White; };
+    return IconFile(canvas, 1, colour, 2, hotX, hotY);
 }
 
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
