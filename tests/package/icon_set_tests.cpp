@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "icon_set.h"
-#include "text_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
+#include <QTemporaryFile>
 
 #include <stdexcept>
 
@@ -35,36 +35,13 @@ std::map<int, QImage> DrawnSmallSizes() {
             {48, Solid(48, qRgb(4, 0, 0))}};
 }
 
-void ExpectParseFails(const char* text, const char* where) {
-    try {
-        ParseTextGrids(QString::fromLatin1(text));
-        ADD_FAILURE() << "accepted: " << text;
-    } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find(where), std::string::npos) << error.what();
-    }
-}
-
-TEST(TextGrids, ReadsTheLegendOfTheArtGrids) {
-    const auto pictures =
-        ParseTextGrids(QStringLiteral("# note\r\n[a]\r\n.KW\r\nlRd\r\n\n[b]\nB\n"));
-    ASSERT_EQ(pictures.size(), 2u);
-    const QImage& a = pictures.at(QStringLiteral("a"));
-    ASSERT_EQ(a.size(), QSize(3, 2));
-    EXPECT_EQ(qAlpha(a.pixel(0, 0)), 0);
-    EXPECT_EQ(a.pixel(1, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(a.pixel(2, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(a.pixel(0, 1), qRgb(192, 192, 192));
-    EXPECT_EQ(a.pixel(1, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(a.pixel(2, 1), qRgb(128, 128, 128));
-    EXPECT_EQ(pictures.at(QStringLiteral("b")).pixel(0, 0), qRgb(0, 0, 255));
-}
-
-TEST(TextGrids, RejectsMalformedPicturesNamingTheLine) {
-    ExpectParseFails("[a]\nKK\nKx\n", "line 3: unknown pixel character 'x'");
-    ExpectParseFails("[a]\nKKK\nKK\n", "line 3: row is 2 pixels wide, the picture 3");
-    ExpectParseFails("[a]\nK\n\n[a]\nW\n", "line 4: picture [a] is drawn twice");
-    ExpectParseFails("KK\n", "line 1: pixels outside a picture");
-    ExpectParseFails("[a]\n\n", "line 1: picture [a] has no rows");
+// Writes `grids` to a scratch file, which the icon generator must refuse.
+void ExpectRefused(const char* grids) {
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write(grids);
+    file.close();
+    EXPECT_THROW(LoadDrawnSizes(file.fileName().toStdString()), std::runtime_error) << grids;
 }
 
 TEST(HicolorIcons, EnlargesTheArtByRepeatingPixelsAndTakesHandDrawnSizesAsDrawn) {
@@ -98,14 +75,16 @@ TEST(HicolorIcons, RefusesMissingOrMisfitPictures) {
 
     EXPECT_THROW(BuildHicolorIcons(Solid(16, qRgb(0, 0, 0)), DrawnSmallSizes()),
                  std::runtime_error);
-    EXPECT_THROW(PicturesBySize({{QStringLiteral("small"), Solid(16, qRgb(0, 0, 0))}}),
-                 std::runtime_error);
+    ExpectRefused("[small]\nK\n");
+    ExpectRefused("[16]\n0\n"); // a placeholder shade has no colour of its own
+    ExpectRefused("[16]\nK\n\n[16]\nW\n");
+    ExpectRefused("KK\n");
 }
 
 // The shipped pictures: exactly the sizes that cannot be enlarged from the art, each square,
 // in the colours of the icon only (a wrong letter would slip in a colour of the palette).
 TEST(HicolorIcons, ShippedGridsDrawEverySmallSizeInTheIconColours) {
-    const auto drawn = PicturesBySize(LoadTextGrids(QStringLiteral(COBBLEWELL_ICON_GRIDS)));
+    const auto drawn = LoadDrawnSizes(COBBLEWELL_ICON_GRIDS);
     std::vector<int> sides;
     for (const auto& entry : drawn)
         sides.push_back(entry.first);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -24,6 +25,10 @@ inline constexpr std::uint8_t Blue = 12;
 inline constexpr std::uint8_t Magenta = 13;
 inline constexpr std::uint8_t Cyan = 14;
 inline constexpr std::uint8_t White = 15;
+// The colours of those indices as 0xRRGGBB.
+inline constexpr std::array<std::uint32_t, 16> kPaletteRgb{
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 // Placeholder shades: a ball family is drawn once in these and recoloured per ball colour.
 inline constexpr std::uint8_t ToneDeep = 16;
 inline constexpr std::uint8_t ToneDark = 17;

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image_files.h"
 
-#include <array>
 #include <fstream>
 #include <stdexcept>
 
 namespace artgen {
 namespace {
-
-// As 0xRRGGBB, which written little-endian is the file's blue, green, red, zero.
-constexpr std::array<std::uint32_t, 16> kPalette{
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
@@ -74,8 +68,9 @@ template <class Value> Bytes Dib(const Canvas& canvas, int bitsPerPixel, Value v
     Put32(out, 2835);
     Put32(out, static_cast<std::uint32_t>(colours));
     Put32(out, 0);
+    // 0xRRGGBB written little-endian is the file's blue, green, red, zero.
     for (int index = 0; index < colours; ++index)
-        Put32(out, kPalette[static_cast<std::size_t>(colours == 2 && index == 1 ? White : index)]);
+        Put32(out, kPaletteRgb[static_cast<std::size_t>(colours == 2 && index == 1 ? White : index)]);
     PutRows(out, canvas, bitsPerPixel, value);
     if (masked)
         PutRows(out, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });

@@ -50,8 +50,9 @@ std::map<std::string, Grid> LoadGrids(const std::string& path) {
     int y = 0;
     std::vector<std::string> rows;
     const auto finish = [&] {
-        if (!name.empty())
-            grids[name] = BuildGrid(x, y, rows, path + " [" + name + "]");
+        if (!name.empty() &&
+            !grids.emplace(name, BuildGrid(x, y, rows, path + " [" + name + "]")).second)
+            throw std::runtime_error(path + ": [" + name + "] is drawn twice");
         name.clear();
         rows.clear();
         x = y = 0;
@@ -69,7 +70,9 @@ std::map<std::string, Grid> LoadGrids(const std::string& path) {
             name = line.substr(1, line.size() - 2);
         } else if (line.starts_with("at ")) {
             std::istringstream(line.substr(3)) >> x >> y;
-        } else if (!name.empty()) {
+        } else if (name.empty()) {
+            throw std::runtime_error(path + ": pixels outside a picture: " + line);
+        } else {
             rows.push_back(line);
         }
     }

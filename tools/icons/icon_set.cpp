@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "icon_set.h"
 
+#include "tools/artgen/pixel_grid.h"
+
+#include <charconv>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +26,14 @@ QImage Enlarged(const QImage& art, int side) {
     return art.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+QRgb Colour(std::uint8_t pixel, const std::string& path, const std::string& name) {
+    if (pixel == artgen::kTransparent)
+        return qRgba(0, 0, 0, 0);
+    if (pixel >= artgen::kPaletteRgb.size())
+        throw std::runtime_error(path + ": picture [" + name + "] has a placeholder shade");
+    return 0xFF000000u | artgen::kPaletteRgb[pixel];
+}
+
 } // namespace
 
 std::map<int, QImage> BuildHicolorIcons(const QImage& art, const std::map<int, QImage>& drawn) {
@@ -41,14 +52,18 @@ std::map<int, QImage> BuildHicolorIcons(const QImage& art, const std::map<int, Q
     return icons;
 }
 
-std::map<int, QImage> PicturesBySize(const std::map<QString, QImage>& pictures) {
+std::map<int, QImage> LoadDrawnSizes(const std::string& path) {
     std::map<int, QImage> bySize;
-    for (const auto& [name, picture] : pictures) {
-        bool isNumber = false;
-        const int side = name.toInt(&isNumber);
-        if (!isNumber || side <= 0)
-            throw std::runtime_error("picture [" + name.toStdString() +
-                                     "] is not named by its size");
+    for (const auto& [name, grid] : artgen::LoadGrids(path)) {
+        int side = 0;
+        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), side);
+        if (error != std::errc() || end != name.data() + name.size() || side <= 0)
+            throw std::runtime_error(path + ": picture [" + name + "] is not named by its size");
+        QImage picture(grid.pixels.width, grid.pixels.height, QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, Colour(grid.pixels.at(x, y), path, name));
+        }
         bySize.emplace(side, picture);
     }
     return bySize;

@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 
 #include <array>
 #include <map>
+#include <string>
 
 namespace cw::icons {
 
@@ -18,8 +18,9 @@ inline constexpr std::array<int, 8> kHicolorSizes{16, 22, 24, 32, 48, 64, 128, 2
 // Throws std::runtime_error when a size has no picture or a picture has the wrong size.
 std::map<int, QImage> BuildHicolorIcons(const QImage& art, const std::map<int, QImage>& drawn);
 
-// Hand-drawn pictures named by their side ("[16]", "[48]") keyed by that side; a picture
-// whose name is not a number throws.
-std::map<int, QImage> PicturesBySize(const std::map<QString, QImage>& pictures);
+// The hand-drawn pictures of a grid file in the art generator's legend, each named by its
+// side ("[16]", "[48]") and keyed by it; a name that is no number, or a placeholder shade,
+// throws.
+std::map<int, QImage> LoadDrawnSizes(const std::string& path);
 
 } // namespace cw::icons

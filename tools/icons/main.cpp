@@ -4,7 +4,6 @@
 // hand-drawn sizes in GRIDS.
 
 #include "icon_set.h"
-#include "text_grid.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,7 +45,7 @@ int main(int argc, char** argv) {
     }
     try {
         const QImage art = ReadIconArt(arguments[1]);
-        const auto drawn = cw::icons::PicturesBySize(cw::icons::LoadTextGrids(arguments[2]));
+        const auto drawn = cw::icons::LoadDrawnSizes(arguments[2].toStdString());
         WriteIcons(cw::icons::BuildHicolorIcons(art, drawn), arguments[3], arguments[4]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "cobblewell-icons: %s\n", error.what());
