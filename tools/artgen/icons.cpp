@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "icons.h"
+#include "pictures.h"
 
 #include "ball_families.h"
 #include "resources/art_names.h"

@@ -70,7 +70,8 @@ template <class Value> Bytes Dib(const Canvas& canvas, int bitsPerPixel, Value v
     Put32(out, 0);
     // 0xRRGGBB written little-endian is the file's blue, green, red, zero.
     for (int index = 0; index < colours; ++index)
-        Put32(out, kPaletteRgb[static_cast<std::size_t>(colours == 2 && index == 1 ? White : index)]);
+        Put32(out,
+              kPaletteRgb[static_cast<std::size_t>(colours == 2 && index == 1 ? White : index)]);
     PutRows(out, canvas, bitsPerPixel, value);
     if (masked)
         PutRows(out, canvas, 1, [](std::uint8_t pixel) { return pixel == kTransparent; });

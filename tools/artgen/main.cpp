@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cobblewell-artgen GRID_DIR OUT_DIR: draws every picture of the game into OUT_DIR.
-#include "about_picture.h"
 #include "art_files.h"
 #include "ball_families.h"
-#include "faces.h"
-#include "icons.h"
 #include "image_files.h"
-#include "panels.h"
+#include "pictures.h"
 #include "pixel_grid.h"
 #include "resources/art_names.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels.h"
+#include "pictures.h"
 
 #include <array>
 #include <cstdlib>
