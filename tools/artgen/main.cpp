@@ -11,15 +11,10 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <string_view>
 
 namespace {
 
 using namespace artgen;
-
-std::filesystem::path BitmapFile(const std::filesystem::path& out, std::string_view name) {
-    return out / BitmapFileName(name);
-}
 
 void WriteBallFamilies(const std::filesystem::path& out) {
     for (std::size_t family = 0; family < cw::art::kShapeFamilies.size(); ++family) {
@@ -27,7 +22,7 @@ void WriteBallFamilies(const std::filesystem::path& out) {
         const std::string prefix(cw::art::kShapeFamilies[family].prefix);
         for (int colour = 0; colour < kBallColours; ++colour) {
             const Canvas picture = Recolour(drawing, ColoursOf(colour), LightGrey);
-            WriteFile(BitmapFile(out, prefix + std::to_string(colour)), EncodeBmp4(picture));
+            WriteFile(out / BitmapFileName(prefix + std::to_string(colour)), EncodeBmp4(picture));
         }
     }
 }
@@ -35,14 +30,14 @@ void WriteBallFamilies(const std::filesystem::path& out) {
 void WriteFaces(const std::filesystem::path& grids, const std::filesystem::path& out) {
     const auto features = LoadGrids(grids / "faces.txt");
     for (const std::string& name : JokerPictureNames())
-        WriteFile(BitmapFile(out, name), EncodeBmp4(DrawFacePicture(name, features)));
+        WriteFile(out / BitmapFileName(name), EncodeBmp4(DrawFacePicture(name, features)));
 }
 
 void WritePanels(const std::filesystem::path& grids, const std::filesystem::path& out) {
-    WriteFile(BitmapFile(out, cw::art::kLcdPicture), EncodeBmp1(DrawLcdStrip()));
-    WriteFile(BitmapFile(out, cw::art::kNewButtonPicture), EncodeBmp4(DrawNewButton()));
-    WriteFile(BitmapFile(out, cw::art::kSparklePicture), EncodeBmp4(DrawSparkleStrip()));
-    WriteFile(BitmapFile(out, cw::art::kAboutPicture),
+    WriteFile(out / BitmapFileName(cw::art::kLcdPicture), EncodeBmp1(DrawLcdStrip()));
+    WriteFile(out / BitmapFileName(cw::art::kNewButtonPicture), EncodeBmp4(DrawNewButton()));
+    WriteFile(out / BitmapFileName(cw::art::kSparklePicture), EncodeBmp4(DrawSparkleStrip()));
+    WriteFile(out / BitmapFileName(cw::art::kAboutPicture),
               EncodeBmp4(
                   DrawAboutPicture(LoadGrids(grids / "font.txt"), LoadGrids(grids / "title.txt"))));
 }
