@@ -7,8 +7,8 @@
 
 namespace cw {
 
-// A host without a screen: it keeps the timer table and, when tracing, writes every
-// operation the rules ask for as one "> ..." line. Pauses return at once.
+// A host without a screen: when tracing, it writes every operation the rules ask for as one
+// "> ..." line. Pauses return at once and timers never fire (a script fires the face timer).
 class TraceHost : public Host {
 public:
     explicit TraceHost(std::ostream* trace) : trace_(trace) {}
