@@ -92,7 +92,7 @@ bool ReplayRunner::RunLine(std::string_view line, std::string& reason) {
         return false;
     }
     if (fields.size() - 1 != shape->arity) {
-        reason = "'" + std::string(command) + "' takes " + std::to_string(shape->arity) +
+        reason = '\'' + std::string(command) + "' takes " + std::to_string(shape->arity) +
                  (shape->arity == 1 ? " number" : " numbers") + ", got " +
                  std::to_string(fields.size() - 1);
         return false;
