@@ -25,6 +25,14 @@ constexpr std::array<const char*, kLevelCount> kLevelNames{
     TranslatableText("Level", "Expert"),
 };
 
+// Qt reads the direction of the installed catalogues from this message: "RTL" in the catalogue
+// of a language written right to left mirrors every window, "LTR" in all others. Marked here
+// so that updating the catalogues keeps it; Qt's own catalogues, which carry it too, are
+// optional.
+//: LTR, or RTL for a language written right to left.
+[[maybe_unused]] constexpr const char* kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 struct InstalledCatalogues {
     QPointer<QTranslator> game;
     QPointer<QTranslator> qt;
