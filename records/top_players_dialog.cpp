@@ -106,7 +106,7 @@ void TopPlayersDialog::PaintScoreTable(int level) {
         const bool red = records_.pending.score != 0 && SameEntry(table[row], records_.pending);
         const QString date = DateText(table[row].time);
         DrawFieldText(names_[row], ShownNameText(table[row]), red);
-        DrawFieldText(scores_[row], QString::number(table[row].score), red);
+        DrawFieldText(scores_[row], NumberText(table[row].score), red);
         DrawFieldText(dates_[row], date, red && !date.isEmpty());
     }
 }

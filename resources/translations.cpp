@@ -82,6 +82,19 @@ QString GameLanguage() {
     return installed.language;
 }
 
+// Each language writes the digits its players see on their desktops, which is what its locale
+// defaults to: Arabic its own (Arabic-Indic, as written from Egypt to Iraq), Persian the
+// Persian forms, Hebrew and every other language 0 to 9.
+QLocale GameLocale() {
+    QLocale locale(installed.language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString NumberText(qint64 number) {
+    return GameLocale().toString(number);
+}
+
 QString LevelName(std::int32_t level) {
     if (!IsLevel(level))
         return {};
