@@ -72,6 +72,13 @@ void TopPlayersDialog::FitDateColumn() {
     const int growth = WidestDateWidth(field->fontMetrics()) - room;
     if (growth <= 0)
         return;
+    // Mirrored, the date column is the leftmost: the columns to its right move over instead.
+    if (isRightToLeft()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control != ui_->okButton && control->x() > field->geometry().right())
+                control->move(control->x() + growth, control->y());
+        }
+    }
     for (QLabel* date : dates_)
         date->resize(date->width() + growth, date->height());
     ui_->tableGroup->resize(ui_->tableGroup->width() + growth, ui_->tableGroup->height());

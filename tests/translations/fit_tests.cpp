@@ -99,8 +99,8 @@ int ButtonContentsWidth(const QAbstractButton& button) {
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
 }
 
-// The style places the title itself; it must end as far from the right edge as it starts from
-// the left one.
+// The style places the title itself; it must end as far from the far edge as it starts from
+// the near one (the right one in a language written right to left).
 Room GroupTitleRoom(const QGroupBox& box) {
     QStyleOptionGroupBox option;
     option.initFrom(&box);
@@ -110,7 +110,8 @@ Room GroupTitleRoom(const QGroupBox& box) {
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const QRect label =
         box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    return {label.width() + 2 * label.left(), box.width()};
+    const int margin = box.isRightToLeft() ? box.width() - 1 - label.right() : label.left();
+    return {label.width() + 2 * margin, box.width()};
 }
 
 // Qt's combo box draws its text in the edit field less a pixel on each side.
