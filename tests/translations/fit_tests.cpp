@@ -6,11 +6,13 @@
 
 #include "translation_test_support.h"
 
+#include "desktop/help_viewer.h"
 #include "resources/translations.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGlyphRun>
 #include <QGroupBox>
@@ -23,6 +25,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QStyleOption>
+#include <QTextDocument>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -298,6 +301,17 @@ void CheckMenus(const QString& language, const QMenuBar& bar, Misfits& misfits) 
     }
 }
 
+// The pages the help window shows in its own font: their words, not only the window's.
+void CheckHelpPages(FitCheck& check, const QWidget& help) {
+    for (const HelpTopic topic : {HelpTopic::Contents, HelpTopic::Rules, HelpTopic::UsingHelp}) {
+        QFile page(u':' + HelpPageUrl(topic).path());
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(page.readAll()));
+        check.Glyphs(help, document.toPlainText());
+    }
+}
+
 using TranslationFit = TranslatedWindowTest;
 
 TEST_P(TranslationFit, EveryTextFitsItsControlWithUniqueMnemonicsAndRealGlyphs) {
@@ -311,6 +325,8 @@ TEST_P(TranslationFit, EveryTextFitsItsControlWithUniqueMnemonicsAndRealGlyphs) 
             return;
         FitCheck check(GetParam(), stop.name, misfits);
         CheckControls(check, *stop.window);
+        if (qobject_cast<HelpViewer*>(stop.window) != nullptr)
+            CheckHelpPages(check, *stop.window);
     });
     ReportMisfits(misfits);
     EXPECT_EQ(visited.size(), 11) << visited.join(u", ").toStdString();
