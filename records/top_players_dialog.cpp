@@ -49,6 +49,9 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
         names_[row] = findChild<QLabel*>(QStringLiteral("placeName") + place);
         scores_[row] = findChild<QLabel*>(QStringLiteral("placeScore") + place);
         dates_[row] = findChild<QLabel*>(QStringLiteral("placeDate") + place);
+        // The form's places are written 0 to 9, not in every language's digits.
+        findChild<QLabel*>(QStringLiteral("placeLabel") + place)
+            ->setText(NumberText(row + 1) + u'.');
     }
     ui_->levelCombo->clear();
     for (int level = 0; level < kLevelCount; ++level)
