@@ -17,10 +17,13 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHash>
+#include <QMenuBar>
 #include <QMutex>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -120,6 +123,36 @@ TEST_P(TranslationCoverage, NoTextOfTheGameFallsThroughToEnglish) {
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationCoverage,
                          ::testing::ValuesIn(TranslatedLanguages()), LanguageTestName);
+
+// Hebrew reads every window from the right, the help page too; the board has no reading
+// direction and keeps row 1 column 1 at the top left.
+using RightToLeft = TranslatedWindowTest;
+
+TEST_P(RightToLeft, WindowsAreMirroredAndTheBoardIsNot) {
+    const QMenuBar* bar = window_->menuBar();
+    EXPECT_GT(bar->actionGeometry(bar->actions().front()).x(),
+              bar->actionGeometry(bar->actions().back()).x());
+    EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("clientArea"))->isLeftToRight());
+    Tour([](const TourStop& stop) {
+        EXPECT_TRUE(stop.window->isRightToLeft()) << stop.name.toStdString();
+        const auto at = [&stop](const char* name) {
+            return stop.window->findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+        };
+        // 371 pixels wide: OK at 93 and Cancel at 198, 88 wide, counted from the right.
+        if (stop.name == u"Name") {
+            EXPECT_EQ(QList({at("okButton").x(), at("cancelButton").x()}), QList({190, 85}));
+        } else if (stop.name == u"Top Players") {
+            EXPECT_TRUE(at("placeDate1").right() < at("placeScore1").left() &&
+                        at("placeScore1").right() < at("placeName1").left());
+        } else if (auto* help = qobject_cast<HelpViewer*>(stop.window)) {
+            const QTextBlock heading = help->findChild<QTextBrowser*>()->document()->firstBlock();
+            EXPECT_EQ(heading.blockFormat().layoutDirection(), Qt::RightToLeft);
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Hebrew, RightToLeft, ::testing::Values(QStringLiteral("he")),
+                         LanguageTestName);
 
 // A message lupdate could not match, or a translator left open, shows English; a placeholder
 // or a shortcut column lost in translation loses the level name or the shortcut.
