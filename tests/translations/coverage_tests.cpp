@@ -24,6 +24,7 @@
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextTable>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -145,8 +146,11 @@ TEST_P(RightToLeft, WindowsAreMirroredAndTheBoardIsNot) {
             EXPECT_TRUE(at("placeDate1").right() < at("placeScore1").left() &&
                         at("placeScore1").right() < at("placeName1").left());
         } else if (auto* help = qobject_cast<HelpViewer*>(stop.window)) {
-            const QTextBlock heading = help->findChild<QTextBrowser*>()->document()->firstBlock();
-            EXPECT_EQ(heading.blockFormat().layoutDirection(), Qt::RightToLeft);
+            const QTextDocument* page = help->findChild<QTextBrowser*>()->document();
+            EXPECT_EQ(page->firstBlock().blockFormat().layoutDirection(), Qt::RightToLeft);
+            // The contents' pictures stand first in their rows, on the right.
+            const auto* table = qobject_cast<QTextTable*>(page->rootFrame()->childFrames().front());
+            EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), QChar(0xFFFC));
         }
     });
 }
