@@ -123,9 +123,17 @@ TEST_P(TranslationCoverage, NoTextOfTheGameFallsThroughToEnglish) {
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationCoverage,
                          ::testing::ValuesIn(TranslatedLanguages()), LanguageTestName);
 
-// Hebrew reads every window from the right, the help page too; the board has no reading
-// direction and keeps row 1 column 1 at the top left.
+// Hebrew, Arabic and Persian read every window from the right, the help page too; the board
+// has no reading direction and keeps row 1 column 1 at the top left.
 using RightToLeft = TranslatedWindowTest;
+
+QStringList RightToLeftLanguages() {
+    QStringList languages = TranslatedLanguages();
+    languages.removeIf([](const QString& code) {
+        return !QStringList{"ar", "fa", "he"}.contains(code);
+    });
+    return languages;
+}
 
 TEST_P(RightToLeft, WindowsAreMirroredAndTheBoardIsNot) {
     EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("clientArea"))->isLeftToRight());
@@ -150,7 +158,7 @@ TEST_P(RightToLeft, WindowsAreMirroredAndTheBoardIsNot) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Hebrew, RightToLeft, ::testing::Values(QStringLiteral("he")),
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, RightToLeft, ::testing::ValuesIn(RightToLeftLanguages()),
                          LanguageTestName);
 
 // A message lupdate could not match, or a translator left open, shows English; a placeholder
