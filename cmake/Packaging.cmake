@@ -28,10 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${COBBLEWELL_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin lets the game run natively in a Wayland session (without it, only through
 # Xwayland); xdg-open finds the desktop's browser for the About box's web address; Qt's
-# catalogues translate its standard buttons and file dialog, and a CJK font shows the Japanese
-# and Chinese texts.
+# catalogues translate its standard buttons and file dialog; a CJK font shows the Japanese,
+# Chinese and Korean texts, and DejaVu the Arabic, Persian, Hebrew, Greek and Vietnamese ones,
+# which the other fonts a desktop may default to (Liberation, Bitstream Vera) lack in part.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-wayland, xdg-utils, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
+    "qt6-wayland, xdg-utils, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

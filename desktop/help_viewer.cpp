@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextTable>
 #include <QVBoxLayout>
 
 namespace cw {
@@ -23,6 +26,41 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, const QString& nam
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
+}
+
+// Marks a table already turned: a jump to an anchor of the same page keeps its document.
+constexpr int kMirroredProperty = QTextFormat::UserProperty;
+
+// Qt lays out a table's columns from the left whatever the page's direction: in a page
+// written right to left each row is turned round here, its first cell moved to the right,
+// and the table set against the right margin.
+void MirrorTables(QTextDocument& page) {
+    for (QTextFrame* frame : page.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (table == nullptr || table->format().layoutDirection() != Qt::RightToLeft ||
+            table->format().boolProperty(kMirroredProperty))
+            continue;
+        const int columns = table->columns();
+        // The last column moves in front of the first, then in front of the second, ...
+        for (int column = 0; column + 1 < columns; ++column) {
+            table->insertColumns(column, 1);
+            for (int row = 0; row < table->rows(); ++row) {
+                const QTextTableCell last = table->cellAt(row, columns);
+                QTextCursor content = last.firstCursorPosition();
+                content.setPosition(last.lastPosition(), QTextCursor::KeepAnchor);
+                QTextTableCell moved = table->cellAt(row, column);
+                moved.setFormat(last.format());
+                QTextCursor into = moved.firstCursorPosition();
+                into.setBlockFormat(last.firstCursorPosition().blockFormat());
+                into.insertFragment(content.selection());
+            }
+            table->removeColumns(columns, 1);
+        }
+        QTextTableFormat format = table->format();
+        format.setAlignment(Qt::AlignRight);
+        format.setProperty(kMirroredProperty, true);
+        table->setFormat(format);
+    }
 }
 
 } // namespace
@@ -65,6 +103,8 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::UpdateTitle);
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this] { MirrorTables(*browser_->document()); });
 }
 
 void HelpViewer::ShowTopic(HelpTopic topic) {

@@ -24,7 +24,7 @@ QString LocalDateText(std::uint32_t time) {
     //: The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day,
     //: HH:mm:ss time, yyyy year) with all five fields in this language's usual order.
     const QString pattern = QCoreApplication::translate("TopPlayers", "ddd MMM d HH:mm:ss yyyy");
-    return QLocale(GameLanguage()).toString(QDateTime::fromSecsSinceEpoch(time), pattern);
+    return GameLocale().toString(QDateTime::fromSecsSinceEpoch(time), pattern);
 }
 
 // U+2400 to U+241F picture the controls 0 to 31, U+2421 DEL.

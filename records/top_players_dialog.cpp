@@ -49,6 +49,9 @@ TopPlayersDialog::TopPlayersDialog(const RecordsState& records, int level, QWidg
         names_[row] = findChild<QLabel*>(QStringLiteral("placeName") + place);
         scores_[row] = findChild<QLabel*>(QStringLiteral("placeScore") + place);
         dates_[row] = findChild<QLabel*>(QStringLiteral("placeDate") + place);
+        // The form's places are written 0 to 9, not in every language's digits.
+        findChild<QLabel*>(QStringLiteral("placeLabel") + place)
+            ->setText(NumberText(row + 1) + u'.');
     }
     ui_->levelCombo->clear();
     for (int level = 0; level < kLevelCount; ++level)
@@ -72,6 +75,13 @@ void TopPlayersDialog::FitDateColumn() {
     const int growth = WidestDateWidth(field->fontMetrics()) - room;
     if (growth <= 0)
         return;
+    // Mirrored, the date column is the leftmost: the columns to its right move over instead.
+    if (isRightToLeft()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control != ui_->okButton && control->x() > field->geometry().right())
+                control->move(control->x() + growth, control->y());
+        }
+    }
     for (QLabel* date : dates_)
         date->resize(date->width() + growth, date->height());
     ui_->tableGroup->resize(ui_->tableGroup->width() + growth, ui_->tableGroup->height());
@@ -106,7 +116,7 @@ void TopPlayersDialog::PaintScoreTable(int level) {
         const bool red = records_.pending.score != 0 && SameEntry(table[row], records_.pending);
         const QString date = DateText(table[row].time);
         DrawFieldText(names_[row], ShownNameText(table[row]), red);
-        DrawFieldText(scores_[row], QString::number(table[row].score), red);
+        DrawFieldText(scores_[row], NumberText(table[row].score), red);
         DrawFieldText(dates_[row], date, red && !date.isEmpty());
     }
 }

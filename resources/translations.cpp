@@ -25,6 +25,14 @@ constexpr std::array<const char*, kLevelCount> kLevelNames{
     TranslatableText("Level", "Expert"),
 };
 
+// Qt reads the direction of the installed catalogues from this message: "RTL" in the catalogue
+// of a language written right to left mirrors every window, "LTR" in all others. Marked here
+// so that updating the catalogues keeps it; Qt's own catalogues, which carry it too, are
+// optional.
+//: LTR, or RTL for a language written right to left.
+[[maybe_unused]] constexpr const char* kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 struct InstalledCatalogues {
     QPointer<QTranslator> game;
     QPointer<QTranslator> qt;
@@ -72,6 +80,19 @@ QString InstallTranslations(const QLocale& locale) {
 
 QString GameLanguage() {
     return installed.language;
+}
+
+// Each language writes the digits its players see on their desktops, which is what its locale
+// defaults to: Arabic its own (Arabic-Indic, as written from Egypt to Iraq), Persian the
+// Persian forms, Hebrew and every other language 0 to 9.
+QLocale GameLocale() {
+    QLocale locale(installed.language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString NumberText(qint64 number) {
+    return GameLocale().toString(number);
 }
 
 QString LevelName(std::int32_t level) {

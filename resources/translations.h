@@ -27,6 +27,13 @@ QString InstallTranslations(const QLocale& locale = QLocale::system());
 // The language of the game's texts: a code of TranslatedLanguages(), or "en".
 QString GameLanguage();
 
+// The locale the game writes its dates and numbers in: the game language's, digits and all,
+// without group separators (a score reads "12345" in every language).
+QLocale GameLocale();
+
+// `number` in GameLocale()'s digits.
+QString NumberText(qint64 number);
+
 // "Beginner", "Intermediate", "Expert" in the player's language; empty for another level.
 QString LevelName(std::int32_t level);
 

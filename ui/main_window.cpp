@@ -35,6 +35,9 @@ public:
         setObjectName(QStringLiteral("clientArea"));
         setFixedSize(kClientWidth, kClientHeight);
         setAttribute(Qt::WA_OpaquePaintEvent);
+        // A board has no reading direction: row 1 column 1 stays top left, and the toolbar
+        // panels keep their places, in every language.
+        setLayoutDirection(Qt::LeftToRight);
     }
 
 protected:

@@ -28,7 +28,7 @@ void ShowStaticIcon(QLabel* label, QRect& rect) {
     rect.setSize(sizes.first());
 }
 
-void PlaceControl(QWidget* control, DialogBaseUnits base) {
+void PlaceControl(QWidget* control, DialogBaseUnits base, int dialogWidth) {
     const QVariant dialogUnits = control->property(kDialogUnitsProperty);
     if (!dialogUnits.isValid())
         return;
@@ -43,6 +43,10 @@ void PlaceControl(QWidget* control, DialogBaseUnits base) {
     // clicks through to the controls beneath.
     if (qobject_cast<QGroupBox*>(control) != nullptr)
         control->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Qt mirrors what its layouts place, never a fixed geometry: a language written right to
+    // left reads the template from the right edge.
+    if (control->isRightToLeft())
+        rect.moveRight(dialogWidth - 1 - rect.left());
     control->setGeometry(rect);
 }
 
@@ -72,9 +76,9 @@ QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base) {
 void ApplyDialogUnits(QWidget* dialog) {
     dialog->setFont(DialogFont());
     const DialogBaseUnits base = MeasureDialogBaseUnits(dialog->font());
-    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        PlaceControl(control, base);
     const QRect frame = DialogUnitsToPixels(dialog->property(kDialogUnitsProperty).toRect(), base);
+    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        PlaceControl(control, base, frame.width());
     dialog->setFixedSize(frame.size());
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

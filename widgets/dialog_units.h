@@ -28,9 +28,9 @@ DialogBaseUnits MeasureDialogBaseUnits(const QFont& font);
 QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits base);
 
 // Call right after setupUi: sets the dialog font, places every control from its dialog
-// units, fixes the dialog's client size, shows static icons and makes the dialog a fixed,
-// captioned pop-up with a close box. The template's position is not used: each dialog
-// places itself when it opens.
+// units (mirrored in a language written right to left), fixes the dialog's client size, shows
+// static icons and makes the dialog a fixed, captioned pop-up with a close box. The template's
+// position is not used: each dialog places itself when it opens.
 void ApplyDialogUnits(QWidget* dialog);
 
 } // namespace cw

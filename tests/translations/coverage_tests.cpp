@@ -20,6 +20,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextTable>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -120,6 +123,44 @@ TEST_P(TranslationCoverage, NoTextOfTheGameFallsThroughToEnglish) {
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationCoverage,
                          ::testing::ValuesIn(TranslatedLanguages()), LanguageTestName);
 
+// Hebrew, Arabic and Persian read every window from the right, the help page too; the board
+// has no reading direction and keeps row 1 column 1 at the top left.
+using RightToLeft = TranslatedWindowTest;
+
+QStringList RightToLeftLanguages() {
+    QStringList languages = TranslatedLanguages();
+    languages.removeIf([](const QString& code) {
+        return !QStringList{"ar", "fa", "he"}.contains(code);
+    });
+    return languages;
+}
+
+TEST_P(RightToLeft, WindowsAreMirroredAndTheBoardIsNot) {
+    EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("clientArea"))->isLeftToRight());
+    Tour([](const TourStop& stop) {
+        EXPECT_TRUE(stop.window->isRightToLeft()) << stop.name.toStdString();
+        const auto at = [&stop](const char* name) {
+            return stop.window->findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+        };
+        // 371 pixels wide: OK at 93 and Cancel at 198, 88 wide, counted from the right.
+        if (stop.name == u"Name") {
+            EXPECT_EQ(QList({at("okButton").x(), at("cancelButton").x()}), QList({190, 85}));
+        } else if (stop.name == u"Top Players") {
+            EXPECT_TRUE(at("placeDate1").right() < at("placeScore1").left() &&
+                        at("placeScore1").right() < at("placeName1").left());
+        } else if (auto* help = qobject_cast<HelpViewer*>(stop.window)) {
+            const QTextDocument* page = help->findChild<QTextBrowser*>()->document();
+            EXPECT_EQ(page->firstBlock().blockFormat().layoutDirection(), Qt::RightToLeft);
+            // The contents' pictures stand first in their rows, on the right.
+            const auto* table = qobject_cast<QTextTable*>(page->rootFrame()->childFrames().front());
+            EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), QChar(0xFFFC));
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, RightToLeft, ::testing::ValuesIn(RightToLeftLanguages()),
+                         LanguageTestName);
+
 // A message lupdate could not match, or a translator left open, shows English; a placeholder
 // or a shortcut column lost in translation loses the level name or the shortcut.
 TEST(Catalogues, EveryMessageIsFinishedAndKeepsItsPlaceholdersAndShortcutColumn) {
@@ -171,8 +212,9 @@ TEST(LanguageChoice, TheFirstUiLanguageWithACatalogueIsInstalled) {
 }
 
 // The English date stays the C library's text (entry_text_tests); every other language shows
-// the same five fields in its own words.
-TEST(TopPlayersDate, EveryLanguageShowsAllFiveFieldsInItsOwnWords) {
+// the same five fields in its own words, and they and the scores in its digits: Arabic and
+// Persian their own, the others 0 to 9.
+TEST(TopPlayersDate, EveryLanguageShowsAllFiveFieldsInItsOwnWordsAndDigits) {
     const QByteArray savedZone = qgetenv("TZ");
     qputenv("TZ", "UTC");
     tzset();
@@ -181,6 +223,15 @@ TEST(TopPlayersDate, EveryLanguageShowsAllFiveFieldsInItsOwnWords) {
         InstallTranslations(QLocale(language));
         const QLocale locale(language);
         const QString date = DateText(static_cast<std::int32_t>(at.toSecsSinceEpoch()));
+        const QString digits = language == u"ar"   ? QStringLiteral("٠١٢٣٤٥٦٧٨٩")
+                               : language == u"fa" ? QStringLiteral("۰۱۲۳۴۵۶۷۸۹")
+                                                   : QStringLiteral("0123456789");
+        const auto written = [&digits](QString text) {
+            for (QChar& character : text)
+                character = character.isDigit() ? digits[character.digitValue()] : character;
+            return text;
+        };
+        EXPECT_EQ(NumberText(9876543210), written(QStringLiteral("9876543210")));
         const auto shows = [&date](const QStringList& forms) {
             return std::any_of(forms.begin(), forms.end(),
                                [&date](const QString& form) { return date.contains(form); });
@@ -195,9 +246,9 @@ TEST(TopPlayersDate, EveryLanguageShowsAllFiveFieldsInItsOwnWords) {
                            locale.standaloneMonthName(9, QLocale::ShortFormat),
                            locale.standaloneMonthName(9, QLocale::LongFormat)}) ||
                     date.contains(QRegularExpression(QStringLiteral("(?<!\\d)0?9(?!\\d)"))));
-        EXPECT_TRUE(date.contains(QStringLiteral("18")));
-        EXPECT_TRUE(date.contains(QStringLiteral("14:37:52")));
-        EXPECT_TRUE(date.contains(QStringLiteral("2025")));
+        EXPECT_TRUE(date.contains(written(QStringLiteral("18"))));
+        EXPECT_TRUE(date.contains(written(QStringLiteral("14:37:52"))));
+        EXPECT_TRUE(date.contains(written(QStringLiteral("2025"))));
     }
     InstallTranslations(QLocale(QLocale::English));
     if (savedZone.isNull())

@@ -6,6 +6,7 @@
 
 #include "translation_test_support.h"
 
+#include "desktop/help_viewer.h"
 #include "resources/translations.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QStyleOption>
+#include <QTextBrowser>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -99,8 +101,8 @@ int ButtonContentsWidth(const QAbstractButton& button) {
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
 }
 
-// The style places the title itself; it must end as far from the right edge as it starts from
-// the left one.
+// The style places the title itself; it must end as far from the far edge as it starts from
+// the near one (the right one in a language written right to left).
 Room GroupTitleRoom(const QGroupBox& box) {
     QStyleOptionGroupBox option;
     option.initFrom(&box);
@@ -110,7 +112,8 @@ Room GroupTitleRoom(const QGroupBox& box) {
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const QRect label =
         box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    return {label.width() + 2 * label.left(), box.width()};
+    const int margin = box.isRightToLeft() ? box.width() - 1 - label.right() : label.left();
+    return {label.width() + 2 * margin, box.width()};
 }
 
 // Qt's combo box draws its text in the edit field less a pixel on each side.
@@ -310,6 +313,14 @@ TEST_P(TranslationFit, EveryTextFitsItsControlWithUniqueMnemonicsAndRealGlyphs) 
             return;
         FitCheck check(GetParam(), stop.name, misfits);
         CheckControls(check, *stop.window);
+        // Every page in the help window's font: their words, not only the window's.
+        if (auto* help = qobject_cast<HelpViewer*>(stop.window)) {
+            for (const HelpTopic topic :
+                 {HelpTopic::Contents, HelpTopic::Rules, HelpTopic::UsingHelp}) {
+                help->ShowTopic(topic);
+                check.Glyphs(*help, help->findChild<QTextBrowser*>()->toPlainText());
+            }
+        }
     });
     ReportMisfits(misfits);
     EXPECT_EQ(visited.size(), 11) << visited.join(u", ").toStdString();
