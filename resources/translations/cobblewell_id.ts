@@ -230,11 +230,11 @@
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation>Tampilkan &amp;Jejak Langkah</translation>
+        <translation>&amp;Jejak Langkah</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation>Tampilkan &amp;Warna Berikutnya</translation>
+        <translation>&amp;Warna Berikutnya</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
