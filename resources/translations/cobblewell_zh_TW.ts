@@ -121,7 +121,7 @@
     <message>
         <source>%1, stack of %2</source>
         <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
-        <translation>%1，%2 個一堆</translation>
+        <translation>%1，%2 顆一堆</translation>
     </message>
     <message>
         <source>hidden</source>
