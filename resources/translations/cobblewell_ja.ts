@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Circles</source>
-        <translation>丸</translation>
+        <translation>重なった円</translation>
     </message>
 </context>
 <context>
@@ -365,7 +365,7 @@ Cobblewell を終了するまで表には残ります。</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation>次のアドレスを開く Web ブラウザーを選択: %1</translation>
+        <translation>次のアドレスを開く Web ブラウザーを選択：%1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>
@@ -377,7 +377,7 @@ Cobblewell を終了するまで表には残ります。</translation>
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation>バージョン %1、ビルド: %2</translation>
+        <translation>バージョン %1、ビルド：%2</translation>
     </message>
 </context>
 <context>

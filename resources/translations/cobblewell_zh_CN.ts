@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation>首选项(&amp;O)...	Ctrl-O</translation>
+        <translation>选项(&amp;O)...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -207,11 +207,11 @@
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation>新的高分！</translation>
+        <translation>新纪录！</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>恭喜！您创造了新的高分。请输入您的名字，以记入前十名榜单：</translation>
+        <translation>恭喜！您创造了新纪录。请输入您的名字，以记入前十名榜单：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -226,7 +226,7 @@
     <name>OptionsDialog</name>
     <message>
         <source>Cobblewell Options</source>
-        <translation>Cobblewell 首选项</translation>
+        <translation>Cobblewell 选项</translation>
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
@@ -346,7 +346,7 @@ It stays in the table until you exit Cobblewell.</source>
     <name>TopPlayersDialog</name>
     <message>
         <source>Top Players of Cobblewell</source>
-        <translation>Cobblewell 最佳玩家</translation>
+        <translation>Cobblewell 高分榜</translation>
     </message>
     <message>
         <source>&amp;Ok</source>

@@ -1,0 +1,657 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>Tentang Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>Kunjungi Situs &amp;Web Kami Sekarang!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>merah</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>hijau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>biru</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>kuning</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>sian</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>putih</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bola merah</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bola hijau</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bola biru</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bola kuning</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>bola magenta</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>bola sian</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>bola putih</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>bola merah terpilih</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>bola hijau terpilih</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>bola biru terpilih</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>bola kuning terpilih</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>bola magenta terpilih</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>bola sian terpilih</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>bola putih terpilih</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>joker terpilih</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>baris %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>kosong</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1, tumpukan %2 bola</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>tersembunyi</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Pemula</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Menengah</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ahli</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>&amp;Baru	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Pemula</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Menengah</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Ahli</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Skor Tertinggi...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>&amp;Opsi...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>&amp;Daftar Isi	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>&amp;Aturan</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Cara Memakai Bantuan</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Tentang...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Permainan</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Bantuan</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>Skor Tertinggi Baru!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>Selamat! Anda meraih skor tertinggi baru. Silakan masukkan nama Anda untuk tabel sepuluh besar:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Batal</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>Opsi Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;Jejak Langkah</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>&amp;Warna Berikutnya</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>&amp;Smiley Beranimasi</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Batal</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> Bentuk </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> Tampilan </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Alias</source>
+        <translation>Alias</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Kandar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Berkas</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Folder Berkas</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Direktori tidak ditemukan.
+Periksa kembali nama direktori yang diberikan.</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Berkas tidak ditemukan.
+Periksa kembali nama berkas yang diberikan.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>Folder &amp;Baru</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Buka</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Ganti Nama</translation>
+    </message>
+    <message>
+        <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+        <translation>“%1” dilindungi dari penulisan.
+Tetap ingin menghapusnya?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete '%1'?</source>
+        <translation>Yakin ingin menghapus “%1”?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Beralih ke tampilan rinci</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Beralih ke tampilan daftar</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>Direktori tidak dapat dihapus.</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Buat Folder Baru</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Buat folder baru</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Tampilan Rinci</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Direktori</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Direktori:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nama berkas:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Berkas</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Jenis berkas:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Maju</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Maju</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Ke direktori induk</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Tampilan Daftar</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Daftar tempat dan markah</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Cari di:</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Folder Baru</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Direktori Induk</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Tempat Terkini</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus dari daftar</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Tampilkan berkas &amp;tersembunyi</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Bilah Sisi</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Tanggal Diubah</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Komputer Saya</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Jenis</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Tidak</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ya</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>Tidak ada langkah lagi, permainan berakhir!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>Atom</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>Bola</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dadu</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>Spiral</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balon</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>Kepingan Salju</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Bundar</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Lingkaran</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>Cobblewell sudah berjalan tetapi tidak merespons.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>Permainan baru</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Skor terbaik</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skor</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>Warna berikutnya</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd, d MMM yyyy HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Entri sepuluh besar tidak dapat disimpan di %1: %2.
+
+Entri itu tetap ada di tabel sampai Anda keluar dari Cobblewell.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>Pemain Terbaik Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Program (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Semua Berkas (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>Pilih Peramban Web untuk membuka %1</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>Koneksi internet gagal</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>Versi %1, dikompilasi: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>Bantuan Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Daftar Isi</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Kembali</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Maju</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+</TS>
