@@ -207,11 +207,11 @@
     <name>NameDialog</name>
     <message>
         <source>New High Score!</source>
-        <translation>نتيجة قياسية جديدة!</translation>
+        <translation>رقم قياسي جديد!</translation>
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>تهانينا!  لقد حققت نتيجة قياسية جديدة.  أدخل اسمك في جدول العشرة الأوائل:</translation>
+        <translation>تهانينا!  لقد حققت رقمًا قياسيًا جديدًا.  أدخل اسمك في جدول العشرة الأوائل:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -337,9 +337,9 @@
 
 It stays in the table until you exit Cobblewell.</source>
         <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation>تعذّر حفظ المُدخل في جدول العشرة الأوائل في %1: %2.
+        <translation>تعذّر حفظ مُدخل جدول العشرة الأوائل في %1: %2.
 
-سيبقى في الجدول حتى تُغلق Cobblewell.</translation>
+سيبقى في الجدول حتى تخرج من Cobblewell.</translation>
     </message>
 </context>
 <context>
