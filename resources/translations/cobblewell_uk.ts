@@ -377,7 +377,7 @@ It stays in the table until you exit Cobblewell.</source>
     <message>
         <source>Version %1, compiled: %2</source>
         <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
-        <translation>Версія %1, збірка: %2</translation>
+        <translation>Версія %1, збірка від %2</translation>
     </message>
 </context>
 <context>

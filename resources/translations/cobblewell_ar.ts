@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>حول Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>زُر موقعنا على ال&amp;ويب الآن!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>أرجواني</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>سماوي</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>أبيض</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>جوكر</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>كرة حمراء</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>كرة خضراء</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>كرة زرقاء</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>كرة صفراء</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>كرة أرجوانية</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>كرة سماوية</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>كرة بيضاء</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>كرة حمراء محددة</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>كرة خضراء محددة</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>كرة زرقاء محددة</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>كرة صفراء محددة</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>كرة أرجوانية محددة</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>كرة سماوية محددة</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>كرة بيضاء محددة</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>جوكر محدد</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>فارغة</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1، كومة من %2</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>مخفية</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>مبتدئ</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>خبير</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>لعبة &amp;جديدة	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;مبتدئ</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>م&amp;توسط</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;خبير</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>أعلى ال&amp;نتائج...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>الإ&amp;عدادات...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خ&amp;روج</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>ال&amp;فهرس	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>ال&amp;قواعد</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;استخدام المساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;حول...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;لعبة</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>رقم قياسي جديد!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>تهانينا!  لقد حققت رقمًا قياسيًا جديدًا.  أدخل اسمك في جدول العشرة الأوائل:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>إعدادات Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;تتبع الحركات</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>الألوان ال&amp;قادمة</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>&amp;وجوه ضاحكة متحركة</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> الأشكال </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> المظهر </translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>لا توجد حركات أخرى، انتهت اللعبة!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>ذرة</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>كرة</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>نرد</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>حلزون</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>بالون</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>ندفة ثلج</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>قرص</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>دوائر</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>برنامج Cobblewell قيد التشغيل بالفعل لكنه لا يستجيب.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>لعبة جديدة</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>أفضل نتيجة</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>الألوان القادمة</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd، d MMM yyyy، HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>تعذّر حفظ مُدخل جدول العشرة الأوائل في %1: %2.
+
+سيبقى في الجدول حتى تخرج من Cobblewell.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>أفضل لاعبي Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>البرامج (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>اختر متصفح الويب للانتقال إلى %1</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>فشل الاتصال بالإنترنت</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>الإصدار %1، بُني في %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>مساعدة Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>ال&amp;محتويات</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;رجوع</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;تقدّم</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+</TS>

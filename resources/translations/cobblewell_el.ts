@@ -1,0 +1,415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>Σχετικά με το Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>Επισκεφθείτε τον &amp;ιστότοπό μας τώρα!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>κόκκινο</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>πράσινο</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>μπλε</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>κίτρινο</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>ματζέντα</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>κυανό</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>λευκό</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>τζόκερ</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>κόκκινη μπάλα</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>πράσινη μπάλα</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>μπλε μπάλα</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>κίτρινη μπάλα</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>ματζέντα μπάλα</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>κυανή μπάλα</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>λευκή μπάλα</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>επιλεγμένη κόκκινη μπάλα</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>επιλεγμένη πράσινη μπάλα</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>επιλεγμένη μπλε μπάλα</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>επιλεγμένη κίτρινη μπάλα</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>επιλεγμένη ματζέντα μπάλα</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>επιλεγμένη κυανή μπάλα</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>επιλεγμένη λευκή μπάλα</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>επιλεγμένο τζόκερ</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>γραμμή %1, στήλη %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>κενό</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1, στοίβα των %2</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>κρυμμένα</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Αρχάριος</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Μέσος</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ειδικός</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>&amp;Νέο παιχνίδι	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Αρχάριος</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Μέσος</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Ειδικός</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Ρεκόρ...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>Επι&amp;λογές...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Έ&amp;ξοδος</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>&amp;Περιεχόμενα	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>&amp;Κανόνες</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Χρήση της βοήθειας</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Σχετικά...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Παιχνίδι</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Βοήθεια</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>Νέο ρεκόρ!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>Συγχαρητήρια!  Πετύχατε νέο ρεκόρ.  Γράψτε το όνομά σας για τον πίνακα των δέκα κορυφαίων:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>Επιλογές του Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;Διαδρομή κινήσεων</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>&amp;Επόμενα χρώματα</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>&amp;Κινούμενες φατσούλες</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> Σχήματα </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> Εμφάνιση </translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>Δεν υπάρχουν άλλες κινήσεις, το παιχνίδι τελείωσε!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>Άτομο</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>Μπάλα</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Ζάρι</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>Σπείρα</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Μπαλόνι</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>Χιονονιφάδα</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Κύκλοι</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>Το Cobblewell εκτελείται ήδη, αλλά δεν αποκρίνεται.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>Νέο παιχνίδι</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Καλύτερη βαθμολογία</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Βαθμολογία</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>Επόμενα χρώματα</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd d MMM yyyy HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Η εγγραφή στον πίνακα των δέκα κορυφαίων δεν ήταν δυνατό να αποθηκευτεί στο %1: %2.
+
+Θα μείνει στον πίνακα μέχρι να κλείσετε το Cobblewell.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>Κορυφαίοι παίκτες του Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Προγράμματα (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Όλα τα αρχεία (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>Επιλέξτε πρόγραμμα περιήγησης για να μεταβείτε στο %1</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>Η σύνδεση στο διαδίκτυο απέτυχε</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>Έκδοση %1, μεταγλώττιση %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>Βοήθεια του Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Περιεχόμενα</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Πί&amp;σω</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Εμπρός</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+</TS>

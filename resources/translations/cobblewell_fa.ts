@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>دربارهٔ Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;تأیید</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>همین حالا از &amp;وب‌سایت ما دیدن کنید!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>قرمز</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>سبز</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>آبی</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>زرد</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>سرخابی</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>فیروزه‌ای</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>سفید</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>جوکر</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>توپ قرمز</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>توپ سبز</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>توپ آبی</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>توپ زرد</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>توپ سرخابی</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>توپ فیروزه‌ای</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>توپ سفید</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>توپ قرمز انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>توپ سبز انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>توپ آبی انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>توپ زرد انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>توپ سرخابی انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>توپ فیروزه‌ای انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>توپ سفید انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>جوکر انتخاب‌شده</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ردیف %1، ستون %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>خالی</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1، پشته‌ای از %2</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>پنهان</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>مبتدی</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>حرفه‌ای</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>بازی &amp;جدید	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;مبتدی</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>م&amp;توسط</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;حرفه‌ای</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;رکوردها...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>&amp;گزینه‌ها...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>&amp;فهرست	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>&amp;قوانین</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;استفاده از راهنما</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;درباره...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;بازی</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;راهنما</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>رکورد جدید!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>تبریک!  رکورد تازه‌ای ثبت کردید.  لطفاً نام خود را برای جدول ده نفر برتر وارد کنید:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;تأیید</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;لغو</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>گزینه‌های Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;نمایش مسیر</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>رنگ‌های &amp;بعدی</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>&amp;شکلک‌های متحرک</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;تأیید</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;لغو</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> شکل‌ها </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> ظاهر </translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>حرکت دیگری ممکن نیست، بازی تمام شد!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>اتم</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>توپ</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>تاس</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>مارپیچ</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>بادکنک</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>دانهٔ برف</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>دیسک</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>دایره‌ها</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>برنامهٔ Cobblewell از قبل در حال اجراست، اما پاسخ نمی‌دهد.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>بازی جدید</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>بهترین امتیاز</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>امتیاز</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>رنگ‌های بعدی</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd d MMM yyyy، HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>ورودی جدول ده نفر برتر در %1 ذخیره نشد: %2.
+
+تا وقتی از Cobblewell خارج نشده‌اید، در جدول می‌ماند.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>برترین بازیکنان Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;تأیید</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>برنامه‌ها (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>مرورگر وب را برای رفتن به %1 انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>اتصال به اینترنت برقرار نشد</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>نسخهٔ %1، ساخته‌شده در %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>راهنمای Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;فهرست مطالب</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;بازگشت</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;جلو</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+</TS>
