@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
-        <translation>¡Enhorabuena!  Has conseguido una nueva puntuación máxima.  Escribe tu nombre para la tabla de los diez mejores:</translation>
+        <translation>¡Felicidades!  Has conseguido una nueva puntuación máxima.  Escribe tu nombre para la tabla de los diez mejores:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -361,7 +361,7 @@ Seguirá en la tabla hasta que salgas de Cobblewell.</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation>Todos los ficheros (*)</translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>

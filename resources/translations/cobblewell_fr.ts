@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation>&amp;Montrer les trajets</translation>
+        <translation>Afficher les &amp;trajets</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>

@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Flake</source>
-        <translation>Fiocco</translation>
+        <translation>Fiocco di neve</translation>
     </message>
     <message>
         <source>Round</source>

@@ -310,7 +310,7 @@
     <name>Toolbar</name>
     <message>
         <source>New game</source>
-        <translation>Novo jogo</translation>
+        <translation>Nova partida</translation>
     </message>
     <message>
         <source>Best score</source>
@@ -365,7 +365,7 @@ Ela fica na tabela até você sair do Cobblewell.</translation>
     </message>
     <message>
         <source>Select Web Browser to go to %1</source>
-        <translation>Selecione o navegador para ir a %1</translation>
+        <translation>Selecione o navegador para acessar %1</translation>
     </message>
     <message>
         <source>Internet connection failed</source>

@@ -1,0 +1,415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>Quant al Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>D’&amp;acord</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>Visiteu el nostre &amp;lloc web ara!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>vermell</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verd</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>groc</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>comodí</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bola vermella</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bola verda</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bola blava</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bola groga</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>bola magenta</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>bola cian</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>bola blanca</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>bola vermella seleccionada</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>bola verda seleccionada</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>bola blava seleccionada</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>bola groga seleccionada</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>bola magenta seleccionada</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>bola cian seleccionada</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>bola blanca seleccionada</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>comodí seleccionat</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>buida</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1, pila de %2</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ocults</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiant</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedi</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>Partida &amp;nova	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Principiant</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Intermedi</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Rècords...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>&amp;Opcions...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Surt</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>&amp;Contingut	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>&amp;Regles</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>Ús de l’&amp;ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Quant a...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Joc</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>Nou rècord!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>Felicitats!  Heu aconseguit un nou rècord.  Introduïu el vostre nom per a la taula dels deu millors:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>D’&amp;acord</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel·la</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>Opcions del Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;Mostra els recorreguts</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>Colors &amp;següents</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>Cares a&amp;nimades</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>D’&amp;acord</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel·la</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> Formes </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> Aparença </translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>No queden moviments possibles, la partida s’ha acabat!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>Àtom</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>Bola</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dau</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>Espiral</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Globus</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>Floc de neu</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Cercles</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>El Cobblewell ja s’està executant, però no respon.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>Partida nova</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Millor puntuació</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuació</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>Colors següents</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd, d MMM yyyy, HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>No s’ha pogut desar l’entrada de la taula dels deu millors a %1: %2.
+
+Es manté a la taula fins que sortiu del Cobblewell.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>Millors jugadors del Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>D’&amp;acord</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programes (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tots els fitxers (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>Seleccioneu el navegador web per anar a %1</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>Ha fallat la connexió a Internet</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>Versió %1, compilada: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>Ajuda del Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contingut</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Enrere</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>En&amp;davant</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Cobblewell</source>
+        <translation>Acerca do Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Visit Our &amp;Web Site Now!</source>
+        <translation>Visite o nosso &amp;site agora!</translation>
+    </message>
+</context>
+<context>
+    <name>Cell</name>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>ciano</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>branco</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bola vermelha</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bola verde</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bola azul</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bola amarela</translation>
+    </message>
+    <message>
+        <source>magenta ball</source>
+        <translation>bola magenta</translation>
+    </message>
+    <message>
+        <source>cyan ball</source>
+        <translation>bola ciano</translation>
+    </message>
+    <message>
+        <source>white ball</source>
+        <translation>bola branca</translation>
+    </message>
+    <message>
+        <source>selected red ball</source>
+        <translation>bola vermelha selecionada</translation>
+    </message>
+    <message>
+        <source>selected green ball</source>
+        <translation>bola verde selecionada</translation>
+    </message>
+    <message>
+        <source>selected blue ball</source>
+        <translation>bola azul selecionada</translation>
+    </message>
+    <message>
+        <source>selected yellow ball</source>
+        <translation>bola amarela selecionada</translation>
+    </message>
+    <message>
+        <source>selected magenta ball</source>
+        <translation>bola magenta selecionada</translation>
+    </message>
+    <message>
+        <source>selected cyan ball</source>
+        <translation>bola ciano selecionada</translation>
+    </message>
+    <message>
+        <source>selected white ball</source>
+        <translation>bola branca selecionada</translation>
+    </message>
+    <message>
+        <source>selected joker</source>
+        <translation>joker selecionado</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>%1, stack of %2</source>
+        <extracomment>%1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).</extracomment>
+        <translation>%1, pilha de %2</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ocultas</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the colours of the next-colours panel: &quot;red, joker, blue&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermédio</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Perito</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl-N</source>
+        <translation>&amp;Novo	Ctrl-N</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Intermédio</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>P&amp;erito</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Recordes...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...	Ctrl-O</source>
+        <translation>&amp;Opções...	Ctrl-O</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <translation>&amp;Conteúdo	F1</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les</source>
+        <translation>&amp;Regras</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Utilizar a ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>New High Score!</source>
+        <translation>Novo recorde!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You have reached a new high score.  Please enter your name for the Top Ten table:</source>
+        <translation>Parabéns!  Alcançou um novo recorde.  Introduza o seu nome para a tabela dos dez melhores:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Cobblewell Options</source>
+        <translation>Opções do Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Trace All Moves</source>
+        <translation>&amp;Mostrar trajetos</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next Colors</source>
+        <translation>&amp;Próximas cores</translation>
+    </message>
+    <message>
+        <source>&amp;Animated Smileys</source>
+        <translation>Carinhas &amp;animadas</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source> Shapes </source>
+        <translation> Formas </translation>
+    </message>
+    <message>
+        <source> Appearence </source>
+        <translation> Aspeto </translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>No more moves available, the game is over!</source>
+        <translation>Não há mais jogadas possíveis, o jogo terminou!</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Atom</source>
+        <translation>Átomo</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>Bola</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Spiral</source>
+        <translation>Espiral</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balão</translation>
+    </message>
+    <message>
+        <source>Flake</source>
+        <translation>Floco de neve</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Círculos</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Cobblewell is already running but does not respond.</source>
+        <translation>O Cobblewell já está em execução, mas não responde.</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Melhor pontuação</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Next colours</source>
+        <translation>Próximas cores</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayers</name>
+    <message>
+        <source>ddd MMM d HH:mm:ss yyyy</source>
+        <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
+        <translation>ddd, dd/MM/yyyy, HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>The top-ten entry could not be saved in %1: %2.
+
+It stays in the table until you exit Cobblewell.</source>
+        <extracomment>%1 is the score file&apos;s path, %2 the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Não foi possível guardar a entrada da tabela dos dez melhores em %1: %2.
+
+Fica na tabela até sair do Cobblewell.</translation>
+    </message>
+</context>
+<context>
+    <name>TopPlayersDialog</name>
+    <message>
+        <source>Top Players of Cobblewell</source>
+        <translation>Melhores jogadores do Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebLauncher</name>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programas (*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Select Web Browser to go to %1</source>
+        <translation>Selecione o navegador web para aceder a %1</translation>
+    </message>
+    <message>
+        <source>Internet connection failed</source>
+        <translation>Falha na ligação à Internet</translation>
+    </message>
+</context>
+<context>
+    <name>cw::AboutDialog</name>
+    <message>
+        <source>Version %1, compiled: %2</source>
+        <extracomment>%1 is the version (&quot;v1.0a&quot;), %2 the build&apos;s date and time, always in English.</extracomment>
+        <translation>Versão %1, compilada: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::HelpViewer</name>
+    <message>
+        <source>Cobblewell Help</source>
+        <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
+        <translation>Ajuda do Cobblewell</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retroceder</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Cobblewell (%1)</source>
+        <extracomment>The window title; %1 is the level&apos;s name.</extracomment>
+        <translation>Cobblewell (%1)</translation>
+    </message>
+</context>
+</TS>
