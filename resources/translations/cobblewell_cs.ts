@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>About Cobblewell</source>
-        <translation>O aplikaci Cobblewell</translation>
+        <translation>O hře Cobblewell</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>O &amp;aplikaci...</translation>
+        <translation>O &amp;hře...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -330,7 +330,7 @@
     <message>
         <source>ddd MMM d HH:mm:ss yyyy</source>
         <extracomment>The Top Players date: a QLocale date-time pattern (ddd weekday, MMM month, d day, HH:mm:ss time, yyyy year) with all five fields in this language&apos;s usual order.</extracomment>
-        <translation>ddd d. MMM yyyy H:mm:ss</translation>
+        <translation>ddd d. M. yyyy H:mm:ss</translation>
     </message>
     <message>
         <source>The top-ten entry could not be saved in %1: %2.
@@ -385,7 +385,7 @@ V tabulce zůstane, dokud hru Cobblewell neukončíte.</translation>
     <message>
         <source>Cobblewell Help</source>
         <extracomment>The help window&apos;s title while it shows a page; %1 is &quot;Cobblewell Help&quot;, %2 the page&apos;s title.</extracomment>
-        <translation>Nápověda Cobblewell</translation>
+        <translation>Nápověda ke hře Cobblewell</translation>
     </message>
     <message>
         <source>&amp;Contents</source>

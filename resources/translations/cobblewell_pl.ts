@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation>Odwiedź naszą &amp;stronę WWW!</translation>
+        <translation>Odwiedź naszą &amp;stronę internetową!</translation>
     </message>
 </context>
 <context>
