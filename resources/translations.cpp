@@ -65,11 +65,13 @@ QString InstallTranslations(const QLocale& locale) {
         return installed.language;
     }
     installed.language = catalogue->language();
-    // Qt's catalogues are optional (Debian's qt6-translations-l10n); without them Qt's own
-    // texts stay English.
+    // Qt's own texts come from Debian's catalogues (qt6-translations-l10n, optional) where it
+    // has one for the language, else from the few the game carries for those it lacks; without
+    // either they stay English.
     installed.qt = new QTranslator(QCoreApplication::instance());
-    if (installed.qt->load(QStringLiteral("qtbase_") + installed.language,
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString qtCatalogue = QStringLiteral("qtbase_") + installed.language;
+    if (installed.qt->load(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        installed.qt->load(qtCatalogue, kCatalogueFolder))
         QCoreApplication::installTranslator(installed.qt);
     else
         delete installed.qt;
