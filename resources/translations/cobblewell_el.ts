@@ -412,4 +412,12 @@ It stays in the table until you exit Cobblewell.</source>
         <translation>Cobblewell (%1)</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR, or RTL for a language written right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

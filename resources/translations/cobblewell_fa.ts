@@ -416,6 +416,7 @@ It stays in the table until you exit Cobblewell.</source>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR, or RTL for a language written right to left.</extracomment>
         <translation>RTL</translation>
     </message>
 </context>

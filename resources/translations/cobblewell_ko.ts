@@ -412,4 +412,12 @@ Cobblewell을 끝낼 때까지는 표에 남아 있습니다.</translation>
         <translation>Cobblewell (%1)</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR, or RTL for a language written right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>
