@@ -93,22 +93,6 @@ QString ProfileFilePath() {
     return ConfigFilePath("WIN.INI");
 }
 
-int WriteSettingValue(const std::string& section, const std::string& key, const std::string& text) {
-    if (section.empty() || key.empty())
-        return 0;
-    const SettingKey setting{section.c_str(), key.c_str()};
-    return WriteIniEntries(SettingsFilePath(), {EncodedEntry(setting, text)}) ? 1 : 0;
-}
-
-int ReadSettingValue(const std::string& section, const std::string& key, std::string& out) {
-    out.clear();
-    if (section.empty() || key.empty())
-        return 0;
-    const FileContents file = ReadRegularFile(SettingsFilePath());
-    out = DecodedValue(AsDocument(file.bytes), {section.c_str(), key.c_str()});
-    return file.state == FileState::Unusable ? 0 : 1;
-}
-
 int ReadSettings(GameState& game, RecordsState& records) {
     const FileContents file = ReadRegularFile(SettingsFilePath());
     const IniDocument document = AsDocument(file.bytes);
