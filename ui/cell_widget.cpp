@@ -136,25 +136,21 @@ void CellWidget::RefreshNow(bool jokerInvolved) {
         if (!normal.isNull())
             picture_ = normal.convertToFormat(QImage::Format_RGB32);
     }
-    PaintStackBand(true, jokerInvolved);
+    PaintStackBand(jokerInvolved);
 }
 
 // Only the newest ten-row step grows, unless a joker stack took another ball's colour: then
 // the whole band is painted again in that colour.
-void CellWidget::PaintStackBand(bool animate, bool jokerInvolved) {
+void CellWidget::PaintStackBand(bool jokerInvolved) {
     const Cell& current = cell();
     if (!HasBand(current.stack))
         return;
-    const bool onlyNewStep =
-        animate &&
-        (!jokerInvolved || (current.state != CellState::Empty && current.colour == kJoker));
+    const bool onlyNewStep = !jokerInvolved || current.colour == kJoker;
     const int first = onlyNewStep ? StackBandTop(current.stack) + 10 : kBottomRow;
     for (int y = first; y >= StackBandTop(current.stack); --y) {
         RecolourBandRow(picture_, y, Palette(current.colour));
-        if (animate) {
-            repaint();
-            pause_(kBandRowPauseMs);
-        }
+        repaint();
+        pause_(kBandRowPauseMs);
     }
 }
 

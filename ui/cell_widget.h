@@ -72,7 +72,7 @@ protected:
 private:
     const Cell& cell() const;
     void UpdateAccessibleDescription();
-    void PaintStackBand(bool animate, bool jokerInvolved);
+    void PaintStackBand(bool jokerInvolved);
 
     int index_;
     const GameState& game_;
