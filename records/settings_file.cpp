@@ -77,12 +77,6 @@ void ApplyOptions(const std::string& text, GameState& game, RecordsState& record
     std::copy(fields.begin() + 2, fields.end(), records.carried.begin());
 }
 
-void ApplyMoreOptions(const std::string& text, GameState& game) {
-    std::array<std::int32_t, 4> fields{};
-    if (ParseNumberList(text, fields) >= 1)
-        UnpackOptionFlags(fields[0], game.options);
-}
-
 } // namespace
 
 QString SettingsFilePath() {
@@ -98,8 +92,10 @@ int ReadSettings(GameState& game, RecordsState& records) {
     const IniDocument document = AsDocument(file.bytes);
     if (const std::string text = DecodedValue(document, kOptionsSetting); !text.empty())
         ApplyOptions(text, game, records);
-    if (const std::string text = DecodedValue(document, kMoreOptionsSetting); !text.empty())
-        ApplyMoreOptions(text, game);
+    // Of "MoreOptions", the flags alone mean something.
+    if (std::array<std::int32_t, 1> flags{};
+        ParseNumberList(DecodedValue(document, kMoreOptionsSetting), flags) == 1)
+        UnpackOptionFlags(flags[0], game.options);
     if (const std::string text = DecodedValue(document, kBrowserSetting); !text.empty())
         records.browserPath = QByteArray::fromStdString(text);
     return file.state == FileState::Unusable ? 0 : 1;
