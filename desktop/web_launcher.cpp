@@ -164,9 +164,7 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
                      [programs, programsFilter](const QString& filter) {
                          programs->setActive(filter == programsFilter);
                      });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool DesktopLaunchPlatform::StartBrowser(const QByteArray& program, const QString& address) {

@@ -123,9 +123,8 @@ void CellWidget::RedrawNow() {
 void CellWidget::RefreshNow(bool jokerInvolved) {
     UpdateAccessibleDescription();
     const Cell& current = cell();
-    if (!IsPaletteColour(current.colour))
-        return;
-    if (current.state != CellState::Occupied && current.state != CellState::Appearing)
+    if (!IsPaletteColour(current.colour) ||
+        (current.state != CellState::Occupied && current.state != CellState::Appearing))
         return;
     if (current.stack < 2) {
         RedrawNow();

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QVariant>
 
 namespace cw {
 namespace {
