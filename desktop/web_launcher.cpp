@@ -175,7 +175,9 @@ bool DesktopLaunchPlatform::StartBrowser(const QByteArray& program, const QStrin
 }
 
 void DesktopLaunchPlatform::WarnConnectionFailed() {
-    QMessageBox::warning(owner_, QStringLiteral("Cobblewell"), LauncherText(kConnectionFailed));
+    QMessageBox::warning(
+        owner_, QStringLiteral("Cobblewell"),
+        LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "Internet connection failed")));
 }
 
 } // namespace cw
