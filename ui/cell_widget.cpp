@@ -63,8 +63,9 @@ const QCursor& HandCursor() {
     return hand;
 }
 
-} // namespace
-
+// The picture a cell shows for its state, drawn over `picture`: the framed empty cell, or the
+// normal or alternate picture of its colour with its stack band. Returns false and leaves the
+// picture as it was for a colour outside -1..7.
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
                         const CellImages& images) {
     if (cell.colour < kNoColour || cell.colour > kJoker)
@@ -81,6 +82,8 @@ bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
     }
     return true;
 }
+
+} // namespace
 
 QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPicturePixels) {
     const int factor = std::max(1, qRound(ratio));
