@@ -45,8 +45,7 @@ bool WriteIniEntries(const QString& path, const std::vector<IniEntry>& entries) 
     IniDocument document = AsDocument(current.bytes);
     for (const IniEntry& entry : entries)
         document.SetValue(entry.setting.section, entry.setting.key, entry.value);
-    const std::string text = document.Text();
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    const QByteArray bytes = QByteArray::fromStdString(document.Text());
     if (current.state == FileState::Read && bytes == current.bytes)
         return true;
     if (bytes.size() > kReadLimitBytes) {
