@@ -26,38 +26,6 @@ QString LauncherText(const char* text) {
     return QCoreApplication::translate("WebLauncher", text);
 }
 
-} // namespace
-
-QString ChooseBrowserTitle(const QString& address) {
-    return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
-}
-
-LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath,
-                             LaunchPlatform& platform) {
-    if (address.isEmpty())
-        return LaunchOutcome::NothingToOpen;
-    if (browserPath.isEmpty()) {
-        if (platform.OpenWithDesktop(address))
-            return LaunchOutcome::Started;
-        browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
-    }
-    LaunchOutcome outcome = LaunchOutcome::NoProgramForAddress;
-    if (!browserPath.isEmpty()) {
-        if (platform.StartBrowser(browserPath, address))
-            return LaunchOutcome::Started;
-        outcome = LaunchOutcome::ProgramNotFound;
-    }
-    platform.WarnConnectionFailed();
-    return outcome;
-}
-
-LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
-    DesktopLaunchPlatform platform(owner);
-    return OpenWebAddress(address, browserPath, platform);
-}
-
-namespace {
-
 // How long the desktop's handler has to report. One that finds no program for the address
 // fails within a fraction of a second, and one that passes the address to a browser ends as
 // fast; only a handler that keeps the browser it started in its foreground (xdg-open without
@@ -123,6 +91,34 @@ void LeaveRunning(std::unique_ptr<QProcess> handler) {
 }
 
 } // namespace
+
+QString ChooseBrowserTitle(const QString& address) {
+    return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
+}
+
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath,
+                             LaunchPlatform& platform) {
+    if (address.isEmpty())
+        return LaunchOutcome::NothingToOpen;
+    if (browserPath.isEmpty()) {
+        if (platform.OpenWithDesktop(address))
+            return LaunchOutcome::Started;
+        browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
+    }
+    LaunchOutcome outcome = LaunchOutcome::NoProgramForAddress;
+    if (!browserPath.isEmpty()) {
+        if (platform.StartBrowser(browserPath, address))
+            return LaunchOutcome::Started;
+        outcome = LaunchOutcome::ProgramNotFound;
+    }
+    platform.WarnConnectionFailed();
+    return outcome;
+}
+
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
+    DesktopLaunchPlatform platform(owner);
+    return OpenWebAddress(address, browserPath, platform);
+}
 
 // The handler picks its program by the address's scheme, so an address without one is not
 // handed over (nor can it then be taken for one of xdg-open's options).
