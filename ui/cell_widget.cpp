@@ -202,8 +202,7 @@ void CellWidget::mousePressEvent(QMouseEvent* event) {
 
 // Cells take no double clicks: the second press of a quick pair is one more click.
 void CellWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    Click();
+    mousePressEvent(event);
 }
 
 void CellWidget::mouseMoveEvent(QMouseEvent* event) {
