@@ -59,8 +59,8 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     QPainter painter(button);
     DrawFramedRect(painter, 0, 0, button->width(), button->height(), 1);
     // Each halving truncates towards zero, as the picture was always placed.
-    BlitBitmap(painter, picture_, (button->width() - picture_.width()) / 2,
-               (button->height() - picture_.height()) / 2);
+    painter.drawImage((button->width() - picture_.width()) / 2,
+                      (button->height() - picture_.height()) / 2, picture_);
     return true;
 }
 

@@ -26,38 +26,6 @@ QString LauncherText(const char* text) {
     return QCoreApplication::translate("WebLauncher", text);
 }
 
-} // namespace
-
-QString ChooseBrowserTitle(const QString& address) {
-    return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
-}
-
-LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath,
-                             LaunchPlatform& platform) {
-    if (address.isEmpty())
-        return LaunchOutcome::NothingToOpen;
-    if (browserPath.isEmpty()) {
-        if (platform.OpenWithDesktop(address))
-            return LaunchOutcome::Started;
-        browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
-    }
-    LaunchOutcome outcome = LaunchOutcome::NoProgramForAddress;
-    if (!browserPath.isEmpty()) {
-        if (platform.StartBrowser(browserPath, address))
-            return LaunchOutcome::Started;
-        outcome = LaunchOutcome::ProgramNotFound;
-    }
-    platform.WarnConnectionFailed();
-    return outcome;
-}
-
-LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
-    DesktopLaunchPlatform platform(owner);
-    return OpenWebAddress(address, browserPath, platform);
-}
-
-namespace {
-
 // How long the desktop's handler has to report. One that finds no program for the address
 // fails within a fraction of a second, and one that passes the address to a browser ends as
 // fast; only a handler that keeps the browser it started in its foreground (xdg-open without
@@ -124,6 +92,34 @@ void LeaveRunning(std::unique_ptr<QProcess> handler) {
 
 } // namespace
 
+QString ChooseBrowserTitle(const QString& address) {
+    return LauncherText(kChooseBrowserTitle).arg(address.left(kTitleAddressRoom));
+}
+
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath,
+                             LaunchPlatform& platform) {
+    if (address.isEmpty())
+        return LaunchOutcome::NothingToOpen;
+    if (browserPath.isEmpty()) {
+        if (platform.OpenWithDesktop(address))
+            return LaunchOutcome::Started;
+        browserPath = QFile::encodeName(platform.ChooseBrowser(ChooseBrowserTitle(address)));
+    }
+    LaunchOutcome outcome = LaunchOutcome::NoProgramForAddress;
+    if (!browserPath.isEmpty()) {
+        if (platform.StartBrowser(browserPath, address))
+            return LaunchOutcome::Started;
+        outcome = LaunchOutcome::ProgramNotFound;
+    }
+    platform.WarnConnectionFailed();
+    return outcome;
+}
+
+LaunchOutcome OpenWebAddress(const QString& address, QByteArray& browserPath, QWidget* owner) {
+    DesktopLaunchPlatform platform(owner);
+    return OpenWebAddress(address, browserPath, platform);
+}
+
 // The handler picks its program by the address's scheme, so an address without one is not
 // handed over (nor can it then be taken for one of xdg-open's options).
 bool DesktopLaunchPlatform::OpenWithDesktop(const QString& address) {
@@ -164,9 +160,7 @@ QString DesktopLaunchPlatform::ChooseBrowser(const QString& title) {
                      [programs, programsFilter](const QString& filter) {
                          programs->setActive(filter == programsFilter);
                      });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool DesktopLaunchPlatform::StartBrowser(const QByteArray& program, const QString& address) {
@@ -177,7 +171,9 @@ bool DesktopLaunchPlatform::StartBrowser(const QByteArray& program, const QStrin
 }
 
 void DesktopLaunchPlatform::WarnConnectionFailed() {
-    QMessageBox::warning(owner_, QStringLiteral("Cobblewell"), LauncherText(kConnectionFailed));
+    QMessageBox::warning(
+        owner_, QStringLiteral("Cobblewell"),
+        LauncherText(QT_TRANSLATE_NOOP("WebLauncher", "Internet connection failed")));
 }
 
 } // namespace cw

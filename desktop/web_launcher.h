@@ -20,14 +20,12 @@ enum class LaunchOutcome {
     ProgramNotFound,     // the remembered or chosen browser did not start
 };
 
-// Texts in the context "WebLauncher"; %1 is the address.
+// In the context "WebLauncher"; %1 is the address.
 inline constexpr char kChooseBrowserTitle[] =
     QT_TRANSLATE_NOOP("WebLauncher", "Select Web Browser to go to %1");
 // The title lived in a 256-character buffer: the address keeps its first 227 characters, in
 // every language.
 inline constexpr int kTitleAddressRoom = 256 - 1 - (sizeof(kChooseBrowserTitle) - 1 - 2);
-inline constexpr char kConnectionFailed[] =
-    QT_TRANSLATE_NOOP("WebLauncher", "Internet connection failed");
 
 // The desktop services the launcher goes through, in the order it tries them.
 class LaunchPlatform {

@@ -26,7 +26,6 @@ void OnFaceTimer(GameState& game, Host& host, bool windowShown) {
     }
 
     host.StopTimer(kFaceTimer);
-    game.faceTimerArmed = 0;
     host.StartTimer(kFaceTimer, 2000 + RandomInt(game.random, 1000, 14000));
     game.faceTimerArmed = 1;
 }

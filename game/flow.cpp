@@ -11,8 +11,6 @@ void NewGame(GameState& game, Host& host, std::int32_t level) {
     if (game.selection.cellId != -1 || game.selection.blink != 0)
         EndSelection(game, host);
     game.level = level;
-    game.path.last = -1;
-    game.path.entries.fill(0);
     game.score = 0;
 
     host.RedrawScore();
@@ -21,7 +19,7 @@ void NewGame(GameState& game, Host& host, std::int32_t level) {
         game.board.cells[index] = Cell{};
         host.RedrawCell(index);
     }
-    game.board.scratch = game.board.cells;
+    PrepareSearch(game);
 
     for (std::int32_t& slot : game.next)
         slot = RandomInt(game.random, 0, kBallColours - 1);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/entry_text.h"
 
-#include "records/score_format.h"
 #include "resources/translations.h"
 
 #include <QCoreApplication>
@@ -91,10 +90,6 @@ QString DateText(std::uint32_t time) {
     const char* text = std::ctime(&seconds);
     // Without the line break the C library ends it with; it begins with the weekday.
     return text != nullptr ? QString::fromLatin1(text).trimmed() : QString();
-}
-
-bool SameEntry(const ScoreEntry& a, const ScoreEntry& b) {
-    return EntryToBytes(a) == EntryToBytes(b);
 }
 
 } // namespace cw

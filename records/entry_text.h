@@ -29,7 +29,4 @@ void StoreName(ScoreEntry& entry, const QString& name);
 // empty for time 0 or a time that cannot be converted.
 QString DateText(std::uint32_t time);
 
-// Equal in all 52 bytes, the bytes after the name's terminator included.
-bool SameEntry(const ScoreEntry& a, const ScoreEntry& b);
-
 } // namespace cw

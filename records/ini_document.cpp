@@ -10,21 +10,17 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Names are compared and trimmed by ASCII alone: the C library's character classes follow the
 // locale, and under a Turkish one "I" is no upper-case "i".
-
-bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+constexpr std::string_view kBlanks = " \t\n\v\f\r";
 
 char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
 }
 
 bool SameName(std::string_view a, std::string_view b) {

@@ -56,8 +56,8 @@ void OptionsDialog::PaintPreview() {
     if (row < 0 || row >= static_cast<int>(art::kShapeFamilies.size()))
         return;
     constexpr int kIconSize = 32;
-    BlitBitmap(painter, LoadIconImage(art::kShapeFamilies[row].iconNumber),
-               (preview->width() - kIconSize) / 2, (preview->height() - kIconSize) / 2);
+    painter.drawImage((preview->width() - kIconSize) / 2, (preview->height() - kIconSize) / 2,
+                      LoadIconImage(art::kShapeFamilies[row].iconNumber));
 }
 
 void OptionsDialog::accept() {

@@ -146,11 +146,12 @@ Failure FindPlace(const QString& path, Place& place) {
     return {ELOOP};
 }
 
+// From the file's start, whatever its offset.
 int WriteAll(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t written =
-            ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        const ssize_t written = ::pwrite(fd, bytes.constData() + done,
+                                         static_cast<std::size_t>(bytes.size() - done), done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -165,8 +166,6 @@ int Synced(int fd) {
 }
 
 int Overwrite(int fd, const QByteArray& bytes) {
-    if (::lseek(fd, 0, SEEK_SET) != 0)
-        return errno;
     if (const int error = WriteAll(fd, bytes))
         return error;
     return ::ftruncate(fd, bytes.size()) == 0 ? Synced(fd) : errno;

@@ -24,6 +24,8 @@ struct ScoreEntry {
     // Seconds since 1970-01-01 UTC, 0 for no entry. Unsigned, as every file stored them: a
     // signed count would turn 2038 into 1901.
     std::uint32_t time = 0;
+    // All 52 bytes, the name's bytes after its terminator included.
+    bool operator==(const ScoreEntry&) const = default;
 };
 static_assert(sizeof(ScoreEntry) == 52);
 

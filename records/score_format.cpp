@@ -85,13 +85,12 @@ ScoreHeaderBytes SerializeScoreHeader(const ScoreHeader& header) {
 
 ScoreFileBytes SerializeScoreFile(const ScoreHeader& header, const ScoreTables& tables) {
     ScoreFileBytes image{};
-    const ScoreHeaderBytes headerBytes = SerializeScoreHeader(header);
-    std::copy(headerBytes.begin(), headerBytes.end(), image.begin());
+    std::ranges::copy(SerializeScoreHeader(header), image.begin());
     for (int level = 0; level < kLevelCount; ++level) {
         for (int index = 0; index < kTableRows; ++index) {
             EntryBytes bytes = EntryToBytes(tables[level][index]);
             ScrambleEntry(bytes.data(), static_cast<int>(bytes.size()), index);
-            std::copy(bytes.begin(), bytes.end(), image.begin() + EntryOffset(level, index));
+            std::ranges::copy(bytes, image.begin() + EntryOffset(level, index));
         }
     }
     return image;

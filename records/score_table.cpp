@@ -57,8 +57,7 @@ void OfferScoreEntry(GameState& game, RecordsState& records, int level, QWidget*
 }
 
 void ShowTopPlayers(const GameState& game, RecordsState& records, QWidget* owner) {
-    TopPlayersDialog dialog(records, game.level, owner);
-    dialog.exec();
+    TopPlayersDialog(records, game.level, owner).exec();
 }
 
 int MeasureAverageCharWidth() {

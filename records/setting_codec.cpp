@@ -82,11 +82,8 @@ int ParseNumberList(std::string_view text, std::span<std::int32_t> fields) {
 
 std::string FormatNumberList(std::span<const std::int32_t> fields) {
     std::string text;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            text.push_back(',');
-        text += std::to_string(fields[i]);
-    }
+    for (const std::int32_t field : fields)
+        text += (text.empty() ? "" : ",") + std::to_string(field);
     return text;
 }
 

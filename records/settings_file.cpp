@@ -45,8 +45,7 @@ bool WriteIniEntries(const QString& path, const std::vector<IniEntry>& entries) 
     IniDocument document = AsDocument(current.bytes);
     for (const IniEntry& entry : entries)
         document.SetValue(entry.setting.section, entry.setting.key, entry.value);
-    const std::string text = document.Text();
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    const QByteArray bytes = QByteArray::fromStdString(document.Text());
     if (current.state == FileState::Read && bytes == current.bytes)
         return true;
     if (bytes.size() > kReadLimitBytes) {
@@ -77,12 +76,6 @@ void ApplyOptions(const std::string& text, GameState& game, RecordsState& record
     std::copy(fields.begin() + 2, fields.end(), records.carried.begin());
 }
 
-void ApplyMoreOptions(const std::string& text, GameState& game) {
-    std::array<std::int32_t, 4> fields{};
-    if (ParseNumberList(text, fields) >= 1)
-        UnpackOptionFlags(fields[0], game.options);
-}
-
 } // namespace
 
 QString SettingsFilePath() {
@@ -93,29 +86,15 @@ QString ProfileFilePath() {
     return ConfigFilePath("WIN.INI");
 }
 
-int WriteSettingValue(const std::string& section, const std::string& key, const std::string& text) {
-    if (section.empty() || key.empty())
-        return 0;
-    const SettingKey setting{section.c_str(), key.c_str()};
-    return WriteIniEntries(SettingsFilePath(), {EncodedEntry(setting, text)}) ? 1 : 0;
-}
-
-int ReadSettingValue(const std::string& section, const std::string& key, std::string& out) {
-    out.clear();
-    if (section.empty() || key.empty())
-        return 0;
-    const FileContents file = ReadRegularFile(SettingsFilePath());
-    out = DecodedValue(AsDocument(file.bytes), {section.c_str(), key.c_str()});
-    return file.state == FileState::Unusable ? 0 : 1;
-}
-
 int ReadSettings(GameState& game, RecordsState& records) {
     const FileContents file = ReadRegularFile(SettingsFilePath());
     const IniDocument document = AsDocument(file.bytes);
     if (const std::string text = DecodedValue(document, kOptionsSetting); !text.empty())
         ApplyOptions(text, game, records);
-    if (const std::string text = DecodedValue(document, kMoreOptionsSetting); !text.empty())
-        ApplyMoreOptions(text, game);
+    // Of "MoreOptions", the flags alone mean something.
+    if (std::array<std::int32_t, 1> flags{};
+        ParseNumberList(DecodedValue(document, kMoreOptionsSetting), flags) == 1)
+        UnpackOptionFlags(flags[0], game.options);
     if (const std::string text = DecodedValue(document, kBrowserSetting); !text.empty())
         records.browserPath = QByteArray::fromStdString(text);
     return file.state == FileState::Unusable ? 0 : 1;

@@ -12,17 +12,10 @@
 
 #include <QString>
 
-#include <string>
-
 namespace cw {
 
 QString SettingsFilePath(); // .../COBWL.INI
 QString ProfileFilePath();  // .../WIN.INI
-
-// 0 also when the section or key is empty. An empty text is written as an empty entry.
-int WriteSettingValue(const std::string& section, const std::string& key, const std::string& text);
-// Leaves the decoded value in `out`, empty when the entry is absent (which is no failure).
-int ReadSettingValue(const std::string& section, const std::string& key, std::string& out);
 
 // Only on the start-up path that creates the score file; a missing key leaves its value.
 int ReadSettings(GameState& game, RecordsState& records);

@@ -113,7 +113,7 @@ void TopPlayersDialog::PaintScoreTable(int level) {
         return;
     const LevelTable& table = records_.tables[level];
     for (int row = 0; row < kTableRows; ++row) {
-        const bool red = records_.pending.score != 0 && SameEntry(table[row], records_.pending);
+        const bool red = records_.pending.score != 0 && table[row] == records_.pending;
         const QString date = DateText(table[row].time);
         DrawFieldText(names_[row], ShownNameText(table[row]), red);
         DrawFieldText(scores_[row], NumberText(table[row].score), red);

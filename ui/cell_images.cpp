@@ -33,11 +33,6 @@ void CellImages::Build(std::int32_t& shape) {
     alternate_[kJoker] = FramedCellPicture(loader_(ArtName(art::kJokerAlternatePicture)));
 }
 
-void CellImages::Free() {
-    normal_.fill(QImage());
-    alternate_.fill(QImage());
-}
-
 const QImage& CellImages::normal(std::int32_t colour) const {
     return IsPaletteColour(colour) ? normal_[static_cast<std::size_t>(colour)] : kNullImage;
 }

@@ -22,7 +22,6 @@ public:
     // A shape outside 0..8 is corrected to 0 in place, and the caller keeps that 0. Shape 0
     // has no family of its own and shows the "BALL" images so the board stays playable.
     void Build(std::int32_t& shape);
-    void Free();
 
     // A null image for a colour outside 0..7 or while nothing is built.
     const QImage& normal(std::int32_t colour) const;

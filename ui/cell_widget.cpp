@@ -63,8 +63,9 @@ const QCursor& HandCursor() {
     return hand;
 }
 
-} // namespace
-
+// The picture a cell shows for its state, drawn over `picture`: the framed empty cell, or the
+// normal or alternate picture of its colour with its stack band. Returns false and leaves the
+// picture as it was for a colour outside -1..7.
 bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
                         const CellImages& images) {
     if (cell.colour < kNoColour || cell.colour > kJoker)
@@ -81,6 +82,8 @@ bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
     }
     return true;
 }
+
+} // namespace
 
 QCursor CursorForPixelRatio(const QCursor& cursor, qreal ratio, bool hotSpotInPicturePixels) {
     const int factor = std::max(1, qRound(ratio));
@@ -123,9 +126,8 @@ void CellWidget::RedrawNow() {
 void CellWidget::RefreshNow(bool jokerInvolved) {
     UpdateAccessibleDescription();
     const Cell& current = cell();
-    if (!IsPaletteColour(current.colour))
-        return;
-    if (current.state != CellState::Occupied && current.state != CellState::Appearing)
+    if (!IsPaletteColour(current.colour) ||
+        (current.state != CellState::Occupied && current.state != CellState::Appearing))
         return;
     if (current.stack < 2) {
         RedrawNow();
@@ -136,25 +138,21 @@ void CellWidget::RefreshNow(bool jokerInvolved) {
         if (!normal.isNull())
             picture_ = normal.convertToFormat(QImage::Format_RGB32);
     }
-    PaintStackBand(true, jokerInvolved);
+    PaintStackBand(jokerInvolved);
 }
 
 // Only the newest ten-row step grows, unless a joker stack took another ball's colour: then
 // the whole band is painted again in that colour.
-void CellWidget::PaintStackBand(bool animate, bool jokerInvolved) {
+void CellWidget::PaintStackBand(bool jokerInvolved) {
     const Cell& current = cell();
     if (!HasBand(current.stack))
         return;
-    const bool onlyNewStep =
-        animate &&
-        (!jokerInvolved || (current.state != CellState::Empty && current.colour == kJoker));
+    const bool onlyNewStep = !jokerInvolved || current.colour == kJoker;
     const int first = onlyNewStep ? StackBandTop(current.stack) + 10 : kBottomRow;
     for (int y = first; y >= StackBandTop(current.stack); --y) {
         RecolourBandRow(picture_, y, Palette(current.colour));
-        if (animate) {
-            repaint();
-            pause_(kBandRowPauseMs);
-        }
+        repaint();
+        pause_(kBandRowPauseMs);
     }
 }
 
@@ -204,8 +202,7 @@ void CellWidget::mousePressEvent(QMouseEvent* event) {
 
 // Cells take no double clicks: the second press of a quick pair is one more click.
 void CellWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    Click();
+    mousePressEvent(event);
 }
 
 void CellWidget::mouseMoveEvent(QMouseEvent* event) {

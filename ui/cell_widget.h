@@ -9,15 +9,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdint>
-
 namespace cw {
-
-// The picture a cell shows for its state, drawn over `picture`: the framed empty cell, or the
-// normal or alternate picture of its colour with its stack band. Returns false and leaves the
-// picture as it was for a colour outside -1..7.
-bool ComposeCellPicture(QImage& picture, const Cell& cell, std::int32_t blink,
-                        const CellImages& images);
 
 // `cursor` for a screen of `ratio` device pixels per logical pixel: its picture scaled up pixel
 // for pixel by the nearest whole factor, so it stays crisp at its logical size. Qt shows a
@@ -72,7 +64,7 @@ protected:
 private:
     const Cell& cell() const;
     void UpdateAccessibleDescription();
-    void PaintStackBand(bool animate, bool jokerInvolved);
+    void PaintStackBand(bool jokerInvolved);
 
     int index_;
     const GameState& game_;

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QVariant>
 
 namespace cw {
 namespace {
@@ -63,8 +62,8 @@ QImage NewButton::picture() const {
     const int pressed = isDown() ? 1 : 0;
     DrawFramedRect(painter, 0, 0, kNewButtonSize.width(), kNewButtonSize.height(),
                    pressed ? -1 : 1);
-    BlitBitmap(painter, newBitmap_, (kNewButtonSize.width() - kNewPictureSize) / 2 + pressed,
-               (kNewButtonSize.height() - kNewPictureSize) / 2 + pressed);
+    painter.drawImage((kNewButtonSize.width() - kNewPictureSize) / 2 + pressed,
+                      (kNewButtonSize.height() - kNewPictureSize) / 2 + pressed, newBitmap_);
     return picture;
 }
 

@@ -89,7 +89,6 @@ void MainWindow::ShowNextColors(bool shown) {
 }
 
 void MainWindow::RebuildCellPictures() {
-    cellImages_.Free();
     cellImages_.Build(records_.shape);
     nextColorsPanel_->repaint();
     for (CellWidget* cell : cells_)

@@ -64,21 +64,17 @@ bool MainWindow::TakesBoardKeys() const {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (!TakesBoardKeys() || !HasNoModifier(*event)) {
+    const auto* step = std::ranges::find(kArrowSteps, event->key(), &ArrowStep::key);
+    const bool arrow = step != std::end(kArrowSteps);
+    if (!TakesBoardKeys() || !HasNoModifier(*event) || !(arrow || IsClickKey(event->key()))) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    if (const auto* step = std::ranges::find(kArrowSteps, event->key(), &ArrowStep::key);
-        step != std::end(kArrowSteps)) {
+    // A held click key is one click, as a held mouse button is.
+    if (arrow)
         StepKeyboardCursor(step->rows, step->columns);
-    } else if (IsClickKey(event->key())) {
-        // A held key is one click, as a held mouse button is.
-        if (keyboardCursor_.visible() && !event->isAutoRepeat())
-            OnCellPressed(keyboardCursor_.cell());
-    } else {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
+    else if (keyboardCursor_.visible() && !event->isAutoRepeat())
+        OnCellPressed(keyboardCursor_.cell());
     event->accept();
 }
 

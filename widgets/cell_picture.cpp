@@ -30,7 +30,7 @@ QImage FramedCellPicture(const QImage& face) {
     QImage picture = EmptyCellPicture();
     if (!face.isNull()) {
         QPainter painter(&picture);
-        BlitBitmap(painter, face, kFaceOffset, kFaceOffset);
+        painter.drawImage(kFaceOffset, kFaceOffset, face);
     }
     return picture;
 }

@@ -80,8 +80,4 @@ void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom
     DrawLine(painter, right - 3, bottom - 3, right - 3, top + 2, kDarkGrey);
 }
 
-void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y) {
-    painter.drawImage(x, y, bitmap); // which draws nothing for a null image
-}
-
 } // namespace cw

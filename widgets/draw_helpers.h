@@ -40,7 +40,5 @@ void DrawFramedRect(QPainter& painter, int left, int top, int right, int bottom,
 // The bevel alone, its lines inside the rectangle's one-pixel rim.
 void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int depth);
 void DrawColorSquare(QPainter& painter, int left, int top, int right, int bottom, QRgb colour);
-// A null bitmap draws nothing.
-void BlitBitmap(QPainter& painter, const QImage& bitmap, int x, int y);
 
 } // namespace cw

@@ -128,7 +128,7 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
     EXPECT_EQ(row.score, 75);
     EXPECT_EQ(row.generation, 24); // the displaced row's 23 plus one
     EXPECT_GE(row.time, before);
-    EXPECT_TRUE(SameEntry(row, records.pending));
+    EXPECT_EQ(row, records.pending);
     EXPECT_EQ(records.tables[Intermediate][4].score, 70);
     EXPECT_EQ(game.best[Intermediate], 0); // not first: the best stays
 
@@ -136,7 +136,7 @@ TEST_F(OfferTest, AnAcceptedNameIsInsertedSavedAndShownInRed) {
     reloaded.scoreFilePath = records.scoreFilePath;
     GameState reloadedGame;
     ASSERT_EQ(LoadScoreFile(reloadedGame, reloaded), 1);
-    EXPECT_TRUE(SameEntry(reloaded.tables[Intermediate][3], row));
+    EXPECT_EQ(reloaded.tables[Intermediate][3], row);
 }
 
 // A full disk: a box names the file and why, once a game; the entry stays in the table. The
@@ -182,7 +182,7 @@ TEST_F(OfferTest, CancelKeepsTableAndFileYetAFirstPlaceBecomesTheBest) {
     EXPECT_TRUE(topPlayersShown);
     EXPECT_EQ(game.best[Beginner], 500);
     for (int i = 0; i < kTableRows; ++i)
-        EXPECT_TRUE(SameEntry(records.tables[Beginner][i], tableBefore[i]));
+        EXPECT_EQ(records.tables[Beginner][i], tableBefore[i]);
     EXPECT_EQ(ScoreFileBytes(), fileBefore);
     EXPECT_EQ(records.pending.score, 0);
 }

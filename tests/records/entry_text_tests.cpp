@@ -55,12 +55,12 @@ TEST(DateText, ShowsTheLocalTimeWithoutANewline) {
     tzset();
 }
 
-TEST(SameEntry, ComparesAllFiftyTwoBytes) {
+TEST(ScoreEntry, EqualEntriesMatchInAllFiftyTwoBytes) {
     ScoreEntry a = test::MakeEntry("Ann", 5);
     ScoreEntry b = a;
-    EXPECT_TRUE(SameEntry(a, b));
+    EXPECT_EQ(a, b);
     b.name[20] = 'x';
-    EXPECT_FALSE(SameEntry(a, b));
+    EXPECT_NE(a, b);
 }
 
 } // namespace

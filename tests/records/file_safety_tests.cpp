@@ -132,7 +132,8 @@ TEST_F(FileSafetyTest, WritableFilesInAReadOnlyFolderAreSavedInPlace) {
             const int saved = SaveScoreFile(GameState{}, records);
             WriteSettings(GameState{}, records);
             const test::FileSizeLimit diskFull(1000);
-            WriteSettingValue("Settings", "Browser", std::string(800, 'b'));
+            records.browserPath = QByteArray(800, 'b');
+            WriteSettings(GameState{}, records);
             return saved;
         },
         {.unprivileged = true});
@@ -158,7 +159,7 @@ TEST_F(FileSafetyTest, WritableFilesInAReadOnlyFolderAreSavedInPlace) {
 // short file is left, the next save creates it whole, and an empty one, which an older version
 // left that way, counts as absent.
 TEST_F(FileSafetyTest, TheScoreFileIsCreatedWholeOrNotAtAll) {
-    WriteSettingValue("Settings", "Options", "2,5,0,0,0");
+    test::StoreSettings({{"Options", "2,5,0,0,0"}});
     GameState game;
     RecordsState records;
     {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "records/ini_document.h"
 #include "records/score_entry.h"
 #include "records/score_format.h"
+#include "records/setting_codec.h"
+#include "records/settings_file.h"
 #include "tests/support/modal_script.h"
 
 #include <QByteArray>
@@ -130,6 +133,21 @@ inline void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// COBWL.INI afresh with these [Settings] values, hex-encoded as the game stores them.
+inline void StoreSettings(std::initializer_list<std::pair<const char*, std::string_view>> values) {
+    QByteArray text = "[Settings]\n";
+    for (const auto& [key, value] : values)
+        text += QByteArray(key) + '=' + QByteArray::fromStdString(EncodeSettingValue(value)) + '\n';
+    WriteFileBytes(SettingsFilePath(), text);
+}
+
+// The decoded value of a [Settings] key in COBWL.INI as it is on disk; empty when absent.
+inline std::string StoredSetting(const char* key) {
+    const QByteArray file = FileBytes(SettingsFilePath());
+    const IniDocument document(std::string_view(file.constData(), std::size_t(file.size())));
+    return DecodeSettingValue(document.Value("Settings", key).value_or(""));
 }
 
 // The 1,596 bytes of a score file; the layout itself is checked against stored images.

@@ -28,7 +28,7 @@ protected:
     void Store(const QByteArray& bytes) const {
         test::WriteFileBytes(records.scoreFilePath, bytes);
     }
-    static void MarkSettingsPresent() { WriteSettingValue("Settings", "Options", "0,2,0,0,0"); }
+    static void MarkSettingsPresent() { test::StoreSettings({{"Options", "0,2,0,0,0"}}); }
 
     GameState game;
     RecordsState records;
@@ -36,8 +36,7 @@ protected:
 
 TEST_F(ScoreFileTest, StartUpWithoutAFileCreatesOneFromTheSettings) {
     QFile::remove(records.scoreFilePath);
-    WriteSettingValue("Settings", "Options", "1,5,7,8,9");
-    WriteSettingValue("Settings", "MoreOptions", "5,0,0,0");
+    test::StoreSettings({{"Options", "1,5,7,8,9"}, {"MoreOptions", "5,0,0,0"}});
     PrepareScoreFile(game, records);
     const QByteArray bytes = Stored();
     ASSERT_EQ(bytes.size(), 1596);

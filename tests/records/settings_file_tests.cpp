@@ -16,14 +16,11 @@ namespace {
 using test::FileBytes;
 using test::WriteFileBytes;
 
+using test::StoredSetting;
+using test::StoreSettings;
+
 class SettingsFileTest : public test::IsolatedHome {
 protected:
-    static std::string Read(const std::string& key) {
-        std::string value;
-        ReadSettingValue("Settings", key, value);
-        return value;
-    }
-
     GameState game;
     RecordsState records;
 };
@@ -42,16 +39,6 @@ int SavesInto(const QString& folder, const std::function<void()>& act) {
     return saves;
 }
 
-TEST_F(SettingsFileTest, ValuesAreStoredHexEncodedInTheSettingsSection) {
-    ASSERT_EQ(WriteSettingValue("Settings", "Browser", "abc"), 1);
-    EXPECT_EQ(FileBytes(SettingsFilePath()), "[Settings]\nBrowser=162636\n");
-    EXPECT_EQ(Read("Browser"), "abc");
-    EXPECT_EQ(Read("Missing"), "");
-    std::string out = "left over";
-    EXPECT_EQ(ReadSettingValue("", "Browser", out), 0);
-    EXPECT_EQ(WriteSettingValue("Settings", "", "x"), 0);
-}
-
 TEST_F(SettingsFileTest, WhatIsWrittenAtExitIsReadBackWhole) {
     game.level = Expert;
     game.options = {0, 1, 0};
@@ -60,8 +47,8 @@ TEST_F(SettingsFileTest, WhatIsWrittenAtExitIsReadBackWhole) {
     // UTF-8 and Latin-1 folder names alike: the path is the bytes it names the program by.
     records.browserPath = "/opt/" + QByteArray(120, 'w') + "/n\xC3\xA9t/n\xE9t\xFFsurfer";
     ASSERT_EQ(WriteSettings(game, records), 1);
-    EXPECT_EQ(Read("Options"), "2,7,-3,0,44");
-    EXPECT_EQ(Read("MoreOptions"), "2,0,0,0");
+    EXPECT_EQ(StoredSetting("Options"), "2,7,-3,0,44");
+    EXPECT_EQ(StoredSetting("MoreOptions"), "2,0,0,0");
 
     GameState readGame;
     RecordsState readRecords;
@@ -92,11 +79,12 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFileWhole) {
     {
         const test::FileSizeLimit diskFull(1000);
         ASSERT_TRUE(diskFull.active());
-        WriteSettingValue("Settings", "Browser", std::string(600, 'b'));
+        records.browserPath = QByteArray(600, 'b');
+        WriteSettings(game, records);
     }
     EXPECT_EQ(FileBytes(SettingsFilePath()), before);
     EXPECT_EQ(QDir(QFileInfo(SettingsFilePath()).absolutePath()).entryList(QDir::Files),
-              QStringList{"COBWL.INI"});
+              (QStringList{"COBWL.INI", "WIN.INI"}));
 }
 
 // Three saves, each flushed to disk, and a crash between them leaves the keys at odds.
@@ -120,9 +108,9 @@ TEST_F(SettingsFileTest, NoSaveGrowsTheFilePastWhatIsRead) {
 }
 
 TEST_F(SettingsFileTest, AnEmptyBrowserPathKeepsTheStoredOne) {
-    WriteSettingValue("Settings", "Browser", "/usr/bin/surf");
+    StoreSettings({{"Browser", "/usr/bin/surf"}});
     WriteSettings(game, records);
-    EXPECT_EQ(Read("Browser"), "/usr/bin/surf");
+    EXPECT_EQ(StoredSetting("Browser"), "/usr/bin/surf");
 }
 
 TEST_F(SettingsFileTest, MissingKeysLeaveTheirValues) {
@@ -151,7 +139,7 @@ TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
     EXPECT_EQ(game.options.showNextColors, 1);
     EXPECT_EQ(records.browserPath.size(), 2500);
     // Flag bits above the third are ignored.
-    WriteSettingValue("Settings", "MoreOptions", "-8,0,0,0");
+    StoreSettings({{"MoreOptions", "-8,0,0,0"}});
     game.options = {1, 1, 1};
     ReadSettings(game, records);
     EXPECT_EQ(game.options.traceAllMoves, 0);
@@ -161,12 +149,12 @@ TEST_F(SettingsFileTest, OddValuesAreReadWithoutHarm) {
 
 TEST_F(SettingsFileTest, TheScoreHeaderCountsOnlyWithOptionsOrVersion) {
     EXPECT_FALSE(ScoreHeaderInForce());
-    WriteSettingValue("Settings", "Browser", "x");
+    StoreSettings({{"Browser", "x"}});
     EXPECT_FALSE(ScoreHeaderInForce());
     WriteFileBytes(ProfileFilePath(), "[Cobblewell]\nVersion=v1.0a\n");
     EXPECT_TRUE(ScoreHeaderInForce());
     QFile::remove(ProfileFilePath());
-    WriteSettingValue("Settings", "Options", "1");
+    StoreSettings({{"Options", "1"}});
     EXPECT_TRUE(ScoreHeaderInForce());
 }
 
