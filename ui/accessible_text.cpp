@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessible_text.h"
 
+#include "resources/translations.h"
 #include "widgets/draw_helpers.h"
 
 #include <QCoreApplication>
@@ -49,8 +50,7 @@ QString ColourName(std::int32_t colour) {
 
 QString CellAccessibleName(int index) {
     return QCoreApplication::translate("Cell", "row %1, column %2")
-        .arg(index / kBoardSize + 1)
-        .arg(index % kBoardSize + 1);
+        .arg(NumberText(index / kBoardSize + 1), NumberText(index % kBoardSize + 1));
 }
 
 // A ball passing through a cell during a traced move has a stack of 0; it reads as a ball.
@@ -62,7 +62,7 @@ QString CellDescription(const Cell& cell) {
     if (cell.stack < 2)
         return ball;
     //: %1 is a ball or the joker as described alone, %2 the height of its stack (2 to 4).
-    return QCoreApplication::translate("Cell", "%1, stack of %2").arg(ball).arg(cell.stack);
+    return QCoreApplication::translate("Cell", "%1, stack of %2").arg(ball, NumberText(cell.stack));
 }
 
 QString NextColoursDescription(const NextColors& next, bool shown) {

@@ -3,6 +3,7 @@
 
 #include "resources/art_names.h"
 #include "resources/resource_lookup.h"
+#include "resources/translations.h"
 #include "ui/accessible_text.h"
 #include "ui/cell_accessible.h"
 #include "widgets/lcd_digits.h"
@@ -85,7 +86,7 @@ LcdPanel::LcdPanel(bool showBest, const GameState& game, QWidget* parent,
 
 void LcdPanel::UpdateAccessibleText() {
     const std::int32_t value = showBest_ ? BestOfLevel(game_) : game_.score;
-    SetAccessibleDescriptionIfChanged(*this, QString::number(value));
+    SetAccessibleDescriptionIfChanged(*this, NumberText(value));
 }
 
 QImage LcdPanel::picture() const {
