@@ -34,12 +34,17 @@ constexpr std::array<const char*, kLevelCount> kLevelNames{
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
 struct InstalledCatalogues {
-    QPointer<QTranslator> game;
-    QPointer<QTranslator> qt;
+    QList<QPointer<QTranslator>> catalogues;
     QString language = kEnglish;
 };
 
 InstalledCatalogues installed;
+
+// Qt searches the catalogue installed last first, so each goes above those before it.
+void Install(QTranslator* catalogue) {
+    QCoreApplication::installTranslator(catalogue);
+    installed.catalogues.append(catalogue);
+}
 
 } // namespace
 
@@ -53,8 +58,8 @@ QStringList TranslatedLanguages() {
 
 QString InstallTranslations(const QLocale& locale) {
     // A catalogue leaves the application's list when it is deleted.
-    delete installed.game;
-    delete installed.qt;
+    qDeleteAll(installed.catalogues);
+    installed.catalogues.clear();
     installed.language = kEnglish;
 
     auto* catalogue = new QTranslator(QCoreApplication::instance());
@@ -65,18 +70,19 @@ QString InstallTranslations(const QLocale& locale) {
         return installed.language;
     }
     installed.language = catalogue->language();
-    // Qt's own texts come from Debian's catalogues (qt6-translations-l10n, optional) where it
-    // has one for the language, else from the few the game carries for those it lacks; without
-    // either they stay English.
-    installed.qt = new QTranslator(QCoreApplication::instance());
+    // Qt's own texts come from Debian's catalogues (qt6-translations-l10n, optional), searched
+    // first, and from the few the game carries, beneath them, for the languages or the texts
+    // Debian's lack (Slovak's has no message-box buttons); without either they stay English.
     const QString qtCatalogue = QStringLiteral("qtbase_") + installed.language;
-    if (installed.qt->load(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        installed.qt->load(qtCatalogue, kCatalogueFolder))
-        QCoreApplication::installTranslator(installed.qt);
-    else
-        delete installed.qt;
-    installed.game = catalogue;
-    QCoreApplication::installTranslator(catalogue);
+    for (const QString& folder :
+         {kCatalogueFolder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        auto* qt = new QTranslator(QCoreApplication::instance());
+        if (qt->load(qtCatalogue, folder))
+            Install(qt);
+        else
+            delete qt;
+    }
+    Install(catalogue);
     return installed.language;
 }
 
