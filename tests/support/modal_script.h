@@ -34,6 +34,7 @@ private:
         if (modal == nullptr || modal == handled_)
             return;
         handled_ = modal;
+        ticks_ = 0;
         const Action action = actions_.front();
         actions_.pop_front();
         action(modal);

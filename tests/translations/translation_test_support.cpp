@@ -8,18 +8,17 @@
 #include "records/entry_text.h"
 #include "records/score_table.h"
 #include "resources/translations.h"
+#include "tests/support/modal_script.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QXmlStreamReader>
 
 namespace cw::test {
@@ -51,25 +50,6 @@ void FillTables(RecordsState& records) {
             entry.time = RowTime(level, row);
         }
     }
-}
-
-// Runs `act` on the first modal window other than `previous` that comes up; gives up after a
-// few seconds, so that a dialog that never opens ends the test by its time-out, not silently.
-void WhenModalOpens(const std::function<void(QWidget*)>& act, QPointer<QWidget> previous = {}) {
-    auto* poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, act, previous] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool ready = modal != nullptr && modal != previous && modal->isVisible();
-        if (!ready && clock->elapsed() < 10000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        if (ready)
-            act(modal);
-    });
-    poll->start(20);
 }
 
 void Reject(QWidget* dialog) {
@@ -160,36 +140,37 @@ void TranslatedWindowTest::TearDown() {
 
 void TranslatedWindowTest::Tour(const std::function<void(const TourStop&)>& visit) {
     visit({QStringLiteral("Main window"), window_.get()});
-
-    WhenModalOpens([&](QWidget* options) {
-        visit({QStringLiteral("Options"), options});
-        Reject(options);
+    const auto visitAndReject = [&visit](const char* name) {
+        return [&visit, name](QWidget* dialog) {
+            visit({QString::fromLatin1(name), dialog});
+            Reject(dialog);
+        };
+    };
+    // The dialogs in the order the steps below open them.
+    ModalScript dialogs({
+        visitAndReject("Options"),
+        visitAndReject("Name"),
+        [&visit](QWidget* top) {
+            auto* levels = top->findChild<QComboBox*>(QStringLiteral("levelCombo"));
+            for (int level = 0; level < kLevelCount; ++level) {
+                levels->setCurrentIndex(level);
+                visit({QStringLiteral("Top Players"), top});
+            }
+            Reject(top);
+        },
+        [&visit](QWidget* about) {
+            visit({QStringLiteral("About"), about});
+            about->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        },
+        visitAndReject("Game over"),
+        visitAndReject("Browser chooser"),
+        visitAndReject("Connection failed"),
     });
     TriggerCommand("actionOptions");
-
     // A score above the whole table asks for the name, then shows the table.
-    WhenModalOpens([&](QWidget* name) {
-        visit({QStringLiteral("Name"), name});
-        WhenModalOpens(
-            [&](QWidget* top) {
-                auto* levels = top->findChild<QComboBox*>(QStringLiteral("levelCombo"));
-                for (int level = 0; level < kLevelCount; ++level) {
-                    levels->setCurrentIndex(level);
-                    visit({QStringLiteral("Top Players"), top});
-                }
-                Reject(top);
-            },
-            name);
-        Reject(name);
-    });
     game_.score = 99999;
     window_->OfferScoreEntry(game_.level);
     game_.score = 0;
-
-    WhenModalOpens([&](QWidget* about) {
-        visit({QStringLiteral("About"), about});
-        about->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    });
     TriggerCommand("actionAbout");
 
     TriggerCommand("actionHelpIndex");
@@ -200,23 +181,11 @@ void TranslatedWindowTest::Tour(const std::function<void(const TourStop&)>& visi
     }
 
     // The rules' own path to the message: no move left ends the game.
-    WhenModalOpens([&](QWidget* box) {
-        visit({QStringLiteral("Game over"), box});
-        Reject(box);
-    });
     GameOver(game_, *window_, game_.level);
-
     DesktopLaunchPlatform launcher(window_.get());
-    WhenModalOpens([&](QWidget* chooser) {
-        visit({QStringLiteral("Browser chooser"), chooser});
-        Reject(chooser);
-    });
     launcher.ChooseBrowser(ChooseBrowserTitle(QString::fromLatin1(kHomePageAddress)));
-    WhenModalOpens([&](QWidget* warning) {
-        visit({QStringLiteral("Connection failed"), warning});
-        Reject(warning);
-    });
     launcher.WarnConnectionFailed();
+    EXPECT_EQ(dialogs.pending(), 0);
 }
 
 } // namespace cw::test
