@@ -17,6 +17,89 @@
     </message>
 </context>
 <context>
+    <name>Announcement</name>
+    <message>
+        <source>%1 selected.</source>
+        <extracomment>Spoken by the screen reader when the player picks a ball. %1 is the ball as a cell describes it alone (&quot;red ball&quot;, &quot;joker&quot;); the game writes the sentence&apos;s first letter as a capital.</extracomment>
+        <translation>%1 נבחר.</translation>
+    </message>
+    <message>
+        <source>Selection cancelled.</source>
+        <extracomment>Spoken when the player puts the picked ball back down.</extracomment>
+        <translation>הבחירה בוטלה.</translation>
+    </message>
+    <message>
+        <source>Only a lone ball can be moved.</source>
+        <extracomment>Spoken when the player picks a stack of two or more balls, which cannot move.</extracomment>
+        <translation>רק כדור בודד יכול לזוז.</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <extracomment>Spoken when the picked ball cannot reach the chosen cell: no free path leads there.</extracomment>
+        <translation>אין דרך.</translation>
+    </message>
+    <message>
+        <source>Moved to row %1, column %2.</source>
+        <extracomment>Spoken after a move. Rows and columns count from 1 at the top left, as in the cells&apos; names (&quot;row %1, column %2&quot;).</extracomment>
+        <translation>הוזז לשורה %1, עמודה %2.</translation>
+    </message>
+    <message>
+        <source>Stack of five cleared: %1 points.</source>
+        <extracomment>%1 is 5, 10 or 15 (five balls times the level&apos;s factor); word it so that it reads right for each.</extracomment>
+        <translation>ערימת חמישה כדורים נעלמה: %1 נקודות.</translation>
+    </message>
+    <message>
+        <source>Stacks of five cleared: %1, together %2 points.</source>
+        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
+        <translation>%1 ערימות של חמישה כדורים נעלמו, יחד %2 נקודות.</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <extracomment>The new score, said after the points of a clear.</extracomment>
+        <translation>ניקוד %1.</translation>
+    </message>
+    <message>
+        <source>New balls: %1.</source>
+        <extracomment>%1 lists the balls that just dropped onto the board (one to five), each as &quot;red at row 1, column 1&quot;, separated by the list separator below.</extracomment>
+        <translation>כדורים חדשים: %1.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3</source>
+        <extracomment>One dropped ball: %1 is its colour as the next-colours panel names it (&quot;red&quot;, &quot;joker&quot;), %2 and %3 its row and column.</extracomment>
+        <translation>%1 בשורה %2, עמודה %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Separates the dropped balls in the list: &quot;red at row 1, column 1; blue at row 7, column 3&quot;.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Game over. Score %1.</source>
+        <extracomment>Spoken when the board is full and the game ends, before the game-over message box.</extracomment>
+        <translation>המשחק נגמר. ניקוד %1.</translation>
+    </message>
+    <message>
+        <source>New game, %1.</source>
+        <extracomment>%1 is the level&apos;s name (&quot;Beginner&quot;).</extracomment>
+        <translation>משחק חדש, רמת %1.</translation>
+    </message>
+    <message>
+        <source>Score %1, best %2.</source>
+        <extracomment>Said on demand (F2): the score and the best score of the level.</extracomment>
+        <translation>ניקוד %1, שיא %2.</translation>
+    </message>
+    <message>
+        <source>Next colours: %1.</source>
+        <extracomment>Said on demand (F3). %1 is the next-colours panel&apos;s description: the colours (&quot;red, joker, blue&quot;) or &quot;hidden&quot;.</extracomment>
+        <translation>הצבעים הבאים: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>Said on demand (F4): the cell under the keyboard cursor. %1 its place (&quot;row 3, column 5&quot;), %2 what lies in it (&quot;red ball, stack of 3&quot;, &quot;empty&quot;); the first letter becomes a capital.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Cell</name>
     <message>
         <source>red</source>
