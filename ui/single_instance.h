@@ -2,14 +2,14 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLocalServer>
+#include <QLibrary>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
-class QLocalSocket;
 class QWidget;
 
 namespace cw {
@@ -25,15 +25,16 @@ enum class Election {
 
 // One game per player: a lock file in the player's runtime folder elects the game, and a local
 // socket beside it carries a later start's request to come forward. The folder is the player's
-// alone (mode 0700), so whoever reaches the socket is the player.
-class SingleInstance : public QObject {
+// alone (mode 0700), so whoever reaches the socket is the player. The socket's side is a module
+// (instance_socket.h) found at `module`; without it a start says so once and runs as Unruled.
+class SingleInstance {
 public:
     // Runs on the game's event loop for each later start, with that start's activation token
     // (or none); brings the window forward, or returns true when a modal dialog keeps it back.
     using Activate = std::function<bool(const QByteArray& activationToken)>;
 
     explicit SingleInstance(Activate activate, QString folder = RuntimeFolder(),
-                            QObject* parent = nullptr);
+                            const QString& module = SocketModule());
 
     // Claims the game for this process or, where another holds it, hands that game what this
     // start's launcher gave it to bring a window forward: its Wayland activation token or,
@@ -41,19 +42,23 @@ public:
     // one line. Said once on standard error when it comes to Unruled.
     Election Elect(int answerWaitMs = 2000);
 
+    // The elected game answers later starts from here on, once its window shows: until then a
+    // later start's Elect tries again. Where it cannot listen it gives up the claim, as Unruled.
+    void Listen();
+
     // The player's runtime folder; empty when there is none.
     static QString RuntimeFolder();
+    // The socket module where the build and the installation put it, relative to the program.
+    static QString SocketModule();
 
 private:
     QString SocketPath() const;
-    Election Listen();
-    static Election Ask(QLocalSocket& socket, int waitMs);
-    void Answer(QLocalSocket* socket);
 
     const Activate activate_;
     const QString folder_;
+    QLibrary module_;
     QLockFile lock_;
-    QLocalServer server_;
+    std::unique_ptr<QObject> server_;
 };
 
 // Keeps the startup-notification id (X11) that this process's launcher gave it, for Elect:
