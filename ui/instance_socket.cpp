@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/instance_socket.h"
+#include "ui/single_instance.h"
 
 #include <QDeadlineTimer>
 #include <QLocalServer>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/single_instance.h"
 
-#include "ui/instance_socket.h"
 #include "x11/startup_id.h"
 
 #include <QApplication>
@@ -31,15 +30,11 @@ int Remaining(const QDeadlineTimer& deadline) {
     return static_cast<int>(deadline.remainingTime());
 }
 
-// The rule of instance_socket.h for a token.
+// The rule of kMaxTokenLength.
 QByteArray OneWord(const QByteArray& token) {
     const bool oneWord = token.size() <= kMaxTokenLength &&
                          std::ranges::all_of(token, [](char c) { return c > ' ' && c < 0x7f; });
     return oneWord ? token : QByteArray();
-}
-
-template <typename Function> Function Resolve(QLibrary& module, const char* name) {
-    return reinterpret_cast<Function>(module.resolve(name));
 }
 
 QByteArray keptStartupId;
@@ -97,7 +92,7 @@ Election SingleInstance::Elect(int answerWaitMs) {
             return Election::Elected;
         if (lock_.error() != QLockFile::LockFailedError)
             return Unruled(QStringLiteral("cannot create %1").arg(lock_.fileName()));
-        const auto ask = Resolve<decltype(&cwAskAt)>(module_, "cwAskAt");
+        const auto ask = reinterpret_cast<decltype(&cwAskAt)>(module_.resolve("cwAskAt"));
         if (ask == nullptr)
             return Unruled(module_.errorString());
         const Election answer = ask(SocketPath(), LaunchActivationToken(), Remaining(deadline));
@@ -111,7 +106,7 @@ Election SingleInstance::Elect(int answerWaitMs) {
 void SingleInstance::Listen() {
     if (!lock_.isLocked())
         return;
-    const auto listen = Resolve<decltype(&cwListenAt)>(module_, "cwListenAt");
+    const auto listen = reinterpret_cast<decltype(&cwListenAt)>(module_.resolve("cwListenAt"));
     QString why = module_.errorString();
     if (listen != nullptr)
         // The token goes on to the window system, so it keeps to the same rule here.

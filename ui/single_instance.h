@@ -14,6 +14,9 @@ class QWidget;
 
 namespace cw {
 
+// A token travels as one line of printable ASCII without spaces, at most this long, or not at all.
+constexpr qsizetype kMaxTokenLength = 255;
+
 // What a start learns as it claims the game of this player.
 enum class Election {
     Elected, // no other game runs: this start is the game and answers later ones
@@ -25,8 +28,8 @@ enum class Election {
 
 // One game per player: a lock file in the player's runtime folder elects the game, and a local
 // socket beside it carries a later start's request to come forward. The folder is the player's
-// alone (mode 0700), so whoever reaches the socket is the player. The socket's side is a module
-// (instance_socket.h) found at `module`; without it a start says so once and runs as Unruled.
+// alone (mode 0700), so whoever reaches the socket is the player. The socket is the module at
+// `module` (below); without it a start says so once and runs as Unruled.
 class SingleInstance {
 public:
     // Runs on the game's event loop for each later start, with that start's activation token
@@ -74,3 +77,17 @@ void KeepLaunchStartupId();
 bool ActivateUnlessBusy(QWidget* window, const QByteArray& activationToken = {});
 
 } // namespace cw
+
+// The socket's module (instance_socket.cpp), which the game loads by name: Qt Network and the
+// libraries behind it cost a start several per cent of its time, and the game that wins the
+// lock needs them only once its window shows.
+extern "C" {
+// Listens at `path`, where only the lock's holder listens, so a socket already there is a gone
+// game's. Each later start's line goes to `answer`, which returns true while a modal dialog
+// keeps the window back. The server, or null with `why`.
+Q_DECL_EXPORT QObject* cwListenAt(const QString& path,
+                                  std::function<bool(const QByteArray& line)> answer, QString& why);
+// Hands `line` to the game listening at `path`: Shown or Busy as it answers, Silent when it
+// answers nothing within `waitMs`.
+Q_DECL_EXPORT cw::Election cwAskAt(const QString& path, const QByteArray& line, int waitMs);
+}
