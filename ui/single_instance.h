@@ -20,7 +20,7 @@ constexpr qsizetype kMaxTokenLength = 255;
 // What a start learns as it claims the game of this player.
 enum class Election {
     Elected, // no other game runs: this start is the game and answers later ones
-    Unruled, // no runtime folder to hold the claim: this start is a game without the rule
+    Unruled, // no runtime folder or socket module to hold the claim: a game without the rule
     Shown,   // the running game came forward; this start ends
     Busy,    // the running game shows a modal dialog; this start beeps and ends
     Silent,  // a game holds the claim but does not answer (stopped, hung); this start ends
