@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
@@ -18,11 +17,8 @@ namespace {
 // The lock file and the socket beside it take the main window's class name.
 constexpr char kName[] = "CW:MAIN";
 constexpr int kRetryMs = 50;
-constexpr qsizetype kMaxToken = 255;
 constexpr char kActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
 constexpr char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
-const QByteArray kShown = QByteArrayLiteral("shown\n");
-const QByteArray kBusy = QByteArrayLiteral("busy\n");
 
 Election Unruled(const QString& why) {
     qWarning("cobblewell: %s; this game runs without the rule of one game per player",
@@ -34,9 +30,9 @@ int Remaining(const QDeadlineTimer& deadline) {
     return static_cast<int>(deadline.remainingTime());
 }
 
-// A token travels as one line of printable ASCII without spaces, or not at all.
+// The rule of kMaxTokenLength.
 QByteArray OneWord(const QByteArray& token) {
-    const bool oneWord = token.size() <= kMaxToken &&
+    const bool oneWord = token.size() <= kMaxTokenLength &&
                          std::ranges::all_of(token, [](char c) { return c > ' ' && c < 0x7f; });
     return oneWord ? token : QByteArray();
 }
@@ -64,22 +60,20 @@ void ActivateWithToken(QWidget* window, const QByteArray& activationToken) {
 
 } // namespace
 
-SingleInstance::SingleInstance(Activate activate, QString folder, QObject* parent)
-    : QObject(parent), activate_(std::move(activate)), folder_(std::move(folder)),
+SingleInstance::SingleInstance(Activate activate, QString folder, const QString& module)
+    : activate_(std::move(activate)), folder_(std::move(folder)), module_(module),
       lock_(folder_ + u'/' + QLatin1String(kName) + QLatin1String(".lock")) {
     // The game holds its lock for hours, so age tells nothing: a lock is stale only when its
     // process has gone, which QLockFile sees by the number in it.
     lock_.setStaleLockTime(0);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Answer(socket); });
-        }
-    });
 }
 
 QString SingleInstance::RuntimeFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+QString SingleInstance::SocketModule() {
+    return QCoreApplication::applicationDirPath() + QLatin1String("/" COBBLEWELL_SOCKET_MODULE);
 }
 
 QString SingleInstance::SocketPath() const {
@@ -93,57 +87,36 @@ Election SingleInstance::Elect(int answerWaitMs) {
     if (folder_.isEmpty())
         return Unruled(QStringLiteral("no runtime folder (XDG_RUNTIME_DIR)"));
     const QDeadlineTimer deadline(answerWaitMs);
-    QLocalSocket socket;
     do {
         if (lock_.tryLock(0))
-            return Listen();
+            return Election::Elected;
         if (lock_.error() != QLockFile::LockFailedError)
             return Unruled(QStringLiteral("cannot create %1").arg(lock_.fileName()));
-        socket.connectToServer(SocketPath());
-        if (socket.waitForConnected(Remaining(deadline))) {
-            const Election answer = Ask(socket, Remaining(deadline));
-            if (answer != Election::Silent)
-                return answer;
-            socket.abort();
-        }
+        const auto ask = reinterpret_cast<decltype(&cwAskAt)>(module_.resolve("cwAskAt"));
+        if (ask == nullptr)
+            return Unruled(module_.errorString());
+        const Election answer = ask(SocketPath(), LaunchActivationToken(), Remaining(deadline));
+        if (answer != Election::Silent)
+            return answer;
         QThread::msleep(kRetryMs);
     } while (!deadline.hasExpired());
     return Election::Silent;
 }
 
-Election SingleInstance::Listen() {
-    // Only the lock's holder listens, so a socket already there is a gone game's.
-    QLocalServer::removeServer(SocketPath());
-    if (server_.listen(SocketPath()))
-        return Election::Elected;
-    const QString why =
-        QStringLiteral("cannot listen on %1 (%2)").arg(SocketPath(), server_.errorString());
-    lock_.unlock();
-    return Unruled(why);
-}
-
-Election SingleInstance::Ask(QLocalSocket& socket, int waitMs) {
-    const QDeadlineTimer deadline(waitMs);
-    socket.write(LaunchActivationToken() + '\n');
-    socket.flush();
-    while (!socket.canReadLine() && socket.waitForReadyRead(Remaining(deadline))) {
-    }
-    const QByteArray answer = socket.readLine();
-    if (answer == kBusy)
-        return Election::Busy;
-    return answer == kShown ? Election::Shown : Election::Silent;
-}
-
-void SingleInstance::Answer(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kMaxToken + 1)
-            socket->abort();
+void SingleInstance::Listen() {
+    if (!lock_.isLocked())
         return;
-    }
-    // The token goes on to the window system, so it keeps to the same rule here.
-    const QByteArray token = OneWord(socket->readLine().trimmed());
-    socket->write(activate_(token) ? kBusy : kShown);
-    socket->disconnectFromServer();
+    const auto listen = reinterpret_cast<decltype(&cwListenAt)>(module_.resolve("cwListenAt"));
+    QString why = module_.errorString();
+    if (listen != nullptr)
+        // The token goes on to the window system, so it keeps to the same rule here.
+        server_.reset(listen(
+            SocketPath(), [this](const QByteArray& line) { return activate_(OneWord(line)); },
+            why));
+    if (server_ != nullptr)
+        return;
+    lock_.unlock();
+    Unruled(why);
 }
 
 void KeepLaunchStartupId() {

@@ -178,10 +178,13 @@ int RunApplication(QApplication& application) {
     window->layout()->activate();
     CenterDialog(window.get(), nullptr);
     window->show();
-    // The desktop takes up the icon whenever the window's changes; decoding its eight sizes
-    // before the show would hold the window back.
-    QTimer::singleShot(0, window.get(),
-                       [shown = window.get()] { shown->setWindowIcon(WindowIcon()); });
+    // The desktop takes up the icon whenever the window's changes, and later starts retry until
+    // the game listens: decoding the icon's eight sizes or loading the socket before the show
+    // would hold the window back.
+    QTimer::singleShot(0, window.get(), [shown = window.get(), &instance] {
+        shown->setWindowIcon(WindowIcon());
+        instance.Listen();
+    });
     QApplication::exec();
     return 0;
 }

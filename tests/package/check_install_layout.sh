@@ -3,8 +3,9 @@
 # Installs the game's component of a build into a scratch root with the prefix /usr and checks
 # that every file lands where a Debian desktop looks for it, and nothing else is installed.
 set -euo pipefail
-build=${1:?usage: check_install_layout.sh BUILD_DIR APP_ID}
-app_id=${2:?usage: check_install_layout.sh BUILD_DIR APP_ID}
+build=${1:?usage: check_install_layout.sh BUILD_DIR APP_ID MODULE}
+app_id=${2:?usage: check_install_layout.sh BUILD_DIR APP_ID MODULE}
+module=${3:?usage: check_install_layout.sh BUILD_DIR APP_ID MODULE}
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -12,6 +13,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr --component cobblewell >/de
 
 expected=(
     usr/games/cobblewell
+    "usr/$module"
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/man/man6/cobblewell.6.gz
