@@ -3,6 +3,7 @@
 
 #include "game/rules.h"
 #include "resources/translations.h"
+#include "ui/announcer.h"
 #include "ui/cell_widget.h"
 #include "ui/toolbar_panels.h"
 #include "widgets/draw_helpers.h"
@@ -65,6 +66,8 @@ MainWindow::MainWindow(GameState& game, RecordsState& records, const BitmapLoade
     auto* client = new ClientArea(this);
     CreateChildren(client, loader);
     WatchMouseClicks(client);
+    // Beside the client area rather than in it, whose children are the game's layout.
+    announcer_ = new Announcer(this);
     setCentralWidget(client);
     // The window takes the size of menu bar plus client area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -137,8 +140,14 @@ void MainWindow::setPause(PauseFunction pause) {
 }
 
 void MainWindow::OnCellPressed(int index) {
-    OnCellClick(game_, *this, index);
+    RunReported(index, [this, index] { OnCellClick(game_, *this, index); });
     UpdateCursors();
+}
+
+void MainWindow::RunReported(int cell, const std::function<void()>& action) {
+    report_.Begin(cell);
+    action();
+    announcer_->Announce(report_.Finish());
 }
 
 void MainWindow::OnBlinkTimer() {

@@ -6,6 +6,7 @@
 #include "records/options_dialog.h"
 #include "records/records_state.h"
 #include "resources/menu_builder.h"
+#include "ui/action_report.h"
 #include "ui/cell_images.h"
 #include "ui/face_tiles.h"
 #include "ui/keyboard_cursor.h"
@@ -15,12 +16,14 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAbstractNativeEventFilter;
 
 namespace cw {
 
+class Announcer;
 class CellWidget;
 class NewButton;
 class LcdPanel;
@@ -85,6 +88,10 @@ private:
     void OnBlinkTimer();
     void OnFaceTimerTick();
     void NewGameCommand();
+    // Runs one player action: a click on `cell`, or for -1 a command that deals a new game.
+    // Once the rules are done with it, the screen reader hears what it did.
+    void RunReported(int cell, const std::function<void()>& action);
+    void AddSpeakingKeys();
     void UpdateCursors();
     void EndWithDestroyedWindow();
     QTimer* TimerById(int id);
@@ -104,6 +111,8 @@ private:
     LcdPanel* scorePanel_ = nullptr;
     LcdPanel* bestPanel_ = nullptr;
     NextColorsPanel* nextColorsPanel_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    ActionReport report_{game_};
     QTimer blinkTimer_;
     QTimer faceTimer_;
     PauseFunction pause_;

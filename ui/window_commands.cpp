@@ -28,7 +28,9 @@ void MainWindow::ConnectCommands() {
     on(Command::NewGame, &MainWindow::NewGameCommand);
     for (std::int32_t level = Beginner; level <= Expert; ++level)
         on(kLevelCommands[static_cast<std::size_t>(level)], [this, level] {
-            ChangeLevel(game_, *this, level, [this] { UpdateTitle(game_.level); });
+            RunReported(-1, [this, level] {
+                ChangeLevel(game_, *this, level, [this] { UpdateTitle(game_.level); });
+            });
             UpdateCursors();
         });
     on(Command::HighScores, [this] { ShowTopPlayers(game_, records_, this); });
@@ -41,10 +43,11 @@ void MainWindow::ConnectCommands() {
     on(Command::HelpUsing, [this] { ShowHelp(HelpTopic::UsingHelp, this); });
     on(Command::About, [this] { RunAboutCommand(game_.random, records_.browserPath, this); });
     on(Command::Minimize, &MainWindow::showMinimized);
+    AddSpeakingKeys();
 }
 
 void MainWindow::NewGameCommand() {
-    NewCommand(game_, *this);
+    RunReported(-1, [this] { NewCommand(game_, *this); });
     UpdateCursors();
 }
 

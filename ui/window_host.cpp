@@ -4,6 +4,7 @@
 // with a pause that the screen must show them for, from its first millisecond.
 
 #include "records/score_table.h"
+#include "ui/announcer.h"
 #include "ui/cell_widget.h"
 #include "ui/main_window.h"
 #include "ui/toolbar_panels.h"
@@ -26,13 +27,16 @@ void MainWindow::RedrawCell(int index) {
 }
 
 void MainWindow::RefreshCell(int index, bool jokerInvolved) {
-    if (IsCell(index))
-        cell(index)->RefreshNow(jokerInvolved);
+    if (!IsCell(index))
+        return;
+    cell(index)->RefreshNow(jokerInvolved);
+    report_.CellRefreshed(index);
 }
 
 void MainWindow::RedrawScore() {
     scorePanel_->UpdateAccessibleText();
     scorePanel_->repaint();
+    report_.ScoreRedrawn();
 }
 
 void MainWindow::RedrawBest() {
@@ -66,9 +70,11 @@ void MainWindow::StopTimer(int id) {
 
 void MainWindow::Beep() {
     QApplication::beep();
+    report_.Beeped();
 }
 
 void MainWindow::Message(const std::string& text) {
+    announcer_->Announce(report_.GameOver());
     QMessageBox box(QMessageBox::Information, QStringLiteral("Cobblewell"),
                     QCoreApplication::translate("Rules", text.c_str()), QMessageBox::Ok, this);
     box.exec();

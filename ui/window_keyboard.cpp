@@ -3,11 +3,16 @@
 // cell under it. The keys are taken by the window, not the cells, and only once nothing
 // else wanted them: a menu bar in keyboard mode, a popup menu or a dialog takes them first,
 // and the accelerators (Esc, Ctrl+N, ...) are shortcuts that fire before any key press.
+// F2, F3 and F4 only speak: they tell a screen reader the score, the next colours and the cell
+// under the cursor.
 
+#include "ui/accessible_text.h"
+#include "ui/announcer.h"
 #include "ui/cell_widget.h"
 #include "ui/main_window.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -76,6 +81,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     else if (keyboardCursor_.visible() && !event->isAutoRepeat())
         OnCellPressed(keyboardCursor_.cell());
     event->accept();
+}
+
+// Window shortcuts without a menu item, which a modal dialog silences as it does the menus'.
+void MainWindow::AddSpeakingKeys() {
+    const auto speak = [this](const char* name, Qt::Key key, auto text) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, text] { announcer_->Announce(text()); });
+    };
+    speak("actionSayScore", Qt::Key_F2, [this] {
+        return ScoreAnnouncement(game_.score, game_.best[static_cast<std::size_t>(game_.level)]);
+    });
+    speak("actionSayNextColours", Qt::Key_F3, [this] {
+        return NextColoursAnnouncement(
+            NextColoursDescription(game_.next, game_.options.showNextColors != 0));
+    });
+    speak("actionSayCell", Qt::Key_F4, [this] {
+        const int index = keyboardCursor_.cell();
+        return CellAnnouncement(index, game_.board.cells[static_cast<std::size_t>(index)]);
+    });
 }
 
 void MainWindow::StepKeyboardCursor(int rows, int columns) {

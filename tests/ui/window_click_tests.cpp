@@ -4,6 +4,7 @@
 #include "game/rules.h"
 #include "ui/cell_widget.h"
 
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -25,6 +26,12 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         Start();
+    }
+    // What the screen reader was told last, after these clicks.
+    std::string SaidAfter(std::initializer_list<int> clicks) {
+        for (const int cell : clicks)
+            Click(cell);
+        return window_->findChild<QLabel*>("announcer")->text().toStdString();
     }
     QRgb ExpectedCentre(int index) const {
         const Cell& cell = game_.board.cells[static_cast<std::size_t>(index)];
@@ -157,6 +164,36 @@ TEST_F(WindowClicks, CursorsFollowEveryClick) {
         EXPECT_EQ(window_->cell(index)->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor)
             << index;
     }
+}
+
+TEST_F(WindowClicks, EachActionIsToldKeyFactFirst) {
+    // Red walled in by blue in the corner; red stacks of two at 4 and of four at 8.
+    SetBoard({{0, kRed}, {1, kBlue}, {9, kBlue}, {4, kRed}, {8, kRed}, {7, kRed}, {80, kBlue}});
+    game_.board.cells[4].stack = 2;
+    game_.board.cells[8].stack = 4;
+    game_.score = 20;
+    EXPECT_EQ(SaidAfter({0}), "Red ball selected.");
+    EXPECT_EQ(SaidAfter({0}), "Selection cancelled.");
+    EXPECT_EQ(SaidAfter({0, 40}), "No path.");
+    EXPECT_EQ(SaidAfter({1, 4}), "Only a lone ball can be moved.");
+    EXPECT_EQ(SaidAfter({40}), "Only a lone ball can be moved.") << "an empty cell says nothing";
+    EXPECT_EQ(SaidAfter({7, 8}), "Moved to row 1, column 9. Stack of five cleared: 5 points. "
+                                 "Score 25.");
+}
+
+TEST_F(WindowClicks, ANewGameAndTheKeysThatSpeakAreTold) {
+    TriggerCommand("actionExpert");
+    EXPECT_TRUE(SaidAfter({}).starts_with("New game, Expert. New balls: "));
+    SetBoard({{40, kBlue}});
+    game_.board.cells[40].stack = 3;
+    game_.best[Expert] = 12;
+    game_.next = {kRed, kJoker, kBlue, kRed, kRed};
+    TriggerCommand("actionSayScore");
+    EXPECT_EQ(SaidAfter({}), "Score 0, best 12.");
+    TriggerCommand("actionSayNextColours");
+    EXPECT_EQ(SaidAfter({}), "Next colours: red, joker, blue.");
+    TriggerCommand("actionSayCell");
+    EXPECT_EQ(SaidAfter({}), "Row 5, column 5: blue ball, stack of 3.");
 }
 
 } // namespace
