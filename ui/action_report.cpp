@@ -136,19 +136,12 @@ QString ActionReport::Finish() {
             << Text(QT_TRANSLATE_NOOP("Announcement", "New game, %1.")).arg(LevelName(game_.level));
         break;
     }
-    if (r_.clears == 1) {
+    // A move clears at most the one stack it lands on, and a drop completes none.
+    if (r_.clears > 0) {
         //: %1 is 5, 10 or 15 (five balls times the level's factor); word it so that it reads
         //: right for each.
         sentences << Text(QT_TRANSLATE_NOOP("Announcement", "Stack of five cleared: %1 points."))
                          .arg(NumberText(r_.points));
-    } else if (r_.clears > 1) {
-        //: %1 is how many stacks cleared at once (2 or more), %2 their points together (10 or
-        //: more).
-        sentences << Text(QT_TRANSLATE_NOOP("Announcement",
-                                            "Stacks of five cleared: %1, together %2 points."))
-                         .arg(NumberText(r_.clears), NumberText(r_.points));
-    }
-    if (r_.clears > 0) {
         //: The new score, said after the points of a clear.
         sentences
             << Text(QT_TRANSLATE_NOOP("Announcement", "Score %1.")).arg(NumberText(game_.score));

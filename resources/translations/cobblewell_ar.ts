@@ -49,11 +49,6 @@
         <translation>أُزيلت كومة من خمس كرات، ونقاطها %1.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>أُزيلت أكوام من خمس كرات: عددها %1، ومجموع نقاطها %2.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>النتيجة %1.</translation>

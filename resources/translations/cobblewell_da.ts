@@ -49,11 +49,6 @@
         <translation>Stak med fem ryddet: %1 point.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>Stakke med fem ryddet: %1, tilsammen %2 point.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>Du har %1 point.</translation>

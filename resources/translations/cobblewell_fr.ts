@@ -49,11 +49,6 @@
         <translation>Pile de cinq disparue&#xa0;: %1 points.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>%1 piles de cinq disparues, en tout %2 points.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>Score&#xa0;: %1.</translation>

@@ -49,11 +49,6 @@
         <translation>ערימת חמישה כדורים נעלמה: %1 נקודות.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>%1 ערימות של חמישה כדורים נעלמו, יחד %2 נקודות.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>ניקוד %1.</translation>

@@ -49,11 +49,6 @@
         <translation>5 個そろった山が消えました：%1 点。</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>5 個そろった山が %1 つ消えました：合計 %2 点。</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>スコア %1。</translation>

@@ -49,11 +49,6 @@
         <translation>5개 더미를 없앴습니다: %1점.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>5개 더미를 %1개 없앴습니다: 합계 %2점.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>점수 %1.</translation>

@@ -49,11 +49,6 @@
         <translation>Снята стопка из пяти шаров: %1 очков.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>Сняты стопки из пяти шаров: %1, всего %2 очков.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>Счёт %1.</translation>

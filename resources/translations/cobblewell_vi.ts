@@ -49,11 +49,6 @@
         <translation>Đã xóa chồng năm bóng: %1 điểm.</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>Đã xóa %1 chồng năm bóng: tổng cộng %2 điểm.</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>Điểm %1.</translation>

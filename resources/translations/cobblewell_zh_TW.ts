@@ -49,11 +49,6 @@
         <translation>已消除一堆五顆球：%1 分。</translation>
     </message>
     <message>
-        <source>Stacks of five cleared: %1, together %2 points.</source>
-        <extracomment>%1 is how many stacks cleared at once (2 or more), %2 their points together (10 or more).</extracomment>
-        <translation>已消除 %1 堆五顆球：共 %2 分。</translation>
-    </message>
-    <message>
         <source>Score %1.</source>
         <extracomment>The new score, said after the points of a clear.</extracomment>
         <translation>得分 %1。</translation>
