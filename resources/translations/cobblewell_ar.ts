@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>مو&amp;افق</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
-        <translation>زُر موقعنا على ال&amp;ويب الآن!</translation>
+        <translation>زُر موقعنا على الويب الآ&amp;ن!</translation>
     </message>
 </context>
 <context>
@@ -230,55 +230,55 @@
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation>لعبة &amp;جديدة	Ctrl-N</translation>
+        <translation>لعبة جديد&amp;ة	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation>&amp;مبتدئ</translation>
+        <translation>مبتد&amp;ئ</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>م&amp;توسط</translation>
+        <translation>متوسط(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation>&amp;خبير</translation>
+        <translation>خبير(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation>أعلى ال&amp;نتائج...</translation>
+        <translation>أعلى &amp;النتائج...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation>الإ&amp;عدادات...	Ctrl-O</translation>
+        <translation>الإعدا&amp;دات...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خ&amp;روج</translation>
+        <translation>خر&amp;وج</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation>ال&amp;فهرس	F1</translation>
+        <translation>الفهر&amp;س	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation>ال&amp;قواعد</translation>
+        <translation>القو&amp;اعد</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation>&amp;استخدام المساعدة</translation>
+        <translation>استخدا&amp;م المساعدة</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;حول...</translation>
+        <translation>حو&amp;ل...</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>&amp;لعبة</translation>
+        <translation>لعبة(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعد&amp;ة</translation>
     </message>
 </context>
 <context>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>مو&amp;افق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>&amp;إلغاء</translation>
     </message>
 </context>
 <context>
@@ -308,11 +308,11 @@
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation>&amp;تتبع الحركات</translation>
+        <translation>تتبع الحركا&amp;ت</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation>الألوان ال&amp;قادمة</translation>
+        <translation>الألوان القا&amp;دمة</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
@@ -320,11 +320,11 @@
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;موافق</translation>
+        <translation>مو&amp;افق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source> Shapes </source>
@@ -428,7 +428,7 @@ It stays in the table until you exit Cobblewell.</source>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;موافق</translation>
+        <translation>مو&amp;افق</translation>
     </message>
 </context>
 <context>
@@ -467,7 +467,7 @@ It stays in the table until you exit Cobblewell.</source>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>ال&amp;محتويات</translation>
+        <translation>&amp;المحتويات</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -475,7 +475,7 @@ It stays in the table until you exit Cobblewell.</source>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;تقدّم</translation>
+        <translation>تقدّ&amp;م</translation>
     </message>
     <message>
         <source>%1 - %2</source>

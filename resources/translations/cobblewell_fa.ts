@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;تأیید</translation>
+        <translation>تأیید(&amp;O)</translation>
     </message>
     <message>
         <source>Visit Our &amp;Web Site Now!</source>
@@ -230,43 +230,43 @@
     <name>Menu</name>
     <message>
         <source>&amp;New	Ctrl-N</source>
-        <translation>بازی &amp;جدید	Ctrl-N</translation>
+        <translation>با&amp;زی جدید	Ctrl-N</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation>&amp;مبتدی</translation>
+        <translation>مبتد&amp;ی</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>م&amp;توسط</translation>
+        <translation>متوسط(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
-        <translation>&amp;حرفه‌ای</translation>
+        <translation>حرفه‌&amp;ای</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation>&amp;رکوردها...</translation>
+        <translation>رکور&amp;دها...</translation>
     </message>
     <message>
         <source>&amp;Options...	Ctrl-O</source>
-        <translation>&amp;گزینه‌ها...	Ctrl-O</translation>
+        <translation>گزینه‌ها(&amp;O)...	Ctrl-O</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خر&amp;وج</translation>
     </message>
     <message>
         <source>&amp;Index	F1</source>
-        <translation>&amp;فهرست	F1</translation>
+        <translation>فهرست(&amp;I)	F1</translation>
     </message>
     <message>
         <source>Ru&amp;les</source>
-        <translation>&amp;قوانین</translation>
+        <translation>قو&amp;انین</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation>&amp;استفاده از راهنما</translation>
+        <translation>استفاده از &amp;راهنما</translation>
     </message>
     <message>
         <source>&amp;About...</source>
@@ -274,11 +274,11 @@
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>&amp;بازی</translation>
+        <translation>باز&amp;ی</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>ر&amp;اهنما</translation>
     </message>
 </context>
 <context>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;تأیید</translation>
+        <translation>تأیید(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;لغو</translation>
+        <translation>لغو(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -308,23 +308,23 @@
     </message>
     <message>
         <source>&amp;Trace All Moves</source>
-        <translation>&amp;نمایش مسیر</translation>
+        <translation>نمایش مسیر(&amp;T)</translation>
     </message>
     <message>
         <source>Show &amp;Next Colors</source>
-        <translation>رنگ‌های &amp;بعدی</translation>
+        <translation>رنگ‌های بعد&amp;ی</translation>
     </message>
     <message>
         <source>&amp;Animated Smileys</source>
-        <translation>&amp;شکلک‌های متحرک</translation>
+        <translation>شکلک‌های متحر&amp;ک</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;تأیید</translation>
+        <translation>تأیید(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;لغو</translation>
+        <translation>لغو(&amp;C)</translation>
     </message>
     <message>
         <source> Shapes </source>
@@ -428,7 +428,7 @@ It stays in the table until you exit Cobblewell.</source>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;تأیید</translation>
+        <translation>تأیید(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -467,15 +467,15 @@ It stays in the table until you exit Cobblewell.</source>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>&amp;فهرست مطالب</translation>
+        <translation>فهرست مطالب(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;بازگشت</translation>
+        <translation>با&amp;زگشت</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;جلو</translation>
+        <translation>جلو(&amp;F)</translation>
     </message>
     <message>
         <source>%1 - %2</source>
