@@ -33,9 +33,20 @@ constexpr std::array<const char*, kLevelCount> kLevelNames{
 [[maybe_unused]] constexpr const char* kLayoutDirection =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// Each language writes the digits its players see on their desktops, which is what its locale
+// defaults to: Arabic its own (Arabic-Indic, as written from Egypt to Iraq), Persian the
+// Persian forms, Hebrew and every other language 0 to 9.
+QLocale WrittenLocale(const QString& language) {
+    QLocale locale(language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+// The locale is kept with the language: every cell's accessible name asks for it.
 struct InstalledCatalogues {
     QList<QPointer<QTranslator>> catalogues;
     QString language = kEnglish;
+    QLocale locale = WrittenLocale(kEnglish);
 };
 
 InstalledCatalogues installed;
@@ -61,6 +72,7 @@ QString InstallTranslations(const QLocale& locale) {
     qDeleteAll(installed.catalogues);
     installed.catalogues.clear();
     installed.language = kEnglish;
+    installed.locale = WrittenLocale(kEnglish);
 
     auto* catalogue = new QTranslator(QCoreApplication::instance());
     // Tries each UI language in turn, each also without its country ("de_AT", then "de").
@@ -70,6 +82,7 @@ QString InstallTranslations(const QLocale& locale) {
         return installed.language;
     }
     installed.language = catalogue->language();
+    installed.locale = WrittenLocale(installed.language);
     // Qt's own texts come from Debian's catalogues (qt6-translations-l10n, optional), searched
     // first, and from the few the game carries, beneath them, for the languages or the texts
     // Debian's lack (Slovak's has no message-box buttons); without either they stay English.
@@ -90,13 +103,8 @@ QString GameLanguage() {
     return installed.language;
 }
 
-// Each language writes the digits its players see on their desktops, which is what its locale
-// defaults to: Arabic its own (Arabic-Indic, as written from Egypt to Iraq), Persian the
-// Persian forms, Hebrew and every other language 0 to 9.
 QLocale GameLocale() {
-    QLocale locale(installed.language);
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
+    return installed.locale;
 }
 
 QString NumberText(qint64 number) {
