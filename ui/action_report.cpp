@@ -58,10 +58,8 @@ void ActionReport::CellRefreshed(int cell) {
 }
 
 void ActionReport::ScoreRedrawn() {
-    if (r_.active && game_.score > r_.score) {
-        ++r_.clears;
+    if (r_.active && game_.score > r_.score)
         r_.points += game_.score - r_.score;
-    }
     r_.score = game_.score;
 }
 
@@ -72,7 +70,7 @@ void ActionReport::Beeped() {
 QString ActionReport::GameOver() {
     r_.newGame = true;
     r_.landings.clear();
-    r_.clears = 0;
+    r_.points = 0;
     //: Spoken when the board is full and the game ends, before the game-over message box.
     return Text(QT_TRANSLATE_NOOP("Announcement", "Game over. Score %1."))
         .arg(NumberText(game_.score));
@@ -137,7 +135,7 @@ QString ActionReport::Finish() {
         break;
     }
     // A move clears at most the one stack it lands on, and a drop completes none.
-    if (r_.clears > 0) {
+    if (r_.points > 0) {
         //: %1 is 5, 10 or 15 (five balls times the level's factor); word it so that it reads
         //: right for each.
         sentences << Text(QT_TRANSLATE_NOOP("Announcement", "Stack of five cleared: %1 points."))

@@ -49,7 +49,6 @@ private:
         bool moved = false;
         bool beeped = false;
         std::int32_t score = 0;
-        int clears = 0;
         std::int32_t points = 0;
         int appearing = -1;
         std::vector<Landing> landings;
