@@ -51,6 +51,19 @@ struct InstalledCatalogues {
 
 InstalledCatalogues installed;
 
+// Tries each UI language in turn, each also without its country ("de_AT", then "de"). Qt's
+// lookup knows the two Chinese catalogues only by their countries, so Hong Kong and Macau, which
+// read the traditional characters, and Singapore, the simplified ones, go by their script.
+bool LoadGameCatalogue(QTranslator& catalogue, const QLocale& locale) {
+    const auto load = [&catalogue](const QLocale& wanted) {
+        return catalogue.load(wanted, QStringLiteral("cobblewell"), QStringLiteral("_"),
+                              kCatalogueFolder);
+    };
+    return load(locale) ||
+           (locale.language() == QLocale::Chinese &&
+            load(QLocale(QLocale::Chinese, locale.script(), QLocale::AnyTerritory)));
+}
+
 // Qt searches the catalogue installed last first, so each goes above those before it.
 void Install(QTranslator* catalogue) {
     QCoreApplication::installTranslator(catalogue);
@@ -75,9 +88,7 @@ QString InstallTranslations(const QLocale& locale) {
     installed.locale = WrittenLocale(kEnglish);
 
     auto* catalogue = new QTranslator(QCoreApplication::instance());
-    // Tries each UI language in turn, each also without its country ("de_AT", then "de").
-    if (!catalogue->load(locale, QStringLiteral("cobblewell"), QStringLiteral("_"),
-                         kCatalogueFolder)) {
+    if (!LoadGameCatalogue(*catalogue, locale)) {
         delete catalogue;
         return installed.language;
     }

@@ -189,12 +189,13 @@ TEST(Catalogues, EveryMessageIsFinishedAndKeepsItsPlaceholdersAndShortcutColumn)
     EXPECT_EQ(built, languages);
 }
 
-// A UI language with a country falls back to the language alone; English and a language
-// without a catalogue take none, and remove the one installed before.
+// A UI language with a country falls back to the language alone, a Chinese one to its script;
+// English and a language without a catalogue take none, and remove the one installed before.
 TEST(LanguageChoice, TheFirstUiLanguageWithACatalogueIsInstalled) {
     const std::pair<const char*, const char*> cases[] = {
         {"de_AT", "de"},    {"pt_BR", "pt_BR"}, {"en_US", "en"},
         {"zh_CN", "zh_CN"}, {"sw_KE", "en"},    {"ja_JP", "ja"},
+        {"zh_HK", "zh_TW"}, {"zh_MO", "zh_TW"}, {"zh_SG", "zh_CN"},
     };
     for (const auto& [locale, expected] : cases) {
         const QString language = QString::fromLatin1(expected);
