@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>hidden</source>
-        <translation>skjult</translation>
+        <translation>skjulte</translation>
     </message>
     <message>
         <source>, </source>

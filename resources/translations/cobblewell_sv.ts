@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>hidden</source>
-        <translation>dold</translation>
+        <translation>dolda</translation>
     </message>
     <message>
         <source>, </source>
