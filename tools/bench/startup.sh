@@ -50,7 +50,8 @@ for ((round = 1; round <= rounds; ++round)); do
     done
 done
 median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+    sort -n | awk '{ v[NR] = $1 }
+        END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
 }
 declare -A ms kb
 for program in floor game; do
